@@ -1,0 +1,57 @@
+#include "frame/programentry.h"
+
+#include "frame/TForm1.h"
+#include "frame/TRegList1.h"
+#include "frame/vrsku1.h"
+#include "results/TDiagutform.h"
+#include "results/TUtskrift.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+TForm1 *Form1 = nullptr;
+TUtskrift *Utskrift = nullptr;
+TDiagutform *Diagutform = nullptr;
+TRegList1 *RegList1 = nullptr;
+
+bool startaProgrammet(QApplication &app)
+{
+    vrsku1_start();
+
+    app.setApplicationName(QStringLiteral("Varmiko"));
+    app.setApplicationDisplayName(QStringLiteral("Varmiko"));
+    static QTranslator qtSwedish;
+    if (qtSwedish.load(QStringLiteral("qtbase_sv"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtSwedish);
+
+    Form1 = new TForm1;
+    Utskrift = new TUtskrift;
+    Diagutform = new TDiagutform;
+    RegList1 = new TRegList1;
+    return !AvslutaProgrammet;
+}
+
+void avslutaProgrammet()
+{
+    delete RegList1;
+    delete Diagutform;
+    delete Utskrift;
+    delete Form1;
+    RegList1 = nullptr;
+    Diagutform = nullptr;
+    Utskrift = nullptr;
+    Form1 = nullptr;
+}
+
+int varmikoMain(QApplication &app)
+{
+    const bool fortsatt = startaProgrammet(app);
+    int rc = 1;
+    if (fortsatt) {
+        Form1->showFullScreen();
+        rc = app.exec();
+    }
+    avslutaProgrammet();
+    return rc;
+}

@@ -1,0 +1,9 @@
+#include "frame/programentry.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    return varmikoMain(app);
+}

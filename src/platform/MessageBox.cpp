@@ -1,0 +1,71 @@
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+
+namespace {
+
+MessageBox::Handler &handler()
+{
+    static MessageBox::Handler h;
+    return h;
+}
+
+} // namespace
+
+namespace MessageBox {
+
+void setHandler(Handler h)
+{
+    handler() = std::move(h);
+}
+
+Handler currentHandler()
+{
+    return handler();
+}
+
+QMessageBox::StandardButton show(const Request &r)
+{
+    if (handler())
+        return handler()(r);
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    switch (r.kind) {
+    case Kind::Information: icon = QMessageBox::Information; break;
+    case Kind::Warning: icon = QMessageBox::Warning; break;
+    case Kind::Error: icon = QMessageBox::Critical; break;
+    case Kind::Question: icon = QMessageBox::Question; break;
+    }
+    QMessageBox box(icon, r.title.isEmpty() ? QStringLiteral("Varmiko") : r.title, r.text, r.buttons,
+                    QApplication::activeWindow());
+    if (r.defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(r.defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void showMessage(const QString &text)
+{
+    show({Kind::Information, text, {}, QMessageBox::Ok, QMessageBox::Ok});
+}
+
+void information(const QString &text)
+{
+    show({Kind::Information, text, {}, QMessageBox::Ok, QMessageBox::Ok});
+}
+
+void warning(const QString &text)
+{
+    show({Kind::Warning, text, {}, QMessageBox::Ok, QMessageBox::Ok});
+}
+
+void error(const QString &text)
+{
+    show({Kind::Error, text, {}, QMessageBox::Ok, QMessageBox::Ok});
+}
+
+bool askYesNo(const QString &text, const QString &title)
+{
+    return show({Kind::Question, text, title, QMessageBox::Yes | QMessageBox::No, QMessageBox::No})
+           == QMessageBox::Yes;
+}
+
+} // namespace MessageBox

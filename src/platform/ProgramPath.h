@@ -1,0 +1,30 @@
+#pragma once
+// Program files are named as on a case-blind system: "\"-separated and in
+// mixed case ("\BILD\Vrs", "DATA" and "data"). These functions find them on a
+// case-sensitive file system.
+
+#include <QString>
+
+namespace ProgramPath {
+
+// "\" and "/" both separate; doubled separators collapse.
+QString normalise(const QString &path);
+
+// The existing file or directory the path names, each part matched exactly
+// first and then without regard to letter case; empty when there is none.
+QString resolve(const QString &path);
+
+// root + relative ("\DATA\VRS52100.DAT"), resolved. An empty root is no root:
+// the result is then empty, never a path at the file system's root.
+QString resolve(const QString &root, const QString &relative);
+
+bool exists(const QString &root, const QString &relative);
+
+// A path for a file that may not exist yet: the existing directories on the
+// way are matched as resolve() does, the rest is kept as written.
+QString forWriting(const QString &path);
+
+// True when the path names an existing directory (letter case ignored).
+bool isDirectory(const QString &path);
+
+} // namespace ProgramPath

@@ -1,0 +1,8 @@
+#include "results/TDiagutform.h"
+
+TDiagutform::TDiagutform(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Diagutform"));
+    setWindowTitle(QStringLiteral("Varmiko"));
+}

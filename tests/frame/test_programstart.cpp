@@ -1,0 +1,50 @@
+// The program's start on the bundled course, and its end without DATA.
+
+#include "TestCourse.h"
+#include "TestMain.h"
+#include "frame/TForm1.h"
+#include "frame/TRegList1.h"
+#include "frame/programentry.h"
+#include "frame/vrsku1.h"
+#include "platform/ProgramPath.h"
+#include "results/TDiagutform.h"
+#include "results/TUtskrift.h"
+
+class TestProgramStart : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startsOnTheBundledCourse()
+    {
+        TestCourse settings;
+        settings.writePathSettings({QStringLiteral("[PATH]"),
+                                    QStringLiteral("VrsPCPath=") + qEnvironmentVariable("VARMIKO_BUILD_DIR")});
+        MessageRecorder m;
+        QVERIFY(startaProgrammet(*qApp));
+        QCOMPARE(m.count(), 0);
+        QCOMPARE(qApp->applicationName(), QStringLiteral("Varmiko"));
+        QVERIFY(Form1 && Utskrift && Diagutform && RegList1);
+        QCOMPARE(Form1->objectName(), QStringLiteral("Form1"));
+        QCOMPARE(Utskrift->objectName(), QStringLiteral("Utskrift"));
+        QCOMPARE(Diagutform->objectName(), QStringLiteral("Diagutform"));
+        QCOMPARE(RegList1->objectName(), QStringLiteral("RegList1"));
+        QCOMPARE(int(ScoreDirectoryOk), 1);
+        avslutaProgrammet();
+    }
+
+    void missingDataEndsTheProgram()
+    {
+        TestCourse empty;
+        empty.writePathSettings({QStringLiteral("[PATH]"), QStringLiteral("VrsPCPath=") + empty.root()});
+        MessageRecorder m;
+        QVERIFY(!startaProgrammet(*qApp));
+        const QString warning = QStringLiteral("Kan inte hitta katalogen ")
+                                + ProgramPath::normalise(empty.root() + QStringLiteral("/DATA"));
+        QCOMPARE(m.texts(), QStringList({warning, warning}));
+        QVERIFY(Form1 && Utskrift && Diagutform && RegList1);
+        avslutaProgrammet();
+    }
+};
+
+VARMIKO_TEST_MAIN(TestProgramStart)
+#include "test_programstart.moc"
