@@ -1,5 +1,6 @@
 #include "frame/vrsku1.h"
 
+#include "frame/randomorder.h"
 #include "frame/startup.h"
 
 QString PCPath;
@@ -119,4 +120,5 @@ void vrsku1_start()
     HaemtaDatFiler();
     HaemtaLovordFiler();
     RaknaBilder();
+    NollstallSlump(1, MaxSlumptal);
 }

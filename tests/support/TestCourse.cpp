@@ -1,5 +1,6 @@
 #include "TestCourse.h"
 
+#include "frame/randomorder.h"
 #include "frame/startup.h"
 #include "frame/vrsku1.h"
 #include "platform/Cp1252.h"
@@ -59,7 +60,7 @@ void TestCourse::activate(const QString &cdRoot)
     DiagnosPath = root() + QStringLiteral("\\RESULTAT");
     ScoreDirectory = root() + QStringLiteral("\\RESULTAT\\");
     AvslutaProgrammet = false;
-    PostAntal.fill(0);
     HaemtaDatFiler();
     HaemtaLovordFiler();
+    NollstallSlump(1, MaxSlumptal);
 }

@@ -25,7 +25,8 @@ public:
     QString writePathSettings(const QStringList &lines);
 
     // Sets PCPath (and CDPath) to this course and builds the file lists as the
-    // start routine does, with a fresh random order when that exists.
+    // start routine does, with a fresh random order (seeded from VARMIKO_SEED
+    // when a test sets it).
     void activate(const QString &cdRoot = QString());
 
 private:
