@@ -7,8 +7,9 @@
 
 namespace {
 
-// The per-position transformation; it is its own inverse on every byte of
-// 32 and above.
+// The per-position transformation, its own inverse. A byte stays as it is
+// when it or its result would be a control character, so that no control
+// character appears in a stored line and a tab in a line survives.
 QByteArray blanda(QByteArray s)
 {
     for (qsizetype idx = 0; idx < s.size(); ++idx) {
@@ -16,7 +17,7 @@ QByteArray blanda(QByteArray s)
         const int k = ((i % 2 == 1) ? (i / 2) + 10 : (i / 2) + 8) % 256;
         const unsigned char c = static_cast<unsigned char>(s[idx]);
         const unsigned char d = static_cast<unsigned char>(c ^ k);
-        if (d >= 32)
+        if (c >= 32 && d >= 32)
             s[idx] = char(d);
     }
     return s;
@@ -96,9 +97,9 @@ void str_postarray(const QString &Rad)
 
 const QString &postFalt(int i)
 {
-    if (AntalFalt == 0)
+    if (i > int(AntalFalt) || i > MaxFalt)
         return PostFalt[0]; // always empty
-    return PostFalt[qBound(1, i, int(AntalFalt))];
+    return PostFalt[qMax(1, i)];
 }
 
 int forstaAlternativ()
@@ -120,7 +121,7 @@ void LetaPrep(const QString &Text)
         if (c == QChar(u'<') || c == QChar(u'>')) {
             if (del < 5)
                 ++del;
-            // a sixth mark would start a sixth part: the text stays in part 5
+            // a fifth mark would start a sixth part: the text stays in part 5
             continue;
         }
         PrepDelar[del].append(c);

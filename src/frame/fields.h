@@ -23,9 +23,9 @@ QByteArray dekryptradBytes(const QByteArray &Rad);
 // it, and it and every later field are alternative right answers.
 void str_postarray(const QString &Rad);
 
-// Field i of the line last split, with i clamped to 1..AntalFalt, so that no
-// index computed from the counts can leave the fields. Empty when the line
-// had no fields.
+// Field i of the line last split. An index below 1 (as computed from the
+// counts of a line of alternatives only) reads field 1; an index past the
+// last field reads an empty field.
 const QString &postFalt(int i);
 
 // Field number of the first alternative answer (AntalFalt + 1 when there is
@@ -33,8 +33,8 @@ const QString &postFalt(int i);
 int forstaAlternativ();
 int sistaFaltForeAlternativ();
 
-// PrepDelar[1..5] := Text cut at every "<" and ">"; text after a fifth part's
-// start stays in part 5.
+// PrepDelar[1..5] := Text cut at every "<" and ">". Marks past the fourth
+// are dropped, and the text after them stays in part 5.
 void LetaPrep(const QString &Text);
 
 // Leading and trailing blanks removed, inner runs of blanks made one.

@@ -4,6 +4,8 @@
 #include "frame/vrsku1.h"
 #include "platform/Random.h"
 
+#include <QStringList>
+
 #include <vector>
 
 namespace {
@@ -112,17 +114,20 @@ bool haemtafel(const QString &FilNamn, qint32 Lage)
                 return false;
             }
             const qint32 post = FelKo[i].Post;
-            if (post < 1 || post > PostAntal[L]) {
-                taBortPar(i);
-                --FelPerLista[L];
-                continue;
+            const bool finns = post >= 1 && post <= PostAntal[L];
+            if (finns && haemtaord(FilNamn, post)) {
+                FelPost = post;
+                if (Programtal == 53300)
+                    KlockPost = FelPost;
+                return true;
             }
-            FelPost = post;
-            if (!haemtaord(FilNamn, FelPost))
+            // A missing file has been reported: keep its pairs for later.
+            QStringList rader;
+            if (finns && !lasDataFil(hittaDataFil(FilNamn), rader))
                 return false;
-            if (Programtal == 53300)
-                KlockPost = FelPost;
-            return true;
+            // The pair names no item of its file (any more): drop it.
+            taBortPar(i);
+            --FelPerLista[L];
         }
         return false;
     }

@@ -30,8 +30,9 @@ enum FelKoLage : qint32 {
 };
 
 // True when something was done: for FelKoTa, when an item was fetched
-// (false, with nothing stale shown, when none is queued). A queued pair
-// that no longer names an item of its file is dropped.
+// (false, with FelPost and PostRad untouched, when none is queued). A queued
+// pair that no longer names an item of its file is dropped; when the file
+// itself is missing, that is reported and its pairs stay queued.
 bool haemtafel(const QString &FilNamn, qint32 Lage);
 
 // Used places of FelKo (they form an unbroken run from the start).
