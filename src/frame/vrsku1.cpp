@@ -84,6 +84,14 @@ Tabell<qint32, MaxListor> DinaOrdPosition{};
 Tabell<TFelPar, MaxDinaOrdFelKo> DinaOrdFelKo{};
 QString RekordFilNamn;
 
+qint32 PosterPerOmgang = PosterPerOmgangInst;
+qint32 AntalPoster = PosterPerOmgangInst;
+quint16 PostNummer = 1;
+quint16 AntalRatt = 0;
+quint16 AntalFel = 0;
+quint8 RattSvarFlagga = 0;
+qint32 TimerTick = 0;
+
 quint8 DinaOrdStartad = 0;
 qint32 DinaOrdLista = 1;
 qint32 ProtokollRad = 1;

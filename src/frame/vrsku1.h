@@ -131,6 +131,15 @@ extern Tabell<qint32, MaxListor> DinaOrdPosition;
 extern Tabell<TFelPar, MaxDinaOrdFelKo> DinaOrdFelKo;
 extern QString RekordFilNamn;
 
+// The round of the exercise window on screen.
+extern qint32 PosterPerOmgang; // round length in effect
+extern qint32 AntalPoster;     // items in this round
+extern quint16 PostNummer;     // item 1.. of the round
+extern quint16 AntalRatt;
+extern quint16 AntalFel;
+extern quint8 RattSvarFlagga;  // the last item was answered rightly
+extern qint32 TimerTick;       // ticks of the pause after a wrong answer
+
 // Start-up bookkeeping of other parts of the program.
 extern quint8 DinaOrdStartad;
 extern qint32 DinaOrdLista;

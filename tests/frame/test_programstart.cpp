@@ -28,6 +28,8 @@ private slots:
         QCOMPARE(Utskrift->objectName(), QStringLiteral("Utskrift"));
         QCOMPARE(Diagutform->objectName(), QStringLiteral("Diagutform"));
         QCOMPARE(RegList1->objectName(), QStringLiteral("RegList1"));
+        QVERIFY(AntalDatFiler > 0);
+        QCOMPARE(int(AntalLovordFiler), 16);
         QCOMPARE(int(ScoreDirectoryOk), 1);
         avslutaProgrammet();
     }

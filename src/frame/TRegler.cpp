@@ -1,0 +1,5 @@
+#include "frame/TRegler.h"
+
+void TRegler_Visa()
+{
+}

@@ -1,0 +1,131 @@
+#include "frame/TStallin.h"
+
+#include "frame/vrsku1.h"
+#include "platform/ShapeWidget.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+int skala(int v)
+{
+    return v * Skalning / 100;
+}
+
+QFont arial(int px, bool bold)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(qMax(1, skala(px)));
+    f.setBold(bold);
+    return f;
+}
+
+} // namespace
+
+TStallin::TStallin(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Stallin"));
+    setWindowTitle(QStringLiteral("Varmiko"));
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    const int W = skala(610);
+    const int H = skala(356);
+    setFixedSize(W, H);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::blue);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFont(arial(18, false));
+
+    const int M = Marginal;
+    auto *ytter = new QFrame(this);
+    ytter->setObjectName(QStringLiteral("YtterPanel"));
+    ytter->setGeometry(M, M, W - 2 * M, H - 2 * M);
+    QPalette yp = ytter->palette();
+    yp.setColor(QPalette::Window, bgrFarg(0x00FFFF));
+    ytter->setPalette(yp);
+    ytter->setAutoFillBackground(true);
+    auto *inner = new QFrame(ytter);
+    inner->setObjectName(QStringLiteral("InnerPanel"));
+    inner->setGeometry(M, M, ytter->width() - 2 * M, ytter->height() - 2 * M);
+    QPalette ip = inner->palette();
+    ip.setColor(QPalette::Window, palette().color(QPalette::Button));
+    inner->setPalette(ip);
+    inner->setAutoFillBackground(true);
+
+    auto label = [inner](const char *name, const QString &text, int px, bool bold, int y) {
+        auto *l = new QLabel(text, inner);
+        l->setObjectName(QLatin1String(name));
+        l->setFont(arial(px, bold));
+        l->adjustSize();
+        l->move((inner->width() - l->width()) / 2, skala(y));
+        return l;
+    };
+    label("OverPanel", QStringLiteral("Inställning"), 30, true, 8);
+    auto *droej = label("DroejLabel", QStringLiteral("Antal sekunder som rätt svar visas:"), 22, true, 70);
+    TidLabel = label("TidLabel", QString::number(PausTid), 23, true, 115);
+    TidLabel->move(droej->x() + skala(200), skala(115));
+    SpinUpp = new QToolButton(inner);
+    SpinUpp->setObjectName(QStringLiteral("SpinButton1Up"));
+    SpinUpp->setArrowType(Qt::UpArrow);
+    SpinUpp->setGeometry(TidLabel->x() + skala(60), skala(108), skala(30), skala(20));
+    SpinNed = new QToolButton(inner);
+    SpinNed->setObjectName(QStringLiteral("SpinButton1Down"));
+    SpinNed->setArrowType(Qt::DownArrow);
+    SpinNed->setGeometry(TidLabel->x() + skala(60), skala(130), skala(30), skala(20));
+    connect(SpinUpp, &QToolButton::clicked, this, &TStallin::SpinButton1UpClick);
+    connect(SpinNed, &QToolButton::clicked, this, &TStallin::SpinButton1DownClick);
+    label("ExtraLabel", QStringLiteral("(Visningen av rätt svar kan alltid brytas"), 22, false, 170);
+    label("Extra2Label", QStringLiteral("med tryck på mellanslagstangenten)"), 22, false, 200);
+
+    SparaButton = new QPushButton(QStringLiteral("&Spara"), inner);
+    SparaButton->setObjectName(QStringLiteral("SparaButton"));
+    AvbrytButton = new QPushButton(QStringLiteral("&Avbryt"), inner);
+    AvbrytButton->setObjectName(QStringLiteral("AvbrytButton"));
+    for (QPushButton *b : {SparaButton, AvbrytButton}) {
+        b->setFont(arial(23, false));
+        b->setAutoDefault(false);
+        b->resize(skala(140), skala(36));
+    }
+    SparaButton->move(inner->width() / 2 - SparaButton->width() - M, skala(250));
+    AvbrytButton->move(inner->width() / 2 + M, skala(250));
+    // The pause set with the arrows holds for the rest of the run either way.
+    connect(SparaButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(AvbrytButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    BildInst = 1;
+}
+
+void TStallin::SpinButton1UpClick()
+{
+    if (PausTid < 9)
+        ++PausTid;
+    TidLabel->setText(QString::number(PausTid));
+}
+
+void TStallin::SpinButton1DownClick()
+{
+    if (PausTid > 0)
+        --PausTid;
+    TidLabel->setText(QString::number(PausTid));
+}
+
+void TStallin::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Up)
+        SpinButton1UpClick();
+    else if (e->key() == Qt::Key_Down)
+        SpinButton1DownClick();
+    else
+        QDialog::keyPressEvent(e);
+}
+
+void TStallin_Visa()
+{
+    TStallin d;
+    d.exec();
+}

@@ -1,0 +1,62 @@
+#include "platform/ShapeWidget.h"
+
+#include <QPainter>
+
+ShapeWidget::ShapeWidget(Form form, QWidget *parent)
+    : QWidget(parent)
+    , m_form(form)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void ShapeWidget::setBrushColor(const QColor &c)
+{
+    if (c == m_brush)
+        return;
+    m_brush = c;
+    update();
+}
+
+void ShapeWidget::setPenColor(const QColor &c)
+{
+    m_pen = c;
+    update();
+}
+
+void ShapeWidget::setBrushStyle(Qt::BrushStyle s)
+{
+    m_style = s;
+    update();
+}
+
+void ShapeWidget::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(m_pen, 1));
+    p.setBrush(QBrush(m_brush, m_style));
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    switch (m_form) {
+    case Form::Rectangle: p.drawRect(r); break;
+    case Form::RoundRect: {
+        const qreal radius = qMin(r.width(), r.height()) / 4;
+        p.drawRoundedRect(r, radius, radius);
+        break;
+    }
+    case Form::Circle: {
+        const qreal d = qMin(r.width(), r.height());
+        p.drawEllipse(QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d));
+        break;
+    }
+    }
+}
+
+void ShapeWidget::mousePressEvent(QMouseEvent *)
+{
+    emit mousePressed();
+}
+
+QColor bgrFarg(quint32 bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}

@@ -1,0 +1,36 @@
+#pragma once
+// A drawn shape (rectangle, rounded rectangle or circle) with a brush and a
+// pen colour, as the windows use for title boxes, badges and the lamp.
+
+#include <QColor>
+#include <QWidget>
+
+class ShapeWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Form { Rectangle, RoundRect, Circle };
+
+    explicit ShapeWidget(Form form, QWidget *parent = nullptr);
+
+    void setBrushColor(const QColor &c);
+    QColor brushColor() const { return m_brush; }
+    void setPenColor(const QColor &c);
+    void setBrushStyle(Qt::BrushStyle s);
+
+signals:
+    void mousePressed();
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *) override;
+
+private:
+    Form m_form;
+    QColor m_brush = Qt::white;
+    QColor m_pen = Qt::black;
+    Qt::BrushStyle m_style = Qt::SolidPattern;
+};
+
+// Colours as the design writes them: hexadecimal in blue-green-red order.
+QColor bgrFarg(quint32 bgr);
