@@ -1,0 +1,247 @@
+#include "frame/scale.h"
+
+#include "frame/vrsku1.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QList>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+// num / den rounded to the nearest integer, halves to the even neighbour.
+qint64 avrunda(qint64 num, qint64 den)
+{
+    qint64 q = num / den;
+    const qint64 r2 = 2 * (num % den);
+    if (r2 > den || (r2 == den && q % 2 != 0))
+        ++q;
+    return q;
+}
+
+QFont arialFet()
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setBold(true);
+    return f;
+}
+
+int verkligBredd(const QString &text, int pointSize)
+{
+    QFont f = arialFet();
+    f.setPointSize(pointSize);
+    return QFontMetrics(f).horizontalAdvance(text);
+}
+
+RadBredd &radBredd()
+{
+    static RadBredd matt = verkligBredd;
+    return matt;
+}
+
+int skala(int v)
+{
+    return int(avrunda(qint64(v) * Skalning, 100));
+}
+
+// A size limit scaled; "no limit" stays no limit.
+int skalaGrans(int v)
+{
+    return v >= QWIDGETSIZE_MAX ? v : std::min(skala(v), QWIDGETSIZE_MAX);
+}
+
+struct Skalpost
+{
+    QWidget *w = nullptr;
+    QFont font;
+    bool egenFont = false;
+};
+
+void samla(QWidget *w, QList<Skalpost> &poster)
+{
+    poster.append({w, w->font(), w->testAttribute(Qt::WA_SetFont)});
+    for (QObject *o : w->children()) {
+        auto *barn = qobject_cast<QWidget *>(o);
+        if (barn && !barn->isWindow())
+            samla(barn, poster);
+    }
+}
+
+int punkterForProgram()
+{
+    if (Programtal == 51220 || Programtal == 32000 || (Programtal >= 43000 && Programtal <= 47000))
+        return 22;
+    return 14;
+}
+
+bool arBrytTecken(QChar c)
+{
+    return c == QChar(u' ') || c == QChar(u',') || c == QChar(u'-') || c == QChar(u'.')
+           || c == QChar(u'>');
+}
+
+bool hangerKvar(QChar c)
+{
+    return c == QChar(u',') || c == QChar(u'-') || c == QChar(u'.') || c == QChar(u'>');
+}
+
+} // namespace
+
+qint32 beraknaSkalning(int screenWidth, int screenHeight,
+                       const std::function<int(const QString &)> &textWidth)
+{
+    QString rad;
+    qint32 n = 0;
+    // Each "A" is at least a pixel wide, so the row ends past the screen.
+    while (screenWidth > textWidth(rad) && n <= screenWidth) {
+        rad.append(QChar(u'A'));
+        ++n;
+    }
+    qint32 s = (n - 1) * 2; // (n - 1) * 100 / 50
+    if (s > 156)
+        s = qint32(avrunda(qint64(std::max(screenHeight, 0)) * 156, 768));
+    if (s > 95 && s < 102)
+        s = 100;
+    return std::max(s, MinstaSkalning);
+}
+
+void Skaltest(QWidget *huvudfonster)
+{
+    if (const QScreen *skarm = QGuiApplication::primaryScreen()) {
+        QFont f = arialFet();
+        f.setPixelSize(17);
+        const QFontMetrics fm(f);
+        const QSize storlek = skarm->geometry().size();
+        Skalning = beraknaSkalning(storlek.width(), storlek.height(),
+                                   [&fm](const QString &t) { return fm.horizontalAdvance(t); });
+    }
+    if (huvudfonster)
+        skalaFonster(huvudfonster);
+    QFont l = arialFet();
+    l.setPointSize(12);
+    Marginal = QFontMetrics(l).horizontalAdvance(QStringLiteral("L"));
+}
+
+void skalaFonster(QWidget *w)
+{
+    if (!w || Skalning == 100)
+        return;
+    // Fonts are read before any is changed: a child that inherits its font
+    // follows its parent's and must not be scaled twice.
+    QList<Skalpost> poster;
+    samla(w, poster);
+    const bool storre = Skalning > 100;
+    for (const Skalpost &p : poster) {
+        QWidget *x = p.w;
+        const QSize minst(skala(x->minimumWidth()), skala(x->minimumHeight()));
+        const QSize storst(skalaGrans(x->maximumWidth()), skalaGrans(x->maximumHeight()));
+        // Grow the upper limit first and shrink the lower one first, so that
+        // the limits never cross.
+        if (storre) {
+            x->setMaximumSize(storst);
+            x->setMinimumSize(minst);
+        } else {
+            x->setMinimumSize(minst);
+            x->setMaximumSize(storst);
+        }
+        const QRect g = x->geometry();
+        if (x == w && x->isWindow()) {
+            x->resize(skala(g.width()), skala(g.height()));
+        } else {
+            // Edges are scaled, not lengths, so that neighbours stay flush.
+            const int vanster = skala(g.x());
+            const int topp = skala(g.y());
+            x->setGeometry(vanster, topp, skala(g.x() + g.width()) - vanster,
+                           skala(g.y() + g.height()) - topp);
+        }
+        if (x == w || p.egenFont) {
+            QFont f = p.font;
+            if (f.pointSizeF() > 0)
+                f.setPointSizeF(f.pointSizeF() * Skalning / 100.0);
+            else if (f.pixelSize() > 0)
+                f.setPixelSize(std::max(1, skala(f.pixelSize())));
+            x->setFont(f);
+        }
+    }
+}
+
+void setRadBredd(RadBredd matt)
+{
+    radBredd() = matt ? std::move(matt) : RadBredd(verkligBredd);
+}
+
+void dela_mening(qint32 Vanster, qint32 Hoger, const QString &Text, qint32 MaxRader)
+{
+    for (auto &rad : MeningsRader)
+        rad.clear();
+
+    int punkter = punkterForProgram();
+    if (MusOverBild == 1) {
+        punkter = 8;
+        MusOverBild = 0;
+    }
+    if (Text.isEmpty())
+        return;
+
+    // The lines are shown in labels scaled by Skalning, measured here at the
+    // unscaled size.
+    const qint64 skalning = std::max(Skalning, MinstaSkalning);
+    const int bredd = int(avrunda(qint64(std::max(Hoger - Vanster, 0)) * 100, skalning));
+    const RadBredd &matt = radBredd();
+    const auto passar = [&](qsizetype fran, qsizetype till) {
+        return matt(Text.mid(fran, till - fran), punkter) <= bredd;
+    };
+
+    const qsizetype n = Text.size();
+    const int rader = std::clamp(MaxRader, 1, 3);
+    qsizetype start = 0;
+    for (int r = 1; r <= rader; ++r) {
+        while (start < n && Text[start] == QChar(u' '))
+            ++start;
+        if (start >= n)
+            break;
+        // e: the first character that no longer fits on the line.
+        qsizetype e = start;
+        while (e < n && passar(start, e + 1))
+            ++e;
+        if (e == n) {
+            MeningsRader[r] = Text.mid(start);
+            break;
+        }
+
+        const QChar c = Text[e];
+        const qsizetype oppen = Text.lastIndexOf(QChar(u'<'), e - 1 < 0 ? 0 : e - 1);
+        const qsizetype stangd = Text.lastIndexOf(QChar(u'>'), e - 1 < 0 ? 0 : e - 1);
+        const bool iGrupp = c != QChar(u'>') && e > 0 && oppen >= 0 && oppen > stangd && oppen < e;
+
+        qsizetype slut = -1; // the line is Text[start, slut); -1 = no break position
+        if (c == QChar(u'<')) {
+            slut = e; // a group moves whole to the next line
+        } else if (iGrupp) {
+            slut = oppen;
+        } else if (c == QChar(u' ')) {
+            slut = e + 1;
+        } else if (hangerKvar(c)) {
+            slut = e + 1; // the mark may stand past the edge
+        } else {
+            for (qsizetype i = e - 1; i >= start; --i) {
+                if (arBrytTecken(Text[i])) {
+                    slut = i + 1;
+                    break;
+                }
+            }
+        }
+        if (slut <= start) {
+            // Nothing to break at: cut the word or group where the line is full.
+            slut = std::max(e, start + 1);
+            if (slut - start > 1 && Text[slut - 1] == QChar(u'<'))
+                --slut;
+        }
+        MeningsRader[r] = Text.mid(start, slut - start);
+        start = slut;
+    }
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The screen scale of every window and the wrapping of a sentence into the
+// display lines of an exercise.
+
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+
+class QWidget;
+
+// The smallest scale used, however small the screen.
+inline constexpr qint32 MinstaSkalning = 25;
+
+// The scale in percent for a screen of the given size: the number of bold
+// "A"s that fit across it, 50 of them being 100 %; above 156 % the screen
+// height decides instead (768 pixels being 156 %); 96..101 count as 100.
+// textWidth gives the width in pixels of a row of "A"s.
+qint32 beraknaSkalning(int screenWidth, int screenHeight,
+                       const std::function<int(const QString &)> &textWidth);
+
+// Measures the primary screen: sets Skalning and Marginal (the width of an
+// "L" in Arial bold, 12 points), and scales huvudfonster when given.
+void Skaltest(QWidget *huvudfonster = nullptr);
+
+// Scales the window or widget w, its children and their children (but not
+// separate windows among them) by Skalning / 100: positions, sizes, size
+// limits and fonts. Nothing happens at 100 %.
+void skalaFonster(QWidget *w);
+
+// Wraps Text into MeningsRader[1..MaxRader] for the width Hoger - Vanster on
+// screen, in Arial bold: 22 points for the programs with large text, 14
+// otherwise, 8 for a start-picture caption (MusOverBild 1, which is then
+// reset). A line breaks after a blank, ",", "-", "." or ">", or before a
+// "<" ... ">" group, which stays whole; a word or group wider than a whole
+// line is broken where the line is full. Text beyond the last line is cut.
+void dela_mening(qint32 Vanster, qint32 Hoger, const QString &Text, qint32 MaxRader);
+
+// The width in pixels of text at a point size, as dela_mening measures it.
+using RadBredd = std::function<int(const QString &text, int pointSize)>;
+
+// Replaces the measure of dela_mening (tests use fixed widths); an empty
+// function restores the real font.
+void setRadBredd(RadBredd matt);

@@ -1,0 +1,218 @@
+// The screen scale, the scaling of windows and the wrapping of sentences.
+
+#include "TestMain.h"
+#include "frame/scale.h"
+#include "frame/vrsku1.h"
+
+#include <QLabel>
+
+namespace {
+
+// Every character as wide as its point size.
+int fastBredd(const QString &text, int pointSize)
+{
+    return int(text.size()) * pointSize;
+}
+
+QStringList rader()
+{
+    return {MeningsRader[1], MeningsRader[2], MeningsRader[3]};
+}
+
+} // namespace
+
+class TestScale : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        Skalning = 100;
+        Programtal = 41000;
+        MusOverBild = 0;
+        setRadBredd(fastBredd);
+    }
+    void cleanup()
+    {
+        setRadBredd({});
+        Skalning = 100;
+    }
+
+    void skalningFromScreenSize_data()
+    {
+        QTest::addColumn<int>("bredd");
+        QTest::addColumn<int>("hojd");
+        QTest::addColumn<int>("skalning");
+        // Each "A" is 10 pixels wide: n of them are needed to pass the width.
+        QTest::newRow("48 A") << 480 << 480 << 94;
+        QTest::newRow("49 A") << 490 << 480 << 100;
+        QTest::newRow("50 A") << 500 << 480 << 100;
+        QTest::newRow("51 A") << 510 << 480 << 100;
+        QTest::newRow("52 A") << 520 << 480 << 102;
+        QTest::newRow("79 A") << 790 << 600 << 156;
+        QTest::newRow("height 1024") << 1280 << 1024 << 208;
+        QTest::newRow("height 768") << 1366 << 768 << 156;
+        QTest::newRow("height 1080") << 1920 << 1080 << 219;
+        QTest::newRow("half to even down") << 1920 << 672 << 136;
+        QTest::newRow("half to even up") << 1920 << 736 << 150;
+        QTest::newRow("height in the 100 band") << 1920 << 480 << 100;
+        QTest::newRow("short wide screen") << 1920 << 100 << 25;
+        QTest::newRow("tiny screen") << 100 << 50 << 25;
+        QTest::newRow("no screen") << 0 << 0 << 25;
+    }
+    void skalningFromScreenSize()
+    {
+        QFETCH(int, bredd);
+        QFETCH(int, hojd);
+        QFETCH(int, skalning);
+        QCOMPARE(beraknaSkalning(bredd, hojd, [](const QString &t) { return int(t.size()) * 10; }), skalning);
+    }
+
+    void skalningWithTheRealFont()
+    {
+        QFont f(QStringLiteral("Arial"));
+        f.setBold(true);
+        f.setPixelSize(17);
+        const QFontMetrics fm(f);
+        const auto matt = [&fm](const QString &t) { return fm.horizontalAdvance(t); };
+        for (const QSize s : {QSize(640, 480), QSize(800, 600), QSize(1024, 768), QSize(1920, 1080), QSize(3840, 2160)}) {
+            const qint32 sk = beraknaSkalning(s.width(), s.height(), matt);
+            QVERIFY2(sk >= MinstaSkalning && sk <= std::max(156, s.height() * 156 / 768 + 1),
+                     qPrintable(QStringLiteral("%1x%2: %3").arg(s.width()).arg(s.height()).arg(sk)));
+        }
+        // A zero-width measure must not loop for ever.
+        QCOMPARE(beraknaSkalning(800, 600, [](const QString &) { return 0; }), 122);
+
+        Skaltest();
+        QVERIFY(Skalning >= MinstaSkalning);
+        QVERIFY(Marginal > 0 && Marginal < 50);
+    }
+
+    void skalaFonsterScalesOnce()
+    {
+        QWidget fonster;
+        fonster.resize(400, 300);
+        QFont grund = fonster.font();
+        grund.setPointSize(10);
+        fonster.setFont(grund);
+        auto *egen = new QLabel(QStringLiteral("Egen"), &fonster);
+        egen->setGeometry(10, 20, 100, 30);
+        QFont f = egen->font();
+        f.setPointSize(16);
+        egen->setFont(f);
+        auto *arvd = new QLabel(QStringLiteral("Arvd"), &fonster);
+        arvd->setGeometry(110, 20, 50, 30);
+        arvd->setMinimumSize(40, 20);
+        arvd->setMaximumWidth(60);
+
+        Skalning = 100;
+        skalaFonster(&fonster);
+        QCOMPARE(egen->geometry(), QRect(10, 20, 100, 30));
+
+        Skalning = 150;
+        skalaFonster(&fonster);
+        QCOMPARE(fonster.size(), QSize(600, 450));
+        QCOMPARE(egen->geometry(), QRect(15, 30, 150, 45));
+        QCOMPARE(arvd->geometry().left(), egen->geometry().right() + 1); // neighbours stay flush
+        QCOMPARE(egen->font().pointSizeF(), 24.0);
+        QCOMPARE(arvd->font().pointSizeF(), 15.0); // follows its parent, not scaled twice
+        QCOMPARE(arvd->minimumSize(), QSize(60, 30));
+        QCOMPARE(arvd->maximumWidth(), 90);
+        QCOMPARE(arvd->maximumHeight(), QWIDGETSIZE_MAX);
+    }
+
+    void delaMening_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("tecken"); // characters per line at 14 points
+        QTest::addColumn<int>("maxRader");
+        QTest::addColumn<int>("skalning");
+        QTest::addColumn<QStringList>("resultat");
+
+        QTest::newRow("fits") << QStringLiteral("Ein Haus") << 8 << 3 << 100
+                              << QStringList{QStringLiteral("Ein Haus"), QString(), QString()};
+        QTest::newRow("at blanks") << QStringLiteral("Ich habe einen Hund") << 8 << 3 << 100
+                                   << QStringList{QStringLiteral("Ich habe "), QStringLiteral("einen "), QStringLiteral("Hund")};
+        QTest::newRow("after a mark") << QStringLiteral("abcdefgh, ij") << 8 << 3 << 100
+                                      << QStringList{QStringLiteral("abcdefgh,"), QStringLiteral("ij"), QString()};
+        QTest::newRow("long word after the first line") << QStringLiteral("ab cdefghijklmnop") << 8 << 3 << 100
+                                                        << QStringList{QStringLiteral("ab "), QStringLiteral("cdefghij"), QStringLiteral("klmnop")};
+        QTest::newRow("long word wraps on") << QStringLiteral("abcdefghijklmnopqrst") << 8 << 3 << 100
+                                            << QStringList{QStringLiteral("abcdefgh"), QStringLiteral("ijklmnop"), QStringLiteral("qrst")};
+        QTest::newRow("long group") << QStringLiteral("<abcdefghijkl> x") << 8 << 3 << 100
+                                    << QStringList{QStringLiteral("<abcdefg"), QStringLiteral("hijkl> x"), QString()};
+        QTest::newRow("group moves whole") << QStringLiteral("Er hat <einen Hund>") << 12 << 3 << 100
+                                           << QStringList{QStringLiteral("Er hat "), QStringLiteral("<einen Hund>"), QString()};
+        QTest::newRow("closing mark stands past the edge") << QStringLiteral("ab <cdefg> hi") << 9 << 3 << 100
+                                                           << QStringList{QStringLiteral("ab <cdefg>"), QStringLiteral("hi"), QString()};
+        QTest::newRow("no lone <") << QStringLiteral("abc def <gh>") << 8 << 3 << 100
+                                   << QStringList{QStringLiteral("abc def "), QStringLiteral("<gh>"), QString()};
+        QTest::newRow("cut after the last line") << QStringLiteral("aaaa bbbb cccc") << 5 << 2 << 100
+                                                 << QStringList{QStringLiteral("aaaa "), QStringLiteral("bbbb "), QString()};
+        QTest::newRow("width in screen pixels") << QStringLiteral("Ich habe einen Hund") << 16 << 3 << 200
+                                                << QStringList{QStringLiteral("Ich habe "), QStringLiteral("einen "), QStringLiteral("Hund")};
+        QTest::newRow("empty") << QString() << 8 << 3 << 100 << QStringList{QString(), QString(), QString()};
+    }
+    void delaMening()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, tecken);
+        QFETCH(int, maxRader);
+        QFETCH(int, skalning);
+        QFETCH(QStringList, resultat);
+        Skalning = skalning;
+        MeningsRader[3] = QStringLiteral("old"); // nothing of an earlier sentence stays
+        dela_mening(30, 30 + tecken * 14, text, maxRader);
+        QCOMPARE(rader(), resultat);
+    }
+
+    void fontSizeByProgram_data()
+    {
+        QTest::addColumn<int>("program");
+        QTest::addColumn<int>("musOverBild");
+        QTest::addColumn<int>("punkter");
+        QTest::newRow("51220") << 51220 << 0 << 22;
+        QTest::newRow("32000") << 32000 << 0 << 22;
+        QTest::newRow("43000") << 43000 << 0 << 22;
+        QTest::newRow("47000") << 47000 << 0 << 22;
+        QTest::newRow("42999") << 42999 << 0 << 14;
+        QTest::newRow("47001") << 47001 << 0 << 14;
+        QTest::newRow("picture caption") << 51220 << 1 << 8;
+    }
+    void fontSizeByProgram()
+    {
+        QFETCH(int, program);
+        QFETCH(int, musOverBild);
+        QFETCH(int, punkter);
+        Programtal = quint16(program);
+        MusOverBild = quint8(musOverBild);
+        QSet<int> storlekar;
+        setRadBredd([&storlekar](const QString &t, int p) {
+            storlekar.insert(p);
+            return fastBredd(t, p);
+        });
+        dela_mening(0, 100, QStringLiteral("Ein Satz"), 3);
+        QCOMPARE(storlekar, QSet<int>{punkter});
+        QCOMPARE(int(MusOverBild), 0);
+    }
+
+    void largeTextWrapsNarrower()
+    {
+        setRadBredd({}); // the real font
+        const QString text = QStringLiteral("Der Hund läuft über die Straße zum Bahnhof.");
+        QStringList liten, stor;
+        for (const quint16 program : {quint16(41000), quint16(51220)}) {
+            Programtal = program;
+            dela_mening(0, 300, text, 3);
+            (program == 41000 ? liten : stor) = rader();
+        }
+        QVERIFY(stor[0].size() < liten[0].size());
+        QVERIFY(!stor[2].isEmpty());
+        for (const QStringList &r : {liten, stor})
+            QCOMPARE(r.join(QString()).remove(QChar(u' ')), QString(text).remove(QChar(u' ')));
+    }
+};
+
+VARMIKO_TEST_MAIN(TestScale)
+#include "test_scale.moc"
