@@ -81,6 +81,7 @@ Tabell<QString, 3> SpelarNamn;
 Tabell<qint32, MaxListor> DinaOrdAntal{};
 Tabell<qint32, MaxListor> DinaOrdPosition{};
 Tabell<TFelPar, MaxDinaOrdFelKo> DinaOrdFelKo{};
+QString DinaOrdListNamn;
 QString RekordFilNamn;
 
 quint8 DinaOrdStartad = 0;
