@@ -82,6 +82,7 @@ Tabell<QString, 3> SpelarNamn;
 Tabell<qint32, MaxListor> DinaOrdAntal{};
 Tabell<qint32, MaxListor> DinaOrdPosition{};
 Tabell<TFelPar, MaxDinaOrdFelKo> DinaOrdFelKo{};
+QString DinaOrdListNamn;
 QString RekordFilNamn;
 
 qint32 PosterPerOmgang = PosterPerOmgangInst;

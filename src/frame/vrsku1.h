@@ -129,7 +129,8 @@ extern Tabell<QString, 3> SpelarNamn;
 extern Tabell<qint32, MaxListor> DinaOrdAntal;
 extern Tabell<qint32, MaxListor> DinaOrdPosition;
 extern Tabell<TFelPar, MaxDinaOrdFelKo> DinaOrdFelKo;
-extern QString RekordFilNamn;
+extern QString DinaOrdListNamn; // display name of the open word list (at most 50 characters)
+extern QString RekordFilNamn;    // full path of the record table in use
 
 // The round of the exercise window on screen.
 extern qint32 PosterPerOmgang; // round length in effect
