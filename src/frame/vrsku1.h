@@ -118,7 +118,9 @@ extern quint8 MedFacit;
 extern qint32 UtskriftAntal;
 extern QString UtskriftRubrik;
 
-// Diagnosis.
+// Diagnosis. The pupil in diagnosis, AktivDiagnos, is declared with its
+// record type in results/TDiagnosPost.h; the register's own state in
+// results/diagnosregister.h.
 extern qint32 DiagRad;
 extern qint32 DiagOvningNr;
 extern quint8 DiagSpara;

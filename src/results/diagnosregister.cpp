@@ -1,0 +1,496 @@
+#include "results/diagnosregister.h"
+
+#include "frame/vrsku1.h"
+#include "platform/Clock.h"
+#include "platform/Cp1252.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramPath.h"
+#include "results/diagnosstatus.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+QString RaderaNamn;
+quint8 RaderaLage = 0;
+quint8 NamnFunnet = 0;
+
+namespace {
+
+const QString RegisterNamn = QStringLiteral("TDIAG.DIA");
+const QString SlaskNamn = QStringLiteral("Slask.DI2");
+const QString ProvFilNamn = QStringLiteral("temp.dtt");
+constexpr int RaderaNamnLangd = 26;
+
+QString shown(const QString &path)
+{
+    return ProgramPath::normalise(path);
+}
+
+QString registerMissingText()
+{
+    return QStringLiteral("Diagnosfilen ") + shown(DiagnosPath + QStringLiteral("\\") + RegisterNamn)
+           + QStringLiteral(" saknas eller är felaktig");
+}
+
+bool sameName(const QString &a, const QString &b)
+{
+    return Cp1252::upper(a) == Cp1252::upper(b);
+}
+
+// A name in dir that no file has yet (letter case ignored):
+// base + ext, base + "-2" + ext, base + "-3" + ext …
+QString freeName(const QString &dir, const QString &base, const QString &ext)
+{
+    for (int n = 1;; ++n) {
+        const QString name = n == 1 ? base + ext : base + QStringLiteral("-%1").arg(n) + ext;
+        if (ProgramPath::resolve(dir, name).isEmpty())
+            return name;
+    }
+}
+
+std::filesystem::path fsPath(const QString &path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// Makes written data and a rename in dir survive a power cut.
+bool syncFile(QFile &f)
+{
+    if (!f.flush())
+        return false;
+#ifdef Q_OS_UNIX
+    return ::fsync(f.handle()) == 0;
+#else
+    return true;
+#endif
+}
+
+void syncDirectory(const QString &dir)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(dir);
+#endif
+}
+
+struct RegisterFile
+{
+    QString dir;  // the diagnosis directory as found on the disk; empty when missing
+    QString path; // the register, or where it is to be created
+    QList<QByteArray> records;
+    bool tailSafe = true; // a broken last record, if any, has been copied aside
+};
+
+enum class ReadResult { Ok, Missing, Unreadable };
+
+// Copies the register's bytes to a new file beside it; false when that
+// cannot be done. An existing file is never touched.
+bool copyAside(const QString &dir, const QString &copyName, const QByteArray &data)
+{
+    QFile copy(dir + QLatin1Char('/') + copyName);
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    bool saved = copy.write(data) == data.size() && syncFile(copy);
+    copy.close();
+    saved = saved && copy.error() == QFileDevice::NoError;
+    if (!saved)
+        copy.remove();
+    return saved;
+}
+
+// A register that ends in part of a record: the whole file is copied aside
+// before anything rewrites it, so that nothing is lost. Remembered per file
+// state, so that the teacher is told once; a copy that failed is tried
+// again quietly.
+bool putDamagedTailAside(const QString &path, const QByteArray &data)
+{
+    static QHash<QString, bool> handled;
+    const QFileInfo info(path);
+    const QString key = info.absoluteFilePath() + QLatin1Char('|') + QString::number(data.size()) + QLatin1Char('|')
+                        + QString::number(info.lastModified().toMSecsSinceEpoch());
+    const auto it = handled.constFind(key);
+    if (it != handled.constEnd() && it.value())
+        return true;
+
+    const QString dir = info.absolutePath();
+    const QString copyName = freeName(dir, info.fileName(), QStringLiteral(".bad"));
+    const bool saved = copyAside(dir, copyName, data);
+    if (it == handled.constEnd()) {
+        if (saved)
+            MessageBox::warning(QStringLiteral("Diagnosfilen ") + shown(path)
+                                + QStringLiteral(" slutar med en ofullständig diagnos. Hela filen har kopierats till ")
+                                + shown(dir + QLatin1Char('/') + copyName)
+                                + QStringLiteral(", och de fullständiga diagnoserna används som vanligt."));
+        else
+            MessageBox::warning(QStringLiteral("Diagnosfilen ") + shown(path)
+                                + QStringLiteral(" slutar med en ofullständig diagnos och kunde inte kopieras. "
+                                                 "Diagnoserna kan läsas men inte sparas förrän filen är lagad."));
+    }
+    handled.insert(key, saved);
+    return saved;
+}
+
+ReadResult readRegister(RegisterFile &r)
+{
+    r = RegisterFile();
+    const QString dir = ProgramPath::resolve(DiagnosPath);
+    if (dir.isEmpty() || !QFileInfo(dir).isDir())
+        return ReadResult::Missing;
+    r.dir = dir;
+    r.path = ProgramPath::resolve(dir, RegisterNamn);
+    if (r.path.isEmpty()) {
+        r.path = dir + QLatin1Char('/') + RegisterNamn;
+        return ReadResult::Missing;
+    }
+    QFile f(r.path);
+    if (QFileInfo(r.path).isDir() || !f.open(QIODevice::ReadOnly))
+        return ReadResult::Unreadable;
+    const QByteArray data = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return ReadResult::Unreadable;
+    for (qsizetype at = 0; at + DiagnosPostStorlek <= data.size(); at += DiagnosPostStorlek)
+        r.records.append(data.mid(at, DiagnosPostStorlek));
+    if (data.size() % DiagnosPostStorlek != 0)
+        r.tailSafe = putDamagedTailAside(r.path, data);
+    return ReadResult::Ok;
+}
+
+// Writes the new register as "Slask.DI2" beside the old one and renames it
+// over it. Until commit() succeeds the old register is untouched; a failed
+// or abandoned rewrite removes "Slask.DI2" again.
+class RegisterRewrite
+{
+public:
+    explicit RegisterRewrite(const RegisterFile &r)
+        : m_dir(r.dir), m_target(r.path), m_temp(r.dir + QLatin1Char('/') + SlaskNamn)
+    {
+    }
+    ~RegisterRewrite()
+    {
+        if (m_temp.isOpen())
+            m_temp.close();
+        if (!m_committed && m_opened)
+            m_temp.remove();
+    }
+    RegisterRewrite(const RegisterRewrite &) = delete;
+    RegisterRewrite &operator=(const RegisterRewrite &) = delete;
+
+    bool open()
+    {
+        if (m_dir.isEmpty())
+            return false;
+        m_opened = m_temp.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        return m_opened;
+    }
+
+    bool commit(const QList<QByteArray> &records)
+    {
+        if (!m_temp.isOpen())
+            return false;
+        bool ok = true;
+        for (const QByteArray &rec : records)
+            ok = ok && m_temp.write(rec) == rec.size();
+        ok = ok && syncFile(m_temp);
+        m_temp.close();
+        ok = ok && m_temp.error() == QFileDevice::NoError;
+        if (!ok)
+            return false;
+        // A register shared by several accounts keeps its access rights.
+        if (QFileInfo::exists(m_target))
+            QFile::setPermissions(m_temp.fileName(), QFileInfo(m_target).permissions());
+        std::error_code ec;
+        std::filesystem::rename(fsPath(m_temp.fileName()), fsPath(m_target), ec);
+        if (ec)
+            return false;
+        m_committed = true;
+        syncDirectory(m_dir);
+        return true;
+    }
+
+private:
+    QString m_dir;
+    QString m_target;
+    QFile m_temp;
+    bool m_opened = false;
+    bool m_committed = false;
+};
+
+// Creates (or opens) "temp.dtt" in dir; a file of that name keeps its content.
+bool canWriteMarker(const QString &katalog)
+{
+    const QString dir = ProgramPath::resolve(katalog);
+    if (dir.isEmpty() || !QFileInfo(dir).isDir())
+        return false;
+    QString marker = ProgramPath::resolve(dir, ProvFilNamn);
+    if (marker.isEmpty())
+        marker = dir + QLatin1Char('/') + ProvFilNamn;
+    QFile f(marker);
+    const bool ok = f.open(QIODevice::WriteOnly | QIODevice::Append);
+    f.close();
+    return ok;
+}
+
+enum class Fallback { Ready, CannotCreate, CannotWrite };
+
+Fallback prepareFallback(const QString &fallback)
+{
+    // An empty installation directory is no root: never "\RESULTAT" at the
+    // file system's root.
+    if (PCPath.trimmed().isEmpty())
+        return Fallback::CannotCreate;
+    if (!ProgramPath::isDirectory(fallback)) {
+        const QString dir = ProgramPath::forWriting(fallback);
+        if (dir.isEmpty() || !QDir().mkpath(dir))
+            return Fallback::CannotCreate;
+    }
+    return canWriteMarker(fallback) ? Fallback::Ready : Fallback::CannotWrite;
+}
+
+bool sameDirectory(const QString &a, const QString &b)
+{
+    const QString pa = QDir::cleanPath(ProgramPath::forWriting(a));
+    const QString pb = QDir::cleanPath(ProgramPath::forWriting(b));
+    return !pa.isEmpty() && pa.compare(pb, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+bool SparaProtokoll()
+{
+    RegisterFile r;
+    const ReadResult read = readRegister(r);
+    bool saved = false;
+    if (!r.dir.isEmpty() && read != ReadResult::Unreadable && r.tailSafe) {
+        QList<QByteArray> records = r.records;
+        const QString namn = kortad(AktivDiagnos.Namn, DiagnosNamnLangd);
+        bool replaced = false;
+        for (QByteArray &rec : records) {
+            if (sameName(TDiagnosPost::fromBytes(rec).Namn, namn)) {
+                rec = AktivDiagnos.toBytes();
+                replaced = true;
+                break; // a second record of the same name stays as it is
+            }
+        }
+        if (!replaced)
+            records.append(AktivDiagnos.toBytes());
+        RegisterRewrite rewrite(r);
+        saved = rewrite.open() && rewrite.commit(records);
+    }
+    if (saved) {
+        DiagSpara = 0;
+        return true;
+    }
+    DiagSpara = 1;
+    MessageBox::warning(QStringLiteral("Diagnosen kunde inte sparas i katalogen ") + shown(DiagnosPath)
+                        + QStringLiteral(". Kontrollera att katalogen finns och att det går att skriva i den."));
+    return false;
+}
+
+bool SparaRaderaProt()
+{
+    RegisterFile r;
+    if (readRegister(r) != ReadResult::Ok || !r.tailSafe) {
+        MessageBox::information(registerMissingText());
+        RaderaLage = 0;
+        return false;
+    }
+    RegisterRewrite rewrite(r);
+    if (!rewrite.open()) {
+        MessageBox::information(QStringLiteral("Ny fil i katalogen ") + shown(DiagnosPath)
+                                + QStringLiteral(" kunde inte skapas"));
+        RaderaLage = 0;
+        return false;
+    }
+    const QString namn = AktivDiagnos.Namn;
+    if (!MessageBox::askYesNo(QStringLiteral("Vill du verkligen ta bort diagnosen \"") + namn
+                              + QStringLiteral("\"?"))) {
+        RaderaLage = 0;
+        return false;
+    }
+    const QString radera = kortad(RaderaNamn, RaderaNamnLangd);
+    QList<QByteArray> kvar;
+    for (const QByteArray &rec : std::as_const(r.records)) {
+        const QString n = TDiagnosPost::fromBytes(rec).Namn;
+        if (!n.isEmpty() && n != radera)
+            kvar.append(rec);
+    }
+    if (!rewrite.commit(kvar)) {
+        MessageBox::information(QStringLiteral("Diagnosen \"") + namn
+                                + QStringLiteral("\" kunde inte tas bort: diagnosfilen i katalogen ")
+                                + shown(DiagnosPath) + QStringLiteral(" kunde inte skrivas om."));
+        RaderaLage = 0;
+        return false;
+    }
+    MessageBox::information(QStringLiteral("Diagnosen \"") + namn + QStringLiteral("\" är borttagen."));
+    return true;
+}
+
+bool ArkiveraDiagnoser()
+{
+    const QString dir = ProgramPath::resolve(DiagnosPath);
+    const QString path = dir.isEmpty() ? QString() : ProgramPath::resolve(dir, RegisterNamn);
+    QFile check(path);
+    if (path.isEmpty() || QFileInfo(path).isDir() || !check.open(QIODevice::ReadOnly)) {
+        MessageBox::information(registerMissingText());
+        return false;
+    }
+    check.close();
+
+    const QString base = QStringLiteral("VR") + TidStampel();
+    const QString ext = QStringLiteral(".DIS");
+    // An archive made earlier in the same minute is never replaced: the
+    // rename does not overwrite, and a taken name moves on to "-2", "-3" …
+    constexpr int MaxArkiv = 1000;
+    for (int n = 1; n <= MaxArkiv; ++n) {
+        const QString name = n == 1 ? base + ext : base + QStringLiteral("-%1").arg(n) + ext;
+        if (!ProgramPath::resolve(dir, name).isEmpty())
+            continue;
+        const QString target = dir + QLatin1Char('/') + name;
+        if (QFile::rename(path, target)) {
+            syncDirectory(dir);
+            return true;
+        }
+        if (!QFileInfo::exists(target))
+            break;
+    }
+    MessageBox::information(QStringLiteral("Diagnosfilen ") + shown(path) + QStringLiteral(" kunde inte döpas om till ")
+                            + base + ext + QStringLiteral(". Diagnoserna är kvar i filen."));
+    return false;
+}
+
+QString TidStampel()
+{
+    const QDateTime nu = Clock::now();
+    const QDate d = nu.date();
+    const QTime t = nu.time();
+    return QString::asprintf("%02d%02d%02d%02d%02d", d.year() % 100, d.month(), d.day(), t.hour(), t.minute());
+}
+
+QString HaemtaDiagnos(const QString &Namn)
+{
+    NamnFunnet = 0;
+    const QString namn = kortad(Namn, DiagnosNamnLangd);
+    RegisterFile r;
+    if (readRegister(r) == ReadResult::Ok) {
+        for (const QByteArray &rec : std::as_const(r.records)) {
+            TDiagnosPost p = TDiagnosPost::fromBytes(rec);
+            if (sameName(p.Namn, namn)) {
+                NamnFunnet = 1;
+                AktivDiagnos = p;
+                break;
+            }
+        }
+    }
+    if (NamnFunnet == 0)
+        NollstallDiagnos();
+    AktivDiagnos.Namn = namn;
+    return NamnFunnet ? AktivDiagnos.Losen : QString();
+}
+
+bool NamnFinns(const QString &Namn)
+{
+    const QString namn = kortad(Namn, DiagnosNamnLangd);
+    bool found = false;
+    RegisterFile r;
+    if (readRegister(r) == ReadResult::Ok) {
+        for (const QByteArray &rec : std::as_const(r.records))
+            if (sameName(TDiagnosPost::fromBytes(rec).Namn, namn)) {
+                found = true;
+                break;
+            }
+    }
+    // Nobody's results stay behind under the new name.
+    NollstallDiagnos();
+    AktivDiagnos.Namn = namn;
+    return found;
+}
+
+void NollstallDiagnos()
+{
+    // Also the time stamps and the reserved bytes: nothing of the previous
+    // pupil goes into the new record.
+    AktivDiagnos = TDiagnosPost();
+    for (int k = 1; k <= DiagnosOmradesAntal; ++k)
+        AktivDiagnos.Status[k] = GeStatusTal(k);
+}
+
+bool readRegisterNames(QStringList &names)
+{
+    names.clear();
+    RegisterFile r;
+    if (readRegister(r) != ReadResult::Ok)
+        return false;
+    for (const QByteArray &rec : std::as_const(r.records))
+        names.append(TDiagnosPost::fromBytes(rec).Namn);
+    return true;
+}
+
+bool DiagnosFileWish(const QString &Katalog)
+{
+    // A missing or locked directory only fails the test; no system error
+    // box can come up in the middle of it.
+    if (canWriteMarker(Katalog))
+        return true;
+
+    const QString fallback = PCPath + QStringLiteral("\\RESULTAT");
+    const bool floppy = Katalog == QLatin1String("A:") || Katalog == QLatin1String("a:");
+    // The default diagnosis directory is RESULTAT itself: create it quietly.
+    const bool isFallback = !floppy && sameDirectory(Katalog, fallback);
+    if (floppy)
+        MessageBox::showMessage(QStringLiteral("Sätt in disketten med din diagnos i datorn."));
+
+    const QString k = shown(Katalog);
+    const QString f = shown(fallback);
+    const QString ingen = QStringLiteral(" Inga diagnoser kan sparas.");
+    switch (prepareFallback(fallback)) {
+    case Fallback::Ready:
+        if (isFallback)
+            return true;
+        if (!floppy)
+            MessageBox::showMessage(QStringLiteral("Diagnosen kan inte sparas i katalogen ") + k
+                                    + QStringLiteral(". Den kommer nu att sparas i katalogen ") + f);
+        return false;
+    case Fallback::CannotCreate:
+        if (floppy || isFallback)
+            MessageBox::showMessage(QStringLiteral("Kan inte skapa katalogen ") + f + QLatin1Char('.') + ingen);
+        else
+            MessageBox::showMessage(QStringLiteral("Diagnosen kan inte sparas i katalogen ") + k
+                                    + QStringLiteral(", och katalogen ") + f + QStringLiteral(" kan inte skapas.")
+                                    + ingen);
+        return false;
+    case Fallback::CannotWrite:
+        if (floppy || isFallback)
+            MessageBox::showMessage(QStringLiteral("Diagnosen kan inte sparas i katalogen ") + f
+                                    + QLatin1Char('.') + ingen);
+        else
+            MessageBox::showMessage(QStringLiteral("Diagnosen kan inte sparas i katalogen ") + k
+                                    + QStringLiteral(" och inte heller i katalogen ") + f + QLatin1Char('.')
+                                    + ingen);
+        return false;
+    }
+    return false;
+}
+
+void prepareDiagnosPath()
+{
+    if (DiagnosPathKlar != 0)
+        return;
+    if (!DiagnosFileWish(DiagnosPath))
+        DiagnosPath = PCPath + QStringLiteral("\\RESULTAT");
+    DiagnosPathKlar = 1;
+}
