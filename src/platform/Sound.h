@@ -1,0 +1,38 @@
+#pragma once
+// Playing the course's WAV sounds. Everything goes through one small player
+// interface, so that tests can put a recorder in its place.
+
+#include <QString>
+#include <QtGlobal>
+
+class SoundPlayer
+{
+public:
+    virtual ~SoundPlayer() = default;
+
+    // Plays a WAV file. Without wait the call returns at once and the sound
+    // plays on; with wait it returns when the sound has ended, and user input
+    // is held back meanwhile. A machine without a sound device stays silent.
+    // False, with *error set to a message for the user, when the file cannot
+    // be played.
+    virtual bool play(const QString &file, bool wait, QString *error) = 0;
+};
+
+namespace Sound {
+
+// The player in use: the program's own unless a test has installed another.
+SoundPlayer &player();
+
+// Installs another player (tests); nullptr restores the program's own.
+// Returns the one installed before, nullptr for the program's own.
+SoundPlayer *setPlayer(SoundPlayer *player);
+
+// How long the sound of a PCM WAV file lasts, in milliseconds, by its header;
+// -1, with *error set, when the file cannot be read or is no WAV file.
+qint64 wavLength(const QString &file, QString *error = nullptr);
+
+// Time granted beyond a sound's length before a wait gives up: the sound
+// system needs a moment to start a stream.
+inline constexpr int WaitMarginMs = 3000;
+
+} // namespace Sound
