@@ -1,34 +1,10 @@
 #include "results/diagnosnummer.h"
 
-namespace {
-
-LagratResultatKalla &resultatKalla()
-{
-    static LagratResultatKalla k;
-    return k;
-}
-
-ElevNamnKalla &namnKalla()
-{
-    static ElevNamnKalla k;
-    return k;
-}
-
-} // namespace
-
-void setLagratResultatKalla(LagratResultatKalla kalla)
-{
-    resultatKalla() = std::move(kalla);
-}
-
-void setElevNamnKalla(ElevNamnKalla kalla)
-{
-    namnKalla() = std::move(kalla);
-}
+#include "results/TDiagnosPost.h"
 
 QString aktivElevNamn()
 {
-    return namnKalla() ? namnKalla()() : QString();
+    return AktivDiagnos.Namn;
 }
 
 quint16 GeDiagnosNummer(quint16 programtal, QString *lagratResultat)
@@ -45,6 +21,6 @@ quint16 GeDiagnosNummer(quint16 programtal, QString *lagratResultat)
         break;
     }
     if (lagratResultat)
-        *lagratResultat = (omrade != 0 && resultatKalla()) ? resultatKalla()(omrade) : QString();
+        *lagratResultat = omrade != 0 ? QString::number(AktivDiagnos.Resultat[omrade]) : QString();
     return omrade;
 }

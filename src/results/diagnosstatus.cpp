@@ -115,11 +115,3 @@ void setProtocolRedraw(std::function<void()> redraw)
     protocolRedraw() = std::move(redraw);
 }
 
-int GeDiagnosNummer(quint16 Programtal)
-{
-    switch (Programtal) {
-    case 42000: return 14;
-    case 45000: return 12;
-    default: return 0;
-    }
-}

@@ -46,6 +46,3 @@ void diagnosback(qint32 Resultat);
 // means that none is.
 void setProtocolRedraw(std::function<void()> redraw);
 
-// The diagnosis area a practice exercise belongs to, for the praise texts:
-// 42000 gives 14, 45000 gives 12, every other program number 0.
-int GeDiagnosNummer(quint16 Programtal);

@@ -5,6 +5,7 @@
 #include "frame/vrsku1.h"
 #include "platform/Clock.h"
 #include "results/diagnosregister.h"
+#include "results/diagnosnummer.h"
 #include "results/diagnosstatus.h"
 
 class TestDiagnosisStatus : public QObject
@@ -178,7 +179,7 @@ private slots:
     {
         QFETCH(int, programtal);
         QFETCH(int, area);
-        QCOMPARE(GeDiagnosNummer(quint16(programtal)), area);
+        QCOMPARE(int(GeDiagnosNummer(quint16(programtal))), area);
     }
 };
 
