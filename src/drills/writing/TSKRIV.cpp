@@ -7,11 +7,14 @@
 #include "frame/answercheck.h"
 #include "frame/datafiles.h"
 #include "frame/fields.h"
+#include "frame/pictures.h"
+#include "frame/praise.h"
 #include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/DesignTimer.h"
 #include "platform/ShapeWidget.h"
 #include "results/diagnoskoppling.h"
+#include "results/TDiagnosPost.h"
 #include "results/diagnosstatus.h"
 
 #include <QApplication>
@@ -824,12 +827,79 @@ void TSKRIV::regelknappClick()
     regelknapp->setEnabled(true);
 }
 
+void TSKRIV::visaBeloningsbild()
+{
+    BildPanelen->setGeometry(BildPanelen->x(), OverskriftYtterShape->y() + OverskriftYtterShape->height(),
+                             BildPanelen->width(), BildPanelen->height());
+    if (BildInst != 1 && BildInst != 3) {
+        Image1->hide();
+        return;
+    }
+    BildNummer = haemta_Bildslumptal(BildIndex);
+    BildTextPanel->move(0, 0);
+    BildTextPanel->setText(BildText);
+    BildTextPanel->resize(BildTextPanel->fontMetrics().horizontalAdvance(BildText) + 2 * Marginal,
+                          BildTextPanel->sizeHint().height());
+    BildTextPanel->show();
+    BildFilNamn = bildFilNamn(QStringLiteral("VRS"), BildNummer);
+    const QPixmap bild = laddaBild(BildFilNamn, Image1->size());
+    if (bild.isNull()) {
+        Image1->hide();
+    } else {
+        Image1->setPixmap(bild);
+        Image1->show();
+    }
+    BildTextPanel->raise();
+}
+
 void TSKRIV::Avslutning()
 {
     regelknapp->hide();
+    BildPanelen->show();
+    BildPanelen->raise();
+    BildTextPanel->hide();
+    visaBeloningsbild();
+
+    if (OvningsLage == DiagnosTest)
+        DiagOvningNr = 0;
+
+    switch (diagnosOvningSlut()) {
+    case DiagnosSteg::TillTestet:
+        // Two good practice rounds in a row: the area is ready for its test.
+        AktivDiagnos.Status[DiagRad] = 2;
+        GeStatusTal(DiagRad);
+        DiagOvningNr = 5;
+        skrivProtokollStatus(DiagRad, QStringLiteral("    ") + StatusNamn[2]);
+        doljProtokollPanel2();
+        OvningsLage = DiagnosTest;
+        AntalRatt = 0;
+        aktiveraProtokollet();
+        stangFonstret();
+        return;
+    case DiagnosSteg::AndraRundan:
+    case DiagnosSteg::Ingen:
+        break;
+    }
+
+    if (OvningsLage == DiagnosTest) {
+        diagnosback(AntalRatt);
+        stangFonstret();
+        return;
+    }
+
+    if (fortjanarLovord()) {
+        LovordPanel->show();
+        LovordPanel->raise();
+        Tabell<QString, 3> rader;
+        if (haemtaLovordText(AntalRatt, quint16(AntalPoster), rader))
+            RitaLovord(rader[1], rader[2], rader[3]);
+        else
+            LovordLabel1->clear();
+    }
+
     Panel1->show();
     Panel1->raise();
-    if (OvningsLage != Arbetsblad && OvningsLage != DiagnosTest) {
+    if (OvningsLage != Arbetsblad) {
         if (FelPerLista[ListNummer] >= 1) {
             Button1->setEnabled(true);
             Button1->setFocus();
@@ -838,6 +908,31 @@ void TSKRIV::Avslutning()
             Button2->setFocus();
         }
     }
+}
+
+void TSKRIV::RitaLovord(const QString &t1, const QString &t2, const QString &t3)
+{
+    const int M = Marginal;
+    LovordYttershape->setGeometry(0, 0, LovordPanel->width(), LovordPanel->height());
+    lovordinnershape->setGeometry(M / 2, M / 2, LovordPanel->width() - M, LovordPanel->height() - M);
+    QFont f = LovordLabel1->font();
+    f.setBold(true);
+    f.setPointSize(30);
+    LovordLabel1->setFont(f);
+    sattText(LovordLabel1, t1 + QLatin1Char(' ') + t2 + QLatin1Char(' ') + t3);
+    const int iw = lovordinnershape->width();
+    const int ih = lovordinnershape->height();
+    while (iw - M < LovordLabel1->width() && f.pointSize() >= 11) {
+        f.setPointSize(f.pointSize() - 1);
+        LovordLabel1->setFont(f);
+        LovordLabel1->adjustSize();
+    }
+    while (ih - M / 2 < LovordLabel1->height() && f.pointSize() >= 11) {
+        f.setPointSize(f.pointSize() - 1);
+        LovordLabel1->setFont(f);
+        LovordLabel1->adjustSize();
+    }
+    LovordLabel1->move((iw - LovordLabel1->width()) / 2, (ih - M / 2 - LovordLabel1->height()) / 2);
 }
 
 void TSKRIV::Button1Click()

@@ -98,6 +98,7 @@ public:
     void NyPost();
     void NollaLabeller();
     virtual void Avslutning();
+    void RitaLovord(const QString &t1, const QString &t2, const QString &t3);
     void rensa();
 
     // Event handlers.
@@ -143,6 +144,7 @@ protected:
 
 private:
     void byggKomponenter();
+    void visaBeloningsbild();
     void fokuseraEdit1();
     void krympTillBredd(QLabel *label, int bredd, int golv);
 
