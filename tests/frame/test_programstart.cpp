@@ -4,6 +4,7 @@
 #include "TestMain.h"
 #include "frame/TForm1.h"
 #include "frame/TRegList1.h"
+#include "frame/catalogue/fonsterregister.h"
 #include "frame/programentry.h"
 #include "frame/vrsku1.h"
 #include "platform/ProgramPath.h"
@@ -31,6 +32,8 @@ private slots:
         QVERIFY(AntalDatFiler > 0);
         QCOMPARE(int(AntalLovordFiler), 16);
         QCOMPARE(int(ScoreDirectoryOk), 1);
+        // The menus find the exercise windows the program has.
+        QVERIFY(harFonster(QStringLiteral("TSKRIV")));
         avslutaProgrammet();
     }
 
