@@ -1,0 +1,1092 @@
+#include "drills/writing/TSKRIV.h"
+
+#include "frame/Ovningsrunda.h"
+#include "frame/TAster.h"
+#include "frame/TRegler.h"
+#include "frame/TStallin.h"
+#include "frame/answercheck.h"
+#include "frame/datafiles.h"
+#include "frame/fields.h"
+#include "frame/pictures.h"
+#include "frame/praise.h"
+#include "frame/scale.h"
+#include "frame/vrsku1.h"
+#include "platform/DesignTimer.h"
+#include "platform/ShapeWidget.h"
+#include "results/diagnoskoppling.h"
+#include "results/TDiagnosPost.h"
+#include "results/diagnosstatus.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+
+using namespace Ovningsrunda;
+
+namespace {
+
+QFont arial(int pixels, bool bold = true)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(qMax(1, pixels * Skalning / 100));
+    f.setBold(bold);
+    return f;
+}
+
+void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor())
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::Text, text);
+    if (bakgrund.isValid()) {
+        p.setColor(QPalette::Window, bakgrund);
+        w->setAutoFillBackground(true);
+    }
+    w->setPalette(p);
+}
+
+QSize skarm()
+{
+    const QScreen *s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().size() : QSize(800, 600);
+}
+
+const QColor kNavy = bgrFarg(0x800000);
+const QColor kMaroon = bgrFarg(0x000080);
+const QColor kGreen = bgrFarg(0x008000);
+const QColor kLime = bgrFarg(0x00FF00);
+const QColor kRed = bgrFarg(0x0000FF);
+const QColor kYellow = bgrFarg(0x00FFFF);
+
+} // namespace
+
+TSKRIV::TSKRIV(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("SKRIV"));
+    setWindowTitle(QStringLiteral("Varmiko"));
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setFont(arial(19));
+    setFocusPolicy(Qt::StrongFocus);
+    byggKomponenter();
+}
+
+TSKRIV::~TSKRIV() = default;
+
+int TSKRIV::skala(int designPixels) const
+{
+    return designPixels * Skalning / 100;
+}
+
+void TSKRIV::sattText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+void TSKRIV::byggKomponenter()
+{
+    auto label = [this](const char *name, int px, const QColor &c, QWidget *parent = nullptr) {
+        auto *l = new QLabel(parent ? parent : this);
+        l->setObjectName(QLatin1String(name));
+        l->setFont(arial(px));
+        farg(l, c);
+        return l;
+    };
+    auto button = [this](const char *name, const QString &text, QWidget *parent = nullptr) {
+        auto *b = new QPushButton(text, parent ? parent : this);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        b->setFocusPolicy(Qt::StrongFocus);
+        return b;
+    };
+
+    OverskriftYtterShape = new ShapeWidget(ShapeWidget::Form::RoundRect, this);
+    OverskriftYtterShape->setObjectName(QStringLiteral("OverskriftYtterShape"));
+    OverskriftYtterShape->setBrushColor(kYellow);
+    OverskriftYtterShape->setGeometry(skala(26), skala(5), skala(300), skala(80));
+    OverskriftInnerShape = new ShapeWidget(ShapeWidget::Form::RoundRect, this);
+    OverskriftInnerShape->setObjectName(QStringLiteral("OverskriftInnerShape"));
+    OverskriftInnerShape->setBrushColor(kNavy);
+    OverskriftInnerShape->setGeometry(skala(32), skala(10), skala(288), skala(70));
+    Overs1Label = label("Overs1Label", 15, kYellow);
+    Overs2Label = label("Overs2Label", 19, kYellow);
+    Overs3Label = label("Overs3Label", 19, kYellow);
+    for (QLabel *l : {Overs1Label, Overs2Label, Overs3Label})
+        l->setAlignment(Qt::AlignCenter);
+
+    InstruktionsLabel = label("InstruktionsLabel", 19, kGreen);
+    InstruktionsLabel->move(skala(33), skala(100));
+    FrageLabel1 = label("FrageLabel1", 19, kNavy);
+    FrageLabel2 = label("FrageLabel2", 19, kNavy);
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setFont(arial(19));
+    Edit1->setMaxLength(70);
+    farg(Edit1, kNavy);
+    Edit1->setContextMenuPolicy(Qt::CustomContextMenu);
+    Edit1->installEventFilter(this);
+    connect(Edit1, &QLineEdit::textChanged, this, &TSKRIV::Edit1Change);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    int n = 1;
+    for (const QString &t : {QStringLiteral("Klistra in ß"), QStringLiteral("Klistra in Ü"),
+                             QStringLiteral("Klistra in ü")}) {
+        QAction *a = PopupMenu1->addAction(t);
+        a->setObjectName(QStringLiteral("Klistrain%1").arg(n++));
+        connect(a, &QAction::triggered, this, [this, t] { KlistraIn(t.right(1)); });
+    }
+    connect(Edit1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &p) { PopupMenu1->popup(Edit1->mapToGlobal(p)); });
+
+    Label4 = label("Label4", 19, Qt::black);
+    Label5 = label("Label5", 19, kMaroon);
+    Label6 = label("Label6", 19, kNavy);
+    Label6->move(skala(33), skala(266));
+    Label7 = label("Label7", 19, kNavy);
+    Label7->move(skala(34), skala(296));
+    Label8 = label("Label8", 19, Qt::black);
+    Label9 = label("Label9", 19, Qt::black);
+    Label10 = label("Label10", 19, Qt::black);
+    Label16 = label("Label16", 15, Qt::black);
+    Label16->hide();
+
+    lampknapp = new QToolButton(this);
+    lampknapp->setObjectName(QStringLiteral("lampknapp"));
+    lampknapp->setToolTip(QStringLiteral("Fehleranzeige"));
+    lampknapp->setText(QStringLiteral("●"));
+    lampknapp->setGeometry(skala(30), skala(334), skala(27), skala(27));
+    connect(lampknapp, &QToolButton::clicked, this, &TSKRIV::LampknappClick);
+    LampShape = new ShapeWidget(ShapeWidget::Form::Circle, this);
+    LampShape->setObjectName(QStringLiteral("LampShape"));
+    LampShape->setToolTip(QStringLiteral("Hier Fehleranzeige ausschalten"));
+    LampShape->setBrushColor(kLime);
+    LampShape->setGeometry(lampknapp->geometry());
+    LampShape->hide();
+    connect(LampShape, &ShapeWidget::mousePressed, this, &TSKRIV::LampShapeMouseDown);
+
+    Helpknapp1 = button("Helpknapp1", QStringLiteral("&Hilfe "));
+    HelpKnapp2 = button("HelpKnapp2", QStringLiteral("&Hilfe "));
+    regelknapp = button("regelknapp", QStringLiteral("&Regeln"));
+    for (QPushButton *b : {Helpknapp1, HelpKnapp2, regelknapp})
+        b->resize(skala(100), skala(27));
+    connect(Helpknapp1, &QPushButton::clicked, this, &TSKRIV::Helpknapp1Click);
+    connect(HelpKnapp2, &QPushButton::clicked, this, &TSKRIV::HelpKnapp2Click);
+    connect(regelknapp, &QPushButton::clicked, this, &TSKRIV::regelknappClick);
+
+    Aster1 = new TAster(this);
+    Aster1->setObjectName(QStringLiteral("Aster1"));
+
+    DiagPanel1 = new QFrame(this);
+    DiagPanel1->setObjectName(QStringLiteral("DiagPanel1"));
+    DiagPanel1->setGeometry(skala(343), skala(3), skala(205), skala(95));
+    DiagShape2 = new ShapeWidget(ShapeWidget::Form::RoundRect, DiagPanel1);
+    DiagShape2->setObjectName(QStringLiteral("DiagShape2"));
+    DiagShape2->setBrushColor(kGreen);
+    DiagShape2->setGeometry(skala(5), skala(35), skala(95), skala(55));
+    DiagShape4 = new ShapeWidget(ShapeWidget::Form::RoundRect, DiagPanel1);
+    DiagShape4->setObjectName(QStringLiteral("DiagShape4"));
+    DiagShape4->setBrushColor(kGreen);
+    DiagShape4->setGeometry(skala(105), skala(35), skala(95), skala(55));
+    DiagLabel2 = label("DiagLabel2", 15, Qt::black, DiagPanel1);
+    sattText(DiagLabel2, QStringLiteral("Aufgabe"));
+    DiagLabel2->move(skala(20), skala(12));
+    DiagLabel4 = label("DiagLabel4", 15, Qt::black, DiagPanel1);
+    sattText(DiagLabel4, QStringLiteral("Richtigen"));
+    DiagLabel4->move(skala(112), skala(12));
+    DiagLabel3 = label("DiagLabel3", 22, kYellow, DiagPanel1);
+    DiagLabel5 = label("DiagLabel5", 22, kYellow, DiagPanel1);
+    DiagLabel3->setAlignment(Qt::AlignCenter);
+    DiagLabel5->setAlignment(Qt::AlignCenter);
+    DiagPanel1->hide();
+    DiagPanel2 = new QFrame(this);
+    DiagPanel2->setObjectName(QStringLiteral("DiagPanel2"));
+    farg(DiagPanel2, kYellow, kGreen);
+    DiagPanel2->setGeometry(skala(560), skala(3), skala(230), skala(30));
+    DiagLabel1 = label("DiagLabel1", 17, kYellow, DiagPanel2);
+    DiagLabel1->move(skala(6), skala(4));
+    DiagPanel2->hide();
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    farg(Panel1, Qt::white, kNavy);
+    Button1 = button("Button1", QStringLiteral("Fehler &berichtigen"), Panel1);
+    Button2 = button("Button2", QStringLiteral("&Fortsetzen"), Panel1);
+    Button3 = button("Button3", QStringLiteral("&Abbrechen"), Panel1);
+    BitBtn1 = button("BitBtn1", QStringLiteral("&Einstellungen"), Panel1);
+    connect(Button1, &QPushButton::clicked, this, &TSKRIV::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TSKRIV::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TSKRIV::Button3Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TSKRIV::BitBtn1Click);
+    Panel1->hide();
+
+    BildPanelen = new QFrame(this);
+    BildPanelen->setObjectName(QStringLiteral("BildPanelen"));
+    Image1 = new QLabel(BildPanelen);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAlignment(Qt::AlignCenter);
+    BildTextPanel = new QLabel(BildPanelen);
+    BildTextPanel->setObjectName(QStringLiteral("BildTextPanel"));
+    BildTextPanel->setFont(arial(15, false));
+    farg(BildTextPanel, Qt::black, QColor(Qt::white));
+    BildPanelen->hide();
+
+    LovordPanel = new QFrame(this);
+    LovordPanel->setObjectName(QStringLiteral("LovordPanel"));
+    LovordYttershape = new ShapeWidget(ShapeWidget::Form::RoundRect, LovordPanel);
+    LovordYttershape->setObjectName(QStringLiteral("LovordYttershape"));
+    LovordYttershape->setBrushColor(QColor(Qt::blue));
+    lovordinnershape = new ShapeWidget(ShapeWidget::Form::RoundRect, LovordPanel);
+    lovordinnershape->setObjectName(QStringLiteral("lovordinnershape"));
+    lovordinnershape->setBrushColor(kYellow);
+    LovordLabel1 = new QLabel(lovordinnershape);
+    LovordLabel1->setObjectName(QStringLiteral("LovordLabel1"));
+    farg(LovordLabel1, kNavy);
+    LovordPanel->hide();
+
+    SkrivutOverskriftShape1 = new ShapeWidget(ShapeWidget::Form::RoundRect, this);
+    SkrivutOverskriftShape1->setObjectName(QStringLiteral("SkrivutOverskriftShape1"));
+    SkrivutOverskriftShape1->setBrushColor(kYellow);
+    SkrivutOverskriftShape2 = new ShapeWidget(ShapeWidget::Form::RoundRect, this);
+    SkrivutOverskriftShape2->setObjectName(QStringLiteral("SkrivutOverskriftShape2"));
+    SkrivutOverskriftShape2->setBrushColor(kMaroon);
+    SkrivutOverskriftLabel = label("SkrivutOverskriftLabel", 32, kYellow);
+    sattText(SkrivutOverskriftLabel, QStringLiteral("Utskrifter"));
+    SkrivutOverskriftShape1->setGeometry(skala(560), skala(5), skala(300), skala(80));
+    SkrivutOverskriftShape2->setGeometry(skala(566), skala(10), skala(288), skala(70));
+    SkrivutOverskriftLabel->move(skala(566) + (skala(288) - SkrivutOverskriftLabel->width()) / 2,
+                                 skala(10) + (skala(70) - SkrivutOverskriftLabel->height()) / 2);
+    SkrivutHelaPanelen = new QFrame(this);
+    SkrivutHelaPanelen->setObjectName(QStringLiteral("SkrivutHelaPanelen"));
+    farg(SkrivutHelaPanelen, Qt::white, kMaroon);
+    SkrivutHelaPanelen->hide();
+
+    Timer1 = new DesignTimer(this, 0, true);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer2 = new DesignTimer(this, 1000, true);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer3 = new DesignTimer(this, 100, false);
+    Timer3->setObjectName(QStringLiteral("Timer3"));
+    connect(Timer1, &DesignTimer::timeout, this, &TSKRIV::Timer1Timer);
+    connect(Timer3, &DesignTimer::timeout, this, &TSKRIV::Timer3Timer);
+}
+
+void TSKRIV::FormCreate()
+{
+    Programtal = GeProgramtal(DataFilNamn);
+    BildTextPanel->hide();
+    BitBtn1->setEnabled(true);
+    Inled();
+
+    FelRunda = 0;
+    LampaPa = 0;
+    ForstaPost = 1;
+    PostNummer = 1;
+    AntalRatt = 0;
+    AntalFel = 0;
+    DiagPanel1->hide();
+    Edit1->move(FrageLabel2->x(), Edit1->y());
+    Edit1->clear();
+    SkrivutOverskriftShape1->hide();
+    SkrivutOverskriftShape2->hide();
+    SkrivutOverskriftLabel->hide();
+
+    if (OvningsLage == Arbetsblad)
+        arbetsbladStart();
+    else
+        InstruktionsLabel->show();
+    sattText(InstruktionsLabel, InstruktionsText);
+
+    InstruktionsLabel->move(InstruktionsLabel->x(),
+                            OverskriftYtterShape->y() + OverskriftYtterShape->height()
+                                + InstruktionsLabel->height() / 2);
+    FrageLabel1->move(InstruktionsLabel->x(), InstruktionsLabel->y() + 2 * InstruktionsLabel->height());
+    sattText(FrageLabel1, QStringLiteral(" "));
+    FrageLabel2->move(InstruktionsLabel->x(), FrageLabel1->y() + FrageLabel1->height() * 4 / 3);
+    sattText(FrageLabel2, QStringLiteral(" "));
+    Edit1->setGeometry(FrageLabel2->x(), FrageLabel2->y() + FrageLabel2->height() * 3 / 2, skala(300),
+                       Edit1->sizeHint().height());
+    sattText(Label5, QStringLiteral(" "));
+    Label5->move(Edit1->x(), Edit1->y() + Edit1->height() + Label5->height() / 3);
+
+    RitaOverskriften(OvningsRubrik[1], OvningsRubrik[2], OvningsRubrik[3]);
+
+    switch (OvningsLage) {
+    case Ovning:
+        borja(PosterPerOmgangInst);
+        OverskriftInnerShape->setBrushColor(kNavy);
+        NyStartaAster(true);
+        lampknapp->show();
+        break;
+    case Arbetsblad:
+        borja(PosterPerOmgangInst);
+        OverskriftInnerShape->setBrushColor(kMaroon);
+        break;
+    default:
+        borja(DiagnosAntal);
+        OverskriftInnerShape->setBrushColor(kGreen);
+        NyStartaAster(false);
+        lampknapp->setVisible(OvningsLage != DiagnosTest);
+        TestOverSkrift();
+        UppDateraDiagnosResultatet();
+        break;
+    }
+    if (OvningsLage != Arbetsblad)
+        SkrivutHelaPanelen->hide();
+
+    NyPost();
+
+    SvenskaKnappar = (Programtal == 56730 || Programtal == 56740) ? 1 : 0;
+    if (SvenskaKnappar) {
+        Button1->setText(QStringLiteral("&Rätta felen"));
+        Button2->setText(QStringLiteral("&Fortsätta"));
+        Button3->setText(QStringLiteral("&Avbryt"));
+        BitBtn1->setText(QStringLiteral("&Inställningar"));
+    }
+
+    regelknapp->hide();
+    for (QPushButton *b : {regelknapp, Helpknapp1, HelpKnapp2})
+        b->setGeometry(b->x(), lampknapp->y(), Helpknapp1->width(), lampknapp->height());
+    Helpknapp1->move(lampknapp->x() + lampknapp->width() + Marginal, lampknapp->y());
+    HelpKnapp2->move(Helpknapp1->pos());
+    if (OvningsLage == Ovning && harRegelknapp()) {
+        regelknapp->setText(regelknappText());
+        regelknapp->show();
+        regelknapp->setEnabled(true);
+    }
+    regelknapp->move(Helpknapp1->isVisibleTo(this) ? Helpknapp1->x() + Helpknapp1->width() + Marginal
+                                                   : Helpknapp1->x(),
+                     lampknapp->y());
+}
+
+void TSKRIV::Inled()
+{
+    const QSize s = skarm();
+    const int W = s.width();
+    const int H = s.height();
+    const int M = Marginal;
+    resize(W, H);
+    const int asterHojd = (H / 48) * 43;
+    const int asterBredd = qMax(10, asterHojd / 10 - M / 5);
+    Aster1->setGeometry(W - asterBredd - M / 2, M, asterBredd, asterHojd);
+    const int p1h = (H / 48) * 4;
+    Panel1->setGeometry(M, H - p1h - M / 5, (W / 64) * 62, p1h);
+    Panel1->raise();
+    const int bw = Panel1->width() / 4 - M;
+    int x = M / 2;
+    for (QPushButton *b : {Button1, Button2, Button3, BitBtn1}) {
+        b->setGeometry(x, M / 4, bw, p1h - M / 2);
+        x += bw + M;
+    }
+    BildPanelen->setGeometry(M, (H / 48) * 10 - M / 2, (W / 64) * 58, (H / 48) * 35 + M / 2);
+    const int lh = (H / 48) * 5;
+    LovordPanel->setGeometry(M, H - p1h - lh - M / 5, BildPanelen->width(), lh);
+    LovordPanel->hide();
+    Image1->setGeometry(0, 0, (W / 64) * 58, (H / 48) * 35);
+    BildPanelen->hide();
+    SkrivutHelaPanelen->setGeometry(M, H - p1h - M / 5 - M, (W / 64) * 62, p1h + M);
+}
+
+void TSKRIV::krympTillBredd(QLabel *label, int bredd, int golv)
+{
+    QFont f = label->font();
+    while (bredd < label->width() && f.pointSize() > golv) {
+        f.setPointSize(f.pointSize() - 1);
+        label->setFont(f);
+        label->adjustSize();
+    }
+}
+
+void TSKRIV::RitaOverskriften(const QString &line1, const QString &line2, const QString &line3)
+{
+    const QRect I = OverskriftInnerShape->geometry();
+    const int M = Marginal;
+    int n = 0;
+    for (const QString *l : {&line1, &line2, &line3})
+        if (!l->isEmpty())
+            ++n;
+    auto punkt = [](QLabel *l, int size) {
+        QFont f = l->font();
+        f.setBold(true);
+        f.setPointSize(qMax(1, size));
+        l->setFont(f);
+        l->adjustSize();
+    };
+    sattText(Overs1Label, line1);
+    Overs1Label->move(I.left() + M / 2, Overs1Label->y());
+    if (n <= 1) {
+        punkt(Overs1Label, 30);
+        if (line1.isEmpty()) {
+            // a lone title in the second or third line keeps that line's label
+            sattText(Overs1Label, line2.isEmpty() ? line3 : line2);
+        }
+        krympTillBredd(Overs1Label, I.width() - 2 * M, 10);
+        Overs1Label->setGeometry(I.left() + M / 2, I.top() + (I.height() - Overs1Label->height()) / 2,
+                                 I.width() - M, Overs1Label->height());
+        Overs2Label->hide();
+        Overs3Label->hide();
+        Overs1Label->show();
+        Overs1Label->raise();
+        return;
+    }
+    punkt(Overs1Label, 20);
+    punkt(Overs2Label, 20);
+    sattText(Overs2Label, line2);
+    Overs2Label->show();
+    if (n == 3)
+        sattText(Overs3Label, line3);
+    Overs3Label->setVisible(n == 3);
+    krympTillBredd(Overs1Label, I.width() - 2 * M, 10);
+    krympTillBredd(Overs2Label, I.width() - 2 * M, 10);
+    const int minst = qMin(Overs1Label->font().pointSize(), Overs2Label->font().pointSize());
+    punkt(Overs1Label, minst);
+    punkt(Overs2Label, minst);
+    while (I.top() + (I.height() - 2 * Overs1Label->height()) / 3 < M * 3 / 2
+           && Overs1Label->font().pointSize() > 1)
+        punkt(Overs1Label, Overs1Label->font().pointSize() - 1);
+    punkt(Overs2Label, Overs1Label->font().pointSize());
+    if (n == 3) {
+        punkt(Overs3Label, Overs1Label->font().pointSize() - 2);
+        krympTillBredd(Overs3Label, I.width() - 2 * M, 8);
+        while (I.height() - 2 * Overs1Label->height() < Overs3Label->height()
+               && Overs3Label->font().pointSize() > 8)
+            punkt(Overs3Label, Overs3Label->font().pointSize() - 1);
+    }
+    const int h1 = Overs1Label->height();
+    if (n == 2) {
+        const int g = I.height() - 2 * h1;
+        Overs1Label->setGeometry(I.left() + M / 2, I.top() + g / 3, I.width() - M, h1);
+        Overs2Label->setGeometry(I.left() + M / 2, I.top() + 2 * g / 3 + h1, I.width() - M,
+                                 Overs2Label->height());
+    } else {
+        const int g = I.height() - 2 * h1 - Overs3Label->height();
+        Overs1Label->setGeometry(I.left() + M / 2, I.top() + g / 4, I.width() - M, h1);
+        Overs2Label->setGeometry(I.left() + M / 2, I.top() + 2 * g / 4 + h1 * 3 / 4, I.width() - M,
+                                 Overs2Label->height());
+        Overs3Label->setGeometry(I.left() + M / 2, Overs2Label->y() + Overs2Label->height(), I.width() - M,
+                                 Overs3Label->height());
+    }
+    for (QLabel *l : {Overs1Label, Overs2Label, Overs3Label})
+        l->raise();
+}
+
+void TSKRIV::TestOverSkrift()
+{
+    if (OvningsLage == DiagnosTest) {
+        sattText(DiagLabel1, QStringLiteral("Diagnos: Testning"));
+        DiagPanel2->show();
+    } else if (arDiagnosOvning()) {
+        sattText(DiagLabel1, QStringLiteral("Övning ") + QString::number(DiagOvningNr + 1));
+        DiagPanel2->show();
+    } else {
+        DiagPanel2->hide();
+    }
+}
+
+void TSKRIV::UppDateraDiagnosResultatet()
+{
+    DiagPanel1->show();
+    DiagLabel3->setText(QString::number(PostNummer) + QLatin1Char('/') + QString::number(DiagnosAntal));
+    DiagLabel3->setGeometry(DiagShape2->x() + 8, DiagShape2->y() + skala(12), DiagShape2->width() - 16,
+                            DiagLabel3->sizeHint().height());
+    DiagLabel5->setText(QString::number(AntalRatt));
+    DiagLabel5->setGeometry(DiagShape4->x() + 8, DiagShape4->y() + skala(12), DiagShape4->width() - 16,
+                            DiagLabel5->sizeHint().height());
+    DiagLabel3->raise();
+    DiagLabel5->raise();
+}
+
+void TSKRIV::NyStartaAster(bool visa)
+{
+    if (visa) {
+        DiagPanel1->hide();
+        Aster1->setRutNummer(0);
+        Aster1->setMaxAntalRutor(AntalPoster);
+        Aster1->setStarta(true);
+        Aster1->setVisa(true);
+        Aster1->show();
+        Aster1->update();
+    } else {
+        Aster1->setVisa(false);
+        Aster1->hide();
+    }
+}
+
+void TSKRIV::NollaLabeller()
+{
+    FrageLabel2->clear();
+    for (QLabel *l : {Label4, Label5, Label6, Label7, Label8, Label9, Label10}) {
+        l->clear();
+        l->hide();
+    }
+    Edit1->clear();
+    Button1->setEnabled(false);
+    Panel1->hide();
+    Helpknapp1->hide();
+    HelpKnapp2->hide();
+}
+
+QString TSKRIV::fragaFalt() const
+{
+    return Programtal == 16 ? postFalt(2) : postFalt(1);
+}
+
+QString TSKRIV::svarFalt() const
+{
+    return Programtal == 16 ? postFalt(1) : postFalt(2);
+}
+
+QString TSKRIV::rattSvar() const
+{
+    return Label5->text();
+}
+
+quint16 TSKRIV::kontrollera(const QString &svar) const
+{
+    return svarstest(rattSvar(), svar, 3);
+}
+
+void TSKRIV::raknaLedtradar()
+{
+    // Hint fields stand from field 3 up to the field before the first
+    // alternative answer.
+    AntalLedtradar = 0;
+    const int sista = qMin(5, sistaFaltForeAlternativ());
+    for (int k = 3; k <= sista && AntalLedtradar < 3 && !PostFalt[k].isEmpty(); ++k)
+        ++AntalLedtradar;
+}
+
+bool TSKRIV::harRegelknapp() const
+{
+    switch (Programtal) {
+    case 51470: case 52300: case 52400: case 56320: case 56730: case 56740: case 56750: case 56900:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString TSKRIV::regelknappText() const
+{
+    return (Programtal == 56730 || Programtal == 56740) ? QStringLiteral("&Regel") : QStringLiteral("&Regeln");
+}
+
+void TSKRIV::visaFragan()
+{
+    FrageLabel1->show();
+    FrageLabel2->show();
+    const QString fraga = fragaFalt();
+    sattText(Label5, svarFalt());
+    dela_mening(FrageLabel2->x(), skarm().width() - Aster1->width() - 2 * Marginal, fraga, 2);
+    sattText(FrageLabel2, MeningsRader[1]);
+    if (!MeningsRader[2].isEmpty()) {
+        sattText(FrageLabel1, MeningsRader[1]);
+        sattText(FrageLabel2, MeningsRader[2]);
+    } else {
+        FrageLabel1->hide();
+    }
+    if (MeningsRader[1].startsWith(QLatin1String("{F}")))
+        FrageLabel2->hide();
+    Edit1->resize(Label5->fontMetrics().horizontalAdvance(Label5->text()) + 4 * Marginal, Edit1->height());
+    FrageLabel2->update();
+    sattText(Label16, rattSvar());
+}
+
+void TSKRIV::NyPost()
+{
+    Timer2->setInterval(0);
+    Label16->hide();
+    lampknapp->setEnabled(true);
+
+    hamtaPost();
+
+    Timer1->setInterval(0);
+    Timer1->setEnabled(true);
+    Timer3->setInterval(0);
+    Timer3->setEnabled(false);
+    TimerTick = 0;
+    NollaLabeller();
+
+    if (OvningsLage != Arbetsblad) {
+        if (arDiagnos())
+            UppDateraDiagnosResultatet();
+        if (OvningsLage != DiagnosTest)
+            lampknapp->setEnabled(true);
+        HjalpAnvand = arDiagnosOvning() ? LampaPa : 0;
+        raknaLedtradar();
+        if (AntalLedtradar == 1 || AntalLedtradar == 2) {
+            Helpknapp1->show();
+            sattText(Label6, PostFalt[3]);
+            if (AntalLedtradar == 2)
+                sattText(Label7, PostFalt[4]);
+        }
+    }
+
+    visaFragan();
+
+    if (arDiagnos())
+        UppDateraDiagnosResultatet();
+    if (OvningsLage == Arbetsblad) {
+        Label4->hide();
+    } else {
+        Edit1->setEnabled(true);
+        Edit1->show();
+        if (ForstaPost == 1)
+            ForstaPost = 0;
+        else
+            fokuseraEdit1();
+        Label4->show();
+    }
+
+    // The rules button belongs to every item of a practice round.
+    if (OvningsLage == Ovning && harRegelknapp()) {
+        regelknapp->show();
+        regelknapp->setEnabled(true);
+    }
+    regelknapp->move(Helpknapp1->isVisibleTo(this) ? Helpknapp1->x() + Helpknapp1->width() + Marginal
+                                                   : Helpknapp1->x(),
+                     regelknapp->y());
+    Helpknapp1->setEnabled(true);
+    HelpKnapp2->setEnabled(true);
+}
+
+void TSKRIV::fokuseraEdit1()
+{
+    if (Edit1->isVisible() && Edit1->isEnabled())
+        Edit1->setFocus();
+}
+
+void TSKRIV::Edit1Enter()
+{
+    Edit1->setEnabled(false);
+    setFocus(); // keys now reach the window: Space ends the pause
+    const quint16 r = kontrollera(Edit1->text());
+    const bool aster = OvningsLage == Ovning || OvningsLage == DiagnosFelRunda;
+    auto flyttaAster = [this] {
+        Aster1->setRutNummer(Aster1->rutNummer() >= Aster1->maxAntalRutor() ? 0 : Aster1->rutNummer() + 1);
+    };
+    if (r != 0) {
+        regelknapp->setEnabled(false);
+        svarFel();
+        if (aster) {
+            flyttaAster();
+            Aster1->setRatt(false);
+            Aster1->setVisa(true);
+            Aster1->update();
+        }
+        if (arDiagnos())
+            UppDateraDiagnosResultatet();
+        Timer1->setInterval(100);
+        Timer1->setEnabled(true);
+        Label5->show();
+    } else {
+        svarRatt(HjalpAnvand == 0);
+        if (aster) {
+            flyttaAster();
+            Aster1->update();
+        }
+        if (arDiagnos())
+            UppDateraDiagnosResultatet();
+    }
+
+    const bool slut = nastaPost();
+    if (r == 0 && !slut) {
+        NyPost();
+        return;
+    }
+    if (slut) {
+        lampknapp->setEnabled(false);
+        if (r != 0) {
+            Timer1->setInterval(0);
+            Timer1->setEnabled(false);
+            Timer3->setInterval(100);
+            Timer3->setEnabled(true);
+        } else {
+            Avslutning();
+            Timer1->setEnabled(false);
+            Edit1->setEnabled(false);
+            Helpknapp1->setEnabled(false);
+            HelpKnapp2->setEnabled(false);
+        }
+    }
+}
+
+void TSKRIV::Edit1Escape()
+{
+    if (rundanSlut())
+        return;
+    if (OvningsLage == DiagnosTest) {
+        diagnosback(AntalRatt);
+        stangFonstret();
+        return;
+    }
+    Panel1->show();
+    Panel1->raise();
+    if (OvningsLage != Arbetsblad) {
+        if (FelPerLista[ListNummer] >= 1) {
+            Button1->setEnabled(true);
+            Button1->setFocus();
+        } else {
+            Button1->setEnabled(false);
+            Button2->setFocus();
+        }
+    }
+}
+
+void TSKRIV::Timer1Timer()
+{
+    if (tick() && !rundanSlut())
+        NyPost();
+}
+
+void TSKRIV::Timer3Timer()
+{
+    if (!tick())
+        return;
+    Timer1->setInterval(0);
+    Timer1->setEnabled(true);
+    Panel1->show();
+    Timer3->setInterval(0);
+    Avslutning();
+}
+
+void TSKRIV::Helpknapp1Click()
+{
+    if (arDiagnos() && HjalpAnvand < 0xFF)
+        ++HjalpAnvand;
+    Label6->show();
+    if (AntalLedtradar == 2) {
+        HelpKnapp2->show();
+        HelpKnapp2->raise();
+    } else {
+        Helpknapp1->setEnabled(false);
+    }
+    fokuseraEdit1();
+}
+
+void TSKRIV::HelpKnapp2Click()
+{
+    if (arDiagnosOvning() && HjalpAnvand < 0xFF)
+        ++HjalpAnvand;
+    Label7->show();
+    HelpKnapp2->setEnabled(false);
+    fokuseraEdit1();
+}
+
+void TSKRIV::LampknappClick()
+{
+    lampknapp->hide();
+    LampaPa = LampaPa ? 0 : 1;
+    LampShape->show();
+    LampShape->raise();
+    fokuseraEdit1();
+    if (arDiagnosOvning() && HjalpAnvand < 0xFF)
+        ++HjalpAnvand;
+}
+
+void TSKRIV::LampShapeMouseDown()
+{
+    LampShape->hide();
+    LampaPa = 0;
+    lampknapp->show();
+}
+
+void TSKRIV::Edit1Change()
+{
+    if (!LampShape->isVisibleTo(this))
+        return;
+    if (OvningsLage == Ovning || arDiagnosOvning())
+        LampShape->setBrushColor(GreenRedTest(Edit1->text(), rattSvar()) == 1 ? kLime : kRed);
+}
+
+void TSKRIV::KlistraIn(const QString &text)
+{
+    QApplication::clipboard()->setText(text);
+    if (auto *e = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+        e->paste();
+    else
+        Edit1->paste();
+}
+
+void TSKRIV::regelknappClick()
+{
+    regelknapp->setEnabled(false);
+    TRegler_Visa();
+    regelknapp->setEnabled(true);
+}
+
+void TSKRIV::visaBeloningsbild()
+{
+    BildPanelen->setGeometry(BildPanelen->x(), OverskriftYtterShape->y() + OverskriftYtterShape->height(),
+                             BildPanelen->width(), BildPanelen->height());
+    if (BildInst != 1 && BildInst != 3) {
+        Image1->hide();
+        return;
+    }
+    BildNummer = haemta_Bildslumptal(BildIndex);
+    BildTextPanel->move(0, 0);
+    BildTextPanel->setText(BildText);
+    BildTextPanel->resize(BildTextPanel->fontMetrics().horizontalAdvance(BildText) + 2 * Marginal,
+                          BildTextPanel->sizeHint().height());
+    BildTextPanel->show();
+    BildFilNamn = bildFilNamn(QStringLiteral("VRS"), BildNummer);
+    const QPixmap bild = laddaBild(BildFilNamn, Image1->size());
+    if (bild.isNull()) {
+        Image1->hide();
+    } else {
+        Image1->setPixmap(bild);
+        Image1->show();
+    }
+    BildTextPanel->raise();
+}
+
+void TSKRIV::Avslutning()
+{
+    regelknapp->hide();
+    BildPanelen->show();
+    BildPanelen->raise();
+    BildTextPanel->hide();
+    visaBeloningsbild();
+
+    if (OvningsLage == DiagnosTest)
+        DiagOvningNr = 0;
+
+    switch (diagnosOvningSlut()) {
+    case DiagnosSteg::TillTestet:
+        // Two good practice rounds in a row: the area is ready for its test.
+        AktivDiagnos.Status[DiagRad] = 2;
+        GeStatusTal(DiagRad);
+        DiagOvningNr = 5;
+        skrivProtokollStatus(DiagRad, QStringLiteral("    ") + StatusNamn[2]);
+        doljProtokollPanel2();
+        OvningsLage = DiagnosTest;
+        AntalRatt = 0;
+        aktiveraProtokollet();
+        stangFonstret();
+        return;
+    case DiagnosSteg::AndraRundan:
+    case DiagnosSteg::Ingen:
+        break;
+    }
+
+    if (OvningsLage == DiagnosTest) {
+        diagnosback(AntalRatt);
+        stangFonstret();
+        return;
+    }
+
+    if (fortjanarLovord()) {
+        LovordPanel->show();
+        LovordPanel->raise();
+        Tabell<QString, 3> rader;
+        if (haemtaLovordText(AntalRatt, quint16(AntalPoster), rader))
+            RitaLovord(rader[1], rader[2], rader[3]);
+        else
+            LovordLabel1->clear();
+    }
+
+    Panel1->show();
+    Panel1->raise();
+    if (OvningsLage != Arbetsblad) {
+        if (FelPerLista[ListNummer] >= 1) {
+            Button1->setEnabled(true);
+            Button1->setFocus();
+        } else {
+            Button1->setEnabled(false);
+            Button2->setFocus();
+        }
+    }
+}
+
+void TSKRIV::RitaLovord(const QString &t1, const QString &t2, const QString &t3)
+{
+    const int M = Marginal;
+    LovordYttershape->setGeometry(0, 0, LovordPanel->width(), LovordPanel->height());
+    lovordinnershape->setGeometry(M / 2, M / 2, LovordPanel->width() - M, LovordPanel->height() - M);
+    QFont f = LovordLabel1->font();
+    f.setBold(true);
+    f.setPointSize(30);
+    LovordLabel1->setFont(f);
+    sattText(LovordLabel1, t1 + QLatin1Char(' ') + t2 + QLatin1Char(' ') + t3);
+    const int iw = lovordinnershape->width();
+    const int ih = lovordinnershape->height();
+    while (iw - M < LovordLabel1->width() && f.pointSize() >= 11) {
+        f.setPointSize(f.pointSize() - 1);
+        LovordLabel1->setFont(f);
+        LovordLabel1->adjustSize();
+    }
+    while (ih - M / 2 < LovordLabel1->height() && f.pointSize() >= 11) {
+        f.setPointSize(f.pointSize() - 1);
+        LovordLabel1->setFont(f);
+        LovordLabel1->adjustSize();
+    }
+    LovordLabel1->move((iw - LovordLabel1->width()) / 2, (ih - M / 2 - LovordLabel1->height()) / 2);
+}
+
+void TSKRIV::Button1Click()
+{
+    BildPanelen->hide();
+    if (OvningsLage != Arbetsblad && OvningsLage != DiagnosTest && FelPerLista[ListNummer] > 0) {
+        LovordPanel->hide();
+        startaFelRunda();
+        NyStartaAster(true);
+    }
+    if (OvningsLage == Arbetsblad || OvningsLage == DiagnosTest) {
+        lampknapp->hide();
+        LampShape->hide();
+    } else {
+        LampShape->setVisible(LampaPa == 1);
+        lampknapp->setVisible(LampaPa != 1);
+    }
+    Edit1->show();
+    Edit1->setEnabled(true);
+    Panel1->hide();
+    BitBtn1->setEnabled(true);
+    FrageLabel2->show();
+    if (DiagPanel1->isVisibleTo(this))
+        NyStartaAster(false);
+    NyPost();
+    Edit1->setFocus();
+}
+
+void TSKRIV::Button2Click()
+{
+    Panel1->hide();
+    if (rundanSlut()) {
+        BildPanelen->hide();
+        LovordPanel->hide();
+        startaNyRunda();
+        if (arDiagnos())
+            UppDateraDiagnosResultatet();
+        if (OvningsLage == Ovning) {
+            NyStartaAster(true);
+        } else {
+            NyStartaAster(false);
+            TestOverSkrift();
+        }
+        if (DiagPanel1->isVisibleTo(this))
+            NyStartaAster(false);
+        NyPost();
+    }
+    Edit1->setEnabled(true);
+    Edit1->setFocus();
+    rensa();
+}
+
+void TSKRIV::rensa()
+{
+    if (OvningsLage == Arbetsblad || OvningsLage == DiagnosTest) {
+        lampknapp->hide();
+        LampShape->hide();
+    } else {
+        // the lamp button stands in for the lamp only while it is off
+        lampknapp->setVisible(LampaPa != 1);
+        lampknapp->setEnabled(true);
+        LampShape->setVisible(LampaPa == 1);
+    }
+    BitBtn1->setEnabled(true);
+    Helpknapp1->setEnabled(true);
+    HelpKnapp2->setEnabled(true);
+}
+
+void TSKRIV::Button3Click()
+{
+    if (OvningsLage >= DiagnosTest)
+        aktiveraProtokollet();
+    stangFonstret();
+}
+
+void TSKRIV::BitBtn1Click()
+{
+    const bool mittIRundan = !rundanSlut();
+    if (OvningsLage != Arbetsblad) {
+        TStallin_Visa();
+        if (mittIRundan) {
+            Edit1->setEnabled(true);
+            Edit1->setFocus();
+        }
+    }
+    Panel1->setVisible(!mittIRundan);
+}
+
+void TSKRIV::stangFonstret()
+{
+    m_stangs = true;
+    done(QDialog::Accepted);
+}
+
+bool TSKRIV::eventFilter(QObject *o, QEvent *e)
+{
+    if (o == Edit1 && e->type() == QEvent::KeyPress) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+            Edit1Enter();
+            return true;
+        }
+        if (k->key() == Qt::Key_Escape) {
+            Edit1Escape();
+            return true;
+        }
+        const Qt::KeyboardModifiers mods = k->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier);
+        if (k->key() == Qt::Key_S && (mods & (Qt::AltModifier | Qt::ControlModifier))) {
+            // Exactly one of Alt and Ctrl gives "ß"; both together give nothing.
+            if (mods == Qt::AltModifier || mods == Qt::ControlModifier)
+                KlistraIn(QStringLiteral("ß"));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(o, e);
+}
+
+void TSKRIV::keyPressEvent(QKeyEvent *e)
+{
+    // Keys that reach the window itself: the answer box is disabled or
+    // another control has the focus.
+    if (e->key() == Qt::Key_Space && (Timer1->running() || Timer3->running())) {
+        avbrytPaus();
+    } else if (e->key() == Qt::Key_Escape && Panel1->isVisible()) {
+        Button3Click();
+    }
+    e->accept();
+}
+
+void TSKRIV::reject()
+{
+    close(); // the same way as the window manager's close
+}
+
+void TSKRIV::closeEvent(QCloseEvent *e)
+{
+    if (m_stangs) {
+        e->accept();
+        return;
+    }
+    // The window manager's close takes the way of Esc in a test and of
+    // "Abbrechen" in diagnosis practice, so the protocol is enabled again.
+    e->ignore();
+    if (OvningsLage == DiagnosTest && !rundanSlut()) {
+        diagnosback(AntalRatt);
+        stangFonstret();
+    } else {
+        Button3Click();
+    }
+}
+
+void TSKRIV_Visa()
+{
+    TSKRIV w;
+    w.FormCreate();
+    w.exec();
+}

@@ -1,0 +1,155 @@
+#pragma once
+// The typed-answer exercise window, and the template of the other exercise
+// windows: they derive from it and replace only the pieces where they differ
+// (which fields are question and answer, how an item is shown, how an answer
+// is judged, hints, rules, captions and the round end).
+
+#include <QDialog>
+
+class DesignTimer;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QToolButton;
+class QFrame;
+class ShapeWidget;
+class TAster;
+
+class TSKRIV : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TSKRIV(QWidget *parent = nullptr);
+    ~TSKRIV() override;
+
+    // Creation: called once by the constructor of the window that is built
+    // (so that derived windows' pieces are in place).
+    void FormCreate();
+
+    // Window fields.
+    quint8 HjalpAnvand = 0;
+    qint32 AntalLedtradar = 0;
+    quint8 LampaPa = 0;
+    quint8 ForstaPost = 1;
+    quint8 ValjaUtLage = 0;
+    quint8 SvenskaKnappar = 0;
+
+    // Components, named as the design names them.
+    ShapeWidget *OverskriftYtterShape = nullptr;
+    ShapeWidget *OverskriftInnerShape = nullptr;
+    QLabel *Overs1Label = nullptr;
+    QLabel *Overs2Label = nullptr;
+    QLabel *Overs3Label = nullptr;
+    QLabel *InstruktionsLabel = nullptr;
+    QLabel *FrageLabel1 = nullptr;
+    QLabel *FrageLabel2 = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *Label8 = nullptr;
+    QLabel *Label9 = nullptr;
+    QLabel *Label10 = nullptr;
+    QLabel *Label16 = nullptr;
+    QToolButton *lampknapp = nullptr;
+    ShapeWidget *LampShape = nullptr;
+    QPushButton *Helpknapp1 = nullptr;
+    QPushButton *HelpKnapp2 = nullptr;
+    QPushButton *regelknapp = nullptr;
+    TAster *Aster1 = nullptr;
+    QFrame *DiagPanel1 = nullptr;
+    QLabel *DiagLabel2 = nullptr;
+    QLabel *DiagLabel3 = nullptr;
+    QLabel *DiagLabel4 = nullptr;
+    QLabel *DiagLabel5 = nullptr;
+    ShapeWidget *DiagShape2 = nullptr;
+    ShapeWidget *DiagShape4 = nullptr;
+    QFrame *DiagPanel2 = nullptr;
+    QLabel *DiagLabel1 = nullptr;
+    QFrame *Panel1 = nullptr;
+    QPushButton *Button1 = nullptr;
+    QPushButton *Button2 = nullptr;
+    QPushButton *Button3 = nullptr;
+    QPushButton *BitBtn1 = nullptr;
+    QFrame *BildPanelen = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *BildTextPanel = nullptr;
+    QFrame *LovordPanel = nullptr;
+    ShapeWidget *LovordYttershape = nullptr;
+    ShapeWidget *lovordinnershape = nullptr;
+    QLabel *LovordLabel1 = nullptr;
+    ShapeWidget *SkrivutOverskriftShape1 = nullptr;
+    ShapeWidget *SkrivutOverskriftShape2 = nullptr;
+    QLabel *SkrivutOverskriftLabel = nullptr;
+    QFrame *SkrivutHelaPanelen = nullptr;
+    DesignTimer *Timer1 = nullptr;
+    DesignTimer *Timer2 = nullptr;
+    DesignTimer *Timer3 = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+
+    // Routines of the window.
+    void Inled();
+    void RitaOverskriften(const QString &line1, const QString &line2, const QString &line3);
+    void TestOverSkrift();
+    void UppDateraDiagnosResultatet();
+    void NyStartaAster(bool visa);
+    void NyPost();
+    void NollaLabeller();
+    virtual void Avslutning();
+    void RitaLovord(const QString &t1, const QString &t2, const QString &t3);
+    void rensa();
+
+    // Event handlers.
+    void Edit1Enter();
+    void Edit1Escape();
+    void Timer1Timer();
+    void Timer3Timer();
+    void Helpknapp1Click();
+    void HelpKnapp2Click();
+    void LampknappClick();
+    void LampShapeMouseDown();
+    void Edit1Change();
+    void KlistraIn(const QString &text);
+    void regelknappClick();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void BitBtn1Click();
+
+    // The right answer of the item on screen.
+    QString rattSvar() const;
+
+protected:
+    // Pieces the other exercise windows replace.
+    virtual QString fragaFalt() const;   // the question of the item
+    virtual QString svarFalt() const;    // the right answer of the item
+    virtual quint16 kontrollera(const QString &svar) const;
+    virtual void raknaLedtradar();
+    virtual bool harRegelknapp() const;
+    virtual QString regelknappText() const;
+    virtual void visaFragan();
+    // Worksheet mode: set-up at creation and the lines of the item on screen.
+    virtual void arbetsbladStart() {}
+
+    void keyPressEvent(QKeyEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    bool eventFilter(QObject *o, QEvent *e) override;
+    void reject() override;
+
+    int skala(int designPixels) const;
+    void sattText(QLabel *label, const QString &text);
+    void stangFonstret();
+
+private:
+    void byggKomponenter();
+    void visaBeloningsbild();
+    void fokuseraEdit1();
+    void krympTillBredd(QLabel *label, int bredd, int golv);
+
+    bool m_stangs = false;
+};
+
+// Creates the window, shows it modally and frees it.
+void TSKRIV_Visa();
