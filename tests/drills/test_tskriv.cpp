@@ -7,6 +7,8 @@
 #include "drills/writing/TSKRIV.h"
 #include "frame/TAster.h"
 #include "frame/datafiles.h"
+#include "frame/randomorder.h"
+#include "frame/startup.h"
 #include "frame/vrsku1.h"
 #include "platform/ShapeWidget.h"
 
@@ -287,6 +289,30 @@ private slots:
         QCOMPARE(m_w->Edit1->text(), QStringLiteral("ßß"));
         m_w->KlistraIn(QStringLiteral("Ü"));
         QCOMPARE(m_w->Edit1->text(), QStringLiteral("ßßÜ"));
+    }
+
+    void bundledExercisesRunAWholeRound_data()
+    {
+        QTest::addColumn<QString>("fil");
+        QTest::newRow("plain") << "VRS56410.DAT";
+        QTest::newRow("scrambled lines") << "VRS51470.DAT";
+    }
+    void bundledExercisesRunAWholeRound()
+    {
+        QFETCH(QString, fil);
+        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
+        CDPath.clear();
+        HaemtaDatFiler();
+        NollstallSlump(1, MaxSlumptal);
+        QVERIFY(oppna(fil, 0));
+        QVERIFY(!m_w->Overs1Label->text().isEmpty());
+        for (int i = 0; i < 10; ++i) {
+            QVERIFY(!fraga().startsWith(QLatin1Char(')')));
+            QVERIFY(!m_w->rattSvar().isEmpty());
+            svara(m_w->rattSvar());
+        }
+        QCOMPARE(int(AntalRatt), 10);
+        QVERIFY(m_w->Panel1->isVisible());
     }
 
     void escapeShowsTheEndPanel()
