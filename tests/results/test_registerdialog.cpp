@@ -282,6 +282,29 @@ private slots:
         }
     }
 
+    void teacherPasswordsReadBack_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::newRow("letters") << "Sommer";
+        QTest::newRow("the scrambling mark first") << ")Sommer";
+        QTest::newRow("a comment mark first") << ";Sommer";
+        QTest::newRow("a header mark first") << "$Sommer";
+        QTest::newRow("a field mark first") << "#Sommer";
+        QTest::newRow("German letters") << "Üß€äöÅ";
+    }
+    void teacherPasswordsReadBack()
+    {
+        QFETCH(QString, password);
+        AktivDiagnos.Losen = password;
+        QVERIFY(LararLosenFil(2));
+        const QByteArray b = readAll(passwordFile());
+        QCOMPARE(b.size(), 54);
+        QCOMPARE(b[28], ')'); // scrambled, whatever the password begins with
+        LararLosen.clear();
+        QVERIFY(LararLosenFil(1));
+        QCOMPARE(LararLosen, password);
+    }
+
     void newPasswordDialog()
     {
         AktivDiagnos.Losen = QStringLiteral("alt");
