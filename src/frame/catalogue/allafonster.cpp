@@ -6,6 +6,7 @@
 #include "frame/catalogue/fonsterregister.h"
 #include "frame/catalogue/meny.h"
 #include "frame/huvudmeny.h"
+#include "results/TDiag.h"
 
 #include <QString>
 
@@ -20,4 +21,5 @@ void registreraAllaFonster()
     h.TF4_Visa = TF4_Visa;
     h.TF5_Visa = TF5_Visa;
     h.TF6_Visa = TF6_Visa;
+    h.TDiag_Visa = TDiag_Visa;
 }
