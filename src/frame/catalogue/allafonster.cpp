@@ -3,6 +3,10 @@
 // window that is not listed here leaves its menu buttons disabled.
 
 #include "drills/writing/TSKRIV.h"
+#include "frame/TManual.h"
+#include "frame/TOmMivo.h"
+#include "frame/TRegList1.h"
+#include "frame/TRegler.h"
 #include "frame/catalogue/fonsterregister.h"
 #include "frame/catalogue/meny.h"
 #include "frame/huvudmeny.h"
@@ -12,6 +16,8 @@
 void registreraAllaFonster()
 {
     registreraFonster(QStringLiteral("TSKRIV"), TSKRIV_Visa);
+    registreraFonster(QStringLiteral("TRegler"), TRegler_Visa);
+    registreraFonster(QStringLiteral("TRegList1"), std::function<void(qint32)>([](qint32 lista) { TRegList1_Visa(lista); }));
 
     MainMenuHooks &h = mainMenuHooks();
     h.TF1_Visa = TF1_Visa;
@@ -20,4 +26,6 @@ void registreraAllaFonster()
     h.TF4_Visa = TF4_Visa;
     h.TF5_Visa = TF5_Visa;
     h.TF6_Visa = TF6_Visa;
+    h.TManual_Visa = TManual_Visa;
+    h.TOmMivo_Visa = TOmMivo_Visa;
 }
