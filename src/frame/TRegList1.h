@@ -1,11 +1,35 @@
 #pragma once
-// The window of the two spelling-reform lists.
+// The window of the two spelling-reform lists: list 1 the changes (old and
+// new spelling), list 2 the alternative spellings.
 
 #include <QDialog>
+#include <QString>
+#include <QStringList>
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+
+// The list the next window shows: 1, or 2 for every other value.
+extern quint16 RegListNummer;
 
 class TRegList1 : public QDialog
 {
     Q_OBJECT
 public:
     explicit TRegList1(QWidget *parent = nullptr);
+
+    QTreeWidget *ListView1 = nullptr;
+    QPushButton *Button1 = nullptr;
+    QLabel *Label1 = nullptr;
+
+    void FormCreate();
+    void Button1Click();
 };
+
+// One line of a list file split into its two columns at the first tab; a
+// line without a tab is all left column.
+QPair<QString, QString> delaListrad(const QString &rad);
+
+// Shows list 1 or 2.
+void TRegList1_Visa(int lista);

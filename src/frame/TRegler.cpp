@@ -1,5 +1,75 @@
 #include "frame/TRegler.h"
 
+#include "frame/regelsidor.h"
+#include "frame/vrsku1.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+
+namespace {
+
+QSize skarmen()
+{
+    const QScreen *s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().size() : QSize(800, 600);
+}
+
+} // namespace
+
+TRegler::TRegler(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Regler"));
+    setWindowTitle(QStringLiteral("Regler"));
+    const QSize skarm = skarmen();
+    resize(skarm);
+    setWindowState(Qt::WindowMaximized);
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    QPalette pp = Panel1->palette();
+    pp.setColor(QPalette::Window, Qt::yellow);
+    Panel1->setPalette(pp);
+    Panel1->setAutoFillBackground(true);
+    Panel1->setGeometry(0, 0, skarm.width(), skarm.height());
+
+    Image1 = new QLabel(Panel1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    WebBrowser1 = new QTextBrowser(Panel1);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+
+    Button1 = new QPushButton(QStringLiteral("Tillbaka"), Panel1);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(13);
+    f.setBold(true);
+    Button1->setFont(f);
+    Button1->setAutoDefault(false);
+    Button1->resize(Button1->sizeHint().expandedTo(QSize(90, 25)));
+    Button1->move(30, Button1->y());
+    connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+
+    Webregel();
+}
+
+void TRegler::Webregel()
+{
+    // Looked up afresh for every opening: a number without a page must never
+    // show the page of an earlier exercise.
+    RegelSida = laddaRegelSida(WebBrowser1, Programtal);
+
+    const QSize skarm = skarmen();
+    Panel1->setGeometry(5, 2, skarm.width() * 7 / 8, skarm.height() * 7 / 8);
+    WebBrowser1->setGeometry(20, 20, Panel1->width() - 40, Panel1->height() - Button1->height() - 40);
+    Button1->move(Button1->x(), Panel1->height() - Button1->height() - 10);
+}
+
 void TRegler_Visa()
 {
+    TRegler Regler(QApplication::activeWindow());
+    Regler.exec();
 }

@@ -28,6 +28,7 @@ QString InstruktionsText;
 QString UtskriftInstruktion;
 QString PostRad;
 quint16 Programtal = 0;
+QString RegelSida;
 
 quint8 OvningsLage = 0;
 quint8 FelRunda = 0;

@@ -59,6 +59,9 @@ extern QString UtskriftInstruktion;
 extern QString PostRad;
 extern quint16 Programtal;
 
+// The rule page last chosen for the rule viewer.
+extern QString RegelSida;
+
 // Run mode: 0 practice, 1 worksheet, 2 diagnosis test, 3 and 4 diagnosis
 // practice, 5 error round in diagnosis practice.
 extern quint8 OvningsLage;

@@ -3,6 +3,10 @@
 // window that is not listed here leaves its menu buttons disabled.
 
 #include "drills/writing/TSKRIV.h"
+#include "frame/TManual.h"
+#include "frame/TOmMivo.h"
+#include "frame/TRegList1.h"
+#include "frame/TRegler.h"
 #include "frame/catalogue/fonsterregister.h"
 #include "frame/catalogue/meny.h"
 #include "frame/huvudmeny.h"
@@ -13,6 +17,8 @@
 void registreraAllaFonster()
 {
     registreraFonster(QStringLiteral("TSKRIV"), TSKRIV_Visa);
+    registreraFonster(QStringLiteral("TRegler"), TRegler_Visa);
+    registreraFonster(QStringLiteral("TRegList1"), std::function<void(qint32)>([](qint32 lista) { TRegList1_Visa(lista); }));
 
     MainMenuHooks &h = mainMenuHooks();
     h.TF1_Visa = TF1_Visa;
@@ -22,4 +28,6 @@ void registreraAllaFonster()
     h.TF5_Visa = TF5_Visa;
     h.TF6_Visa = TF6_Visa;
     h.TDiag_Visa = TDiag_Visa;
+    h.TManual_Visa = TManual_Visa;
+    h.TOmMivo_Visa = TOmMivo_Visa;
 }

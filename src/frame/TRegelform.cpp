@@ -1,0 +1,93 @@
+#include "frame/TRegelform.h"
+
+#include "frame/regelsidor.h"
+#include "frame/scale.h"
+#include "frame/vrsku1.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+
+QString RegelformSida;
+
+namespace {
+
+QSize skarmen()
+{
+    const QScreen *s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().size() : QSize(800, 600);
+}
+
+} // namespace
+
+TRegelform::TRegelform(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Regelform"));
+    setWindowTitle(QStringLiteral("Varmiko"));
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    const QSize skarm = skarmen();
+    resize(skarm);
+    setWindowState(Qt::WindowMaximized);
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    QPalette pp = Panel1->palette();
+    pp.setColor(QPalette::Window, Qt::yellow);
+    Panel1->setPalette(pp);
+    Panel1->setAutoFillBackground(true);
+
+    Image1 = new QLabel(Panel1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    WebBrowser1 = new QTextBrowser(Panel1);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->hide();
+
+    Button1 = new QPushButton(QStringLiteral("Tillbaka"), Panel1);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(13);
+    f.setBold(true);
+    Button1->setFont(f);
+    Button1->setAutoDefault(false);
+    Button1->resize(Button1->sizeHint().expandedTo(QSize(90, 25)));
+    connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+
+    skalaFonster(this);
+    // The panel and the button are placed from the screen after scaling.
+    Panel1->setGeometry(100, 0, skarm.width(), skarm.height());
+    Button1->move(30, Button1->y());
+    // Loaded once: showing the window does not load the page a second time.
+    Webregel();
+}
+
+void TRegelform::Webregel()
+{
+    RegelformSida = laddaRegelSida(WebBrowser1, Programtal);
+
+    WebBrowser1->show();
+    WebBrowser1->setGeometry(10, 10, Panel1->width() * 4 / 5, Panel1->height() * 4 / 5);
+    Image1->raise();
+    WebBrowser1->raise();
+    Button1->raise();
+    Button1->move(0, WebBrowser1->y() + WebBrowser1->height() + 10);
+}
+
+void TRegelform::keyPressEvent(QKeyEvent *e)
+{
+    // Every key that reaches the window is dropped; Esc closes it.
+    if (e->key() == Qt::Key_Escape)
+        reject();
+    e->accept();
+}
+
+void TRegelform_Visa(quint16 programtal)
+{
+    Programtal = programtal;
+    TRegelform Regelform(QApplication::activeWindow());
+    Regelform.exec();
+}
