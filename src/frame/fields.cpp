@@ -40,6 +40,11 @@ QByteArray kryptradBytes(const QByteArray &Rad)
     return blanda('#' + r);
 }
 
+QByteArray scrambleAnyBytes(const QByteArray &Text)
+{
+    return blanda('#' + utanCR(Text));
+}
+
 QByteArray dekryptradBytes(const QByteArray &Rad)
 {
     const QByteArray r = utanCR(Rad);

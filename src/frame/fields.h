@@ -17,6 +17,11 @@ QString dekryptrad(const QString &Rad);
 QByteArray kryptradBytes(const QByteArray &Rad);
 QByteArray dekryptradBytes(const QByteArray &Rad);
 
+// The scrambled form of any text, also one that begins with ";", "$", "#" or
+// ")": for fields that always go through the scrambling, such as the
+// teacher's password. dekryptradBytes() gives the text back.
+QByteArray scrambleAnyBytes(const QByteArray &Text);
+
 // Fills PostFalt, AntalFalt and AntalAlternativ from an item line (scrambled
 // or plain). Fields are separated by "#", at most ten; leading blanks are
 // removed (a field of blanks keeps one); a field that begins with "&" loses

@@ -2,6 +2,7 @@
 
 #include "frame/TForm1.h"
 #include "frame/TRegList1.h"
+#include "frame/catalogue/fonsterregister.h"
 #include "frame/vrsku1.h"
 #include "results/TDiagutform.h"
 #include "results/TUtskrift.h"
@@ -18,6 +19,7 @@ TRegList1 *RegList1 = nullptr;
 bool startaProgrammet(QApplication &app)
 {
     vrsku1_start();
+    registreraAllaFonster();
 
     app.setApplicationName(QStringLiteral("Varmiko"));
     app.setApplicationDisplayName(QStringLiteral("Varmiko"));

@@ -3,7 +3,11 @@
 #include "TestCourse.h"
 #include "TestMain.h"
 #include "frame/TForm1.h"
+
+#include <QPushButton>
+#include <QTimer>
 #include "frame/TRegList1.h"
+#include "frame/catalogue/fonsterregister.h"
 #include "frame/programentry.h"
 #include "frame/vrsku1.h"
 #include "platform/ProgramPath.h"
@@ -31,6 +35,27 @@ private slots:
         QVERIFY(AntalDatFiler > 0);
         QCOMPARE(int(AntalLovordFiler), 16);
         QCOMPARE(int(ScoreDirectoryOk), 1);
+        // The menus find the exercise windows the program has.
+        QVERIFY(harFonster(QStringLiteral("TSKRIV")));
+        avslutaProgrammet();
+    }
+
+    void mainButtonsOpenTheirMenus()
+    {
+        TestCourse settings;
+        settings.writePathSettings({QStringLiteral("[PATH]"),
+                                    QStringLiteral("VrsPCPath=") + qEnvironmentVariable("VARMIKO_BUILD_DIR")});
+        QVERIFY(startaProgrammet(*qApp));
+        Form1->show();
+        QString oppnad;
+        QTimer::singleShot(0, [&] {
+            if (QWidget *m = QApplication::activeModalWidget()) {
+                oppnad = m->objectName();
+                QTest::keyClick(m, Qt::Key_Escape);
+            }
+        });
+        Form1->findChild<QPushButton *>(QStringLiteral("Button4"))->click();
+        QCOMPARE(oppnad, QStringLiteral("F4"));
         avslutaProgrammet();
     }
 
