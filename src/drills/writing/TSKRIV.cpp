@@ -1063,6 +1063,8 @@ void TSKRIV::keyPressEvent(QKeyEvent *e)
         avbrytPaus();
     } else if (e->key() == Qt::Key_Escape && Panel1->isVisible()) {
         Button3Click();
+    } else if (m_arbetsblad && OvningsLage == Arbetsblad) {
+        m_arbetsblad->tangent(e);
     }
     e->accept();
 }
@@ -1079,14 +1081,54 @@ void TSKRIV::closeEvent(QCloseEvent *e)
         return;
     }
     // The window manager's close takes the way of Esc in a test and of
-    // "Abbrechen" in diagnosis practice, so the protocol is enabled again.
+    // "Abbrechen" in diagnosis practice, so the protocol is enabled again, and
+    // of "Till menyn" in worksheet mode.
     e->ignore();
-    if (OvningsLage == DiagnosTest && !rundanSlut()) {
+    if (m_arbetsblad && OvningsLage == Arbetsblad) {
+        m_arbetsblad->SkrivutAvbryt1ButtonClick();
+    } else if (OvningsLage == DiagnosTest && !rundanSlut()) {
         diagnosback(AntalRatt);
         stangFonstret();
     } else {
         Button3Click();
     }
+}
+
+void TSKRIV::arbetsbladStart()
+{
+    Edit1->setEnabled(false);
+    Edit1->hide();
+    SkrivutOverskriftShape1->show();
+    SkrivutOverskriftShape2->show();
+    SkrivutOverskriftLabel->show();
+    SkrivutOverskriftShape1->raise();
+    SkrivutOverskriftShape2->raise();
+    SkrivutOverskriftLabel->raise();
+    if (!m_arbetsblad)
+        m_arbetsblad = std::make_unique<ArbetsbladsLage>(this, SkrivutHelaPanelen, *this, ValjaUtLage);
+    m_arbetsblad->start();
+    Panel1->hide();
+    lampknapp->hide();
+    NyStartaAster(false);
+    InstruktionsLabel->hide();
+}
+
+QList<TUtskrift::Rad> TSKRIV::arbetsbladUppgift(const QString &prefix, bool)
+{
+    const QString uppgift = prefix + fragaFalt();
+    return {{TUtskrift::RadKlass::Uppgift, uppgift, uppgift},
+            {TUtskrift::RadKlass::Fortsattning, ArbetsbladsLage::skrivLinje(),
+             QString(7, QLatin1Char(' ')) + TUtskrift::UtSkriftSvar(svarFalt())}};
+}
+
+void TSKRIV::arbetsbladNastaPost()
+{
+    NyPost();
+}
+
+void TSKRIV::arbetsbladStang()
+{
+    stangFonstret();
 }
 
 void TSKRIV_Visa()

@@ -4,7 +4,11 @@
 // (which fields are question and answer, how an item is shown, how an answer
 // is judged, hints, rules, captions and the round end).
 
+#include "drills/writing/ArbetsbladsLage.h"
+
 #include <QDialog>
+
+#include <memory>
 
 class DesignTimer;
 class QLabel;
@@ -16,7 +20,7 @@ class QFrame;
 class ShapeWidget;
 class TAster;
 
-class TSKRIV : public QDialog
+class TSKRIV : public QDialog, public ArbetsbladsAgare
 {
     Q_OBJECT
 public:
@@ -121,6 +125,9 @@ public:
     // The right answer of the item on screen.
     QString rattSvar() const;
 
+    // The worksheet panels (run mode 1 only; null otherwise).
+    ArbetsbladsLage *arbetsblad() const { return m_arbetsblad.get(); }
+
 protected:
     // Pieces the other exercise windows replace.
     virtual QString fragaFalt() const;   // the question of the item
@@ -130,8 +137,13 @@ protected:
     virtual bool harRegelknapp() const;
     virtual QString regelknappText() const;
     virtual void visaFragan();
-    // Worksheet mode: set-up at creation and the lines of the item on screen.
-    virtual void arbetsbladStart() {}
+    // Worksheet mode: set-up at creation, and the lines of the item on
+    // screen (the task with its number prefix, then the writing line on the
+    // sheet and the answer with its alternatives in the key).
+    virtual void arbetsbladStart();
+    QList<TUtskrift::Rad> arbetsbladUppgift(const QString &prefix, bool franKlart) override;
+    void arbetsbladNastaPost() override;
+    void arbetsbladStang() override;
 
     void keyPressEvent(QKeyEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
@@ -149,6 +161,7 @@ private:
     void krympTillBredd(QLabel *label, int bredd, int golv);
 
     bool m_stangs = false;
+    std::unique_ptr<ArbetsbladsLage> m_arbetsblad;
 };
 
 // Creates the window, shows it modally and frees it.
