@@ -11,6 +11,7 @@
 #include "frame/catalogue/meny.h"
 #include "frame/huvudmeny.h"
 #include "results/TDiag.h"
+#include "results/Tdiaprot.h"
 
 #include <QString>
 
@@ -28,6 +29,7 @@ void registreraAllaFonster()
     h.TF5_Visa = TF5_Visa;
     h.TF6_Visa = TF6_Visa;
     h.TDiag_Visa = TDiag_Visa;
+    setShowProtocol(Tdiaprot_Visa);
     h.TManual_Visa = TManual_Visa;
     h.TOmMivo_Visa = TOmMivo_Visa;
 }
