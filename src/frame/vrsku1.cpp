@@ -73,6 +73,7 @@ qint32 UtskriftPostNr = 0;
 quint8 MedFacit = 0;
 qint32 UtskriftAntal = 0;
 QString UtskriftRubrik;
+quint8 MaxOrdLangd = 0;
 
 qint32 DiagRad = 0;
 qint32 DiagOvningNr = 0;

@@ -120,6 +120,7 @@ extern qint32 UtskriftPostNr;
 extern quint8 MedFacit;
 extern qint32 UtskriftAntal;
 extern QString UtskriftRubrik;
+extern quint8 MaxOrdLangd; // longest word of a multiple-choice file, for its worksheet gaps
 
 // Diagnosis. The pupil in diagnosis, AktivDiagnos, is declared with its
 // record type in results/TDiagnosPost.h; the register's own state in

@@ -76,4 +76,28 @@ QString upper(const QString &text)
     return s;
 }
 
+QChar lower(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= 'A' && u <= 'Z')
+        return QChar(char16_t(u + 32));
+    if (u >= 0xC0 && u <= 0xDE && u != 0xD7)
+        return QChar(char16_t(u + 32));
+    switch (u) {
+    case 0x0160: return QChar(char16_t(0x0161)); // Š
+    case 0x0152: return QChar(char16_t(0x0153)); // Œ
+    case 0x017D: return QChar(char16_t(0x017E)); // Ž
+    case 0x0178: return QChar(char16_t(0x00FF)); // Ÿ
+    default: return c;
+    }
+}
+
+QString lower(const QString &text)
+{
+    QString s = text;
+    for (qsizetype i = 0; i < s.size(); ++i)
+        s[i] = lower(s[i]);
+    return s;
+}
+
 } // namespace Cp1252

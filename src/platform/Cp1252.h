@@ -23,4 +23,8 @@ QByteArray encode(const QString &text);
 QChar upper(QChar c);
 QString upper(const QString &text);
 
+// The reverse mapping: A–Z, À–Þ except ×, and Š, Œ, Ž, Ÿ.
+QChar lower(QChar c);
+QString lower(const QString &text);
+
 } // namespace Cp1252

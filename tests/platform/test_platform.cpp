@@ -37,6 +37,7 @@ private slots:
     {
         QCOMPARE(Cp1252::upper(QStringLiteral("straße äöü é š ÿ")), QStringLiteral("STRAßE ÄÖÜ É Š Ÿ"));
         QCOMPARE(Cp1252::upper(QStringLiteral("÷")), QStringLiteral("÷"));
+        QCOMPARE(Cp1252::lower(QStringLiteral("STRAßE ÄÖÜ É Š Ÿ × Ω")), QStringLiteral("straße äöü é š ÿ × Ω"));
     }
 
     void pathsIgnoreLetterCase()

@@ -333,7 +333,7 @@ void TSKRIV::FormCreate()
         borja(PosterPerOmgangInst);
         OverskriftInnerShape->setBrushColor(kNavy);
         NyStartaAster(true);
-        lampknapp->show();
+        lampknapp->setVisible(skrivsSvaret());
         break;
     case Arbetsblad:
         borja(PosterPerOmgangInst);
@@ -343,7 +343,7 @@ void TSKRIV::FormCreate()
         borja(DiagnosAntal);
         OverskriftInnerShape->setBrushColor(kGreen);
         NyStartaAster(false);
-        lampknapp->setVisible(OvningsLage != DiagnosTest);
+        lampknapp->setVisible(OvningsLage != DiagnosTest && skrivsSvaret());
         TestOverSkrift();
         UppDateraDiagnosResultatet();
         break;
@@ -646,8 +646,8 @@ void TSKRIV::NyPost()
     if (OvningsLage == Arbetsblad) {
         Label4->hide();
     } else {
-        Edit1->setEnabled(true);
-        Edit1->show();
+        Edit1->setEnabled(skrivsSvaret());
+        Edit1->setVisible(skrivsSvaret());
         if (ForstaPost == 1)
             ForstaPost = 0;
         else
@@ -677,7 +677,16 @@ void TSKRIV::Edit1Enter()
 {
     Edit1->setEnabled(false);
     setFocus(); // keys now reach the window: Space ends the pause
-    const quint16 r = kontrollera(Edit1->text());
+    bedomSvaret(kontrollera(Edit1->text()));
+}
+
+void TSKRIV::visaRattelse()
+{
+    Label5->show();
+}
+
+void TSKRIV::bedomSvaret(quint16 r)
+{
     const bool aster = OvningsLage == Ovning || OvningsLage == DiagnosFelRunda;
     auto flyttaAster = [this] {
         Aster1->setRutNummer(Aster1->rutNummer() >= Aster1->maxAntalRutor() ? 0 : Aster1->rutNummer() + 1);
@@ -695,7 +704,7 @@ void TSKRIV::Edit1Enter()
             UppDateraDiagnosResultatet();
         Timer1->setInterval(100);
         Timer1->setEnabled(true);
-        Label5->show();
+        visaRattelse();
     } else {
         svarRatt(HjalpAnvand == 0);
         if (aster) {
@@ -870,15 +879,7 @@ void TSKRIV::Avslutning()
 
     switch (diagnosOvningSlut()) {
     case DiagnosSteg::TillTestet:
-        // Two good practice rounds in a row: the area is ready for its test.
-        AktivDiagnos.Status[DiagRad] = 2;
-        GeStatusTal(DiagRad);
-        DiagOvningNr = 5;
-        skrivProtokollStatus(DiagRad, QStringLiteral("    ") + StatusNamn[2]);
-        doljProtokollPanel2();
-        OvningsLage = DiagnosTest;
-        AntalRatt = 0;
-        aktiveraProtokollet();
+        omradetOvat(5);
         stangFonstret();
         return;
     case DiagnosSteg::AndraRundan:
@@ -913,6 +914,19 @@ void TSKRIV::Avslutning()
             Button2->setFocus();
         }
     }
+}
+
+void TSKRIV::omradetOvat(qint32 ovningNr)
+{
+    // The area counts as practised: it is ready for its test.
+    AktivDiagnos.Status[DiagRad] = 2;
+    GeStatusTal(DiagRad);
+    DiagOvningNr = ovningNr;
+    skrivProtokollStatus(DiagRad, QStringLiteral("    ") + StatusNamn[2]);
+    doljProtokollPanel2();
+    OvningsLage = DiagnosTest;
+    AntalRatt = 0;
+    aktiveraProtokollet();
 }
 
 void TSKRIV::RitaLovord(const QString &t1, const QString &t2, const QString &t3)
@@ -952,18 +966,19 @@ void TSKRIV::Button1Click()
         lampknapp->hide();
         LampShape->hide();
     } else {
-        LampShape->setVisible(LampaPa == 1);
-        lampknapp->setVisible(LampaPa != 1);
+        LampShape->setVisible(LampaPa == 1 && skrivsSvaret());
+        lampknapp->setVisible(LampaPa != 1 && skrivsSvaret());
     }
-    Edit1->show();
-    Edit1->setEnabled(true);
+    Edit1->setVisible(skrivsSvaret());
+    Edit1->setEnabled(skrivsSvaret());
     Panel1->hide();
     BitBtn1->setEnabled(true);
     FrageLabel2->show();
     if (DiagPanel1->isVisibleTo(this))
         NyStartaAster(false);
     NyPost();
-    Edit1->setFocus();
+    if (skrivsSvaret())
+        Edit1->setFocus();
 }
 
 void TSKRIV::Button2Click()
@@ -985,8 +1000,9 @@ void TSKRIV::Button2Click()
             NyStartaAster(false);
         NyPost();
     }
-    Edit1->setEnabled(true);
-    Edit1->setFocus();
+    Edit1->setEnabled(skrivsSvaret());
+    if (skrivsSvaret())
+        Edit1->setFocus();
     rensa();
 }
 
@@ -997,9 +1013,9 @@ void TSKRIV::rensa()
         LampShape->hide();
     } else {
         // the lamp button stands in for the lamp only while it is off
-        lampknapp->setVisible(LampaPa != 1);
+        lampknapp->setVisible(LampaPa != 1 && skrivsSvaret());
         lampknapp->setEnabled(true);
-        LampShape->setVisible(LampaPa == 1);
+        LampShape->setVisible(LampaPa == 1 && skrivsSvaret());
     }
     BitBtn1->setEnabled(true);
     Helpknapp1->setEnabled(true);
@@ -1018,7 +1034,7 @@ void TSKRIV::BitBtn1Click()
     const bool mittIRundan = !rundanSlut();
     if (OvningsLage != Arbetsblad) {
         TStallin_Visa();
-        if (mittIRundan) {
+        if (mittIRundan && skrivsSvaret()) {
             Edit1->setEnabled(true);
             Edit1->setFocus();
         }

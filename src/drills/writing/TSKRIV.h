@@ -119,7 +119,7 @@ public:
     void regelknappClick();
     void Button1Click();
     void Button2Click();
-    void Button3Click();
+    virtual void Button3Click();
     void BitBtn1Click();
 
     // The right answer of the item on screen.
@@ -144,6 +144,16 @@ protected:
     QList<TUtskrift::Rad> arbetsbladUppgift(const QString &prefix, bool franKlart) override;
     void arbetsbladNastaPost() override;
     void arbetsbladStang() override;
+    // The pupil types the answer into Edit1, with the live lamp beside it.
+    virtual bool skrivsSvaret() const { return true; }
+    // What a wrong answer shows during the pause.
+    virtual void visaRattelse();
+    // Judges the answer r of the checker: counts it, marks the squares and
+    // moves on to the pause, the next item or the round end.
+    void bedomSvaret(quint16 r);
+    // The area in diagnosis counts as practised and may be tested; the
+    // protocol shows it. The caller closes the window.
+    void omradetOvat(qint32 ovningNr);
 
     void keyPressEvent(QKeyEvent *e) override;
     void closeEvent(QCloseEvent *e) override;

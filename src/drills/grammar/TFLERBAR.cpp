@@ -1,0 +1,452 @@
+#include "drills/grammar/TFLERBAR.h"
+
+#include "frame/Ovningsrunda.h"
+#include "frame/TAster.h"
+#include "frame/answercheck.h"
+#include "frame/fields.h"
+#include "frame/scale.h"
+#include "frame/vrsku1.h"
+#include "platform/DesignTimer.h"
+#include "platform/MessageBox.h"
+#include "platform/ShapeWidget.h"
+#include "results/diagnoskoppling.h"
+#include "results/diagnosstatus.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+
+using namespace Ovningsrunda;
+
+namespace {
+
+// Lines and panels that the program places itself, in pixels.
+constexpr int RadVanster = 30;
+constexpr int RegelVanster = 50;
+
+QFont arialPunkter(int punkter)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(qMax(1, punkter * Skalning / 100));
+    f.setBold(true);
+    return f;
+}
+
+QFont arialPixlar(int pixlar)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(qMax(1, pixlar * Skalning / 100));
+    f.setBold(true);
+    return f;
+}
+
+void textfarg(QWidget *w, const QColor &c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    w->setPalette(p);
+}
+
+int skarmBredd()
+{
+    const QScreen *s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().width() : 800;
+}
+
+int radHojd(const QWidget *w)
+{
+    return w->fontMetrics().height();
+}
+
+// The top of the line one step below w.
+int stegUnder(const QWidget *w)
+{
+    return w->y() + 3 * radHojd(w) / 2;
+}
+
+int hogerKant(const QLabel *l)
+{
+    return l->x() + l->fontMetrics().horizontalAdvance(l->text());
+}
+
+const QColor kPanelFarg = bgrFarg(0x00FF80);
+const QColor kGul = bgrFarg(0x00FFFF);
+const QColor kNavy = bgrFarg(0x800000);
+const QColor kMaroon = bgrFarg(0x000080);
+const QColor kBla = bgrFarg(0xFF0000);
+
+} // namespace
+
+TFLERBAR::TFLERBAR(QWidget *parent)
+    : TSKRIV(parent)
+{
+    setObjectName(QStringLiteral("FLERBAR"));
+    Escapepanel = Panel1;
+    Escapepanel->setObjectName(QStringLiteral("Escapepanel"));
+    Escapepanel->installEventFilter(this);
+    // Nothing is typed here: no answer box and no lamp.
+    Edit1->hide();
+    Edit1->setEnabled(false);
+    lampknapp->hide();
+    LampShape->hide();
+    sattText(InstruktionsLabel, QStringLiteral(" Mit den Mouse wählen, bitte. "));
+
+    for (QLabel *l : {Label4, Label5, Label6, Label8})
+        l->setFont(arialPunkter(22));
+    textfarg(Label4, kNavy);
+    textfarg(Label5, kBla);
+    textfarg(Label6, kNavy);
+    textfarg(Label8, kNavy);
+    KorrektSvarLabel = new QLabel(this);
+    KorrektSvarLabel->setObjectName(QStringLiteral("KorrektSvarLabel"));
+    KorrektSvarLabel->setFont(arialPunkter(22));
+    textfarg(KorrektSvarLabel, kMaroon);
+    KorrektSvarLabel->hide();
+    EfterdelLabel = new QLabel(this);
+    EfterdelLabel->setObjectName(QStringLiteral("EfterdelLabel"));
+    EfterdelLabel->setFont(arialPunkter(22));
+    textfarg(EfterdelLabel, kNavy);
+    EfterdelLabel->hide();
+    Label9->move(RegelVanster, Label9->y());
+    Label10->move(RegelVanster, Label10->y());
+
+    byggOrdpaneler();
+
+    AntalSvarsord = HittaprepparFil(DataFilNamn, Svarsord);
+    const Radindelning r = radindelning(AntalSvarsord);
+    AntalRader = r.AntalRader;
+    ForstaRadensAntal = r.ForstaRadensAntal;
+    FragaText = fragaText(Svarsord, AntalSvarsord);
+}
+
+TFLERBAR::~TFLERBAR() = default;
+
+void TFLERBAR::byggOrdpaneler()
+{
+    Svarspanel = new QFrame(this);
+    Svarspanel->setObjectName(QStringLiteral("Panel1"));
+    Svarspanel->move(RadVanster, Svarspanel->y());
+    for (int k = 1; k <= MaxSvarsord; ++k) {
+        auto *p = new QLabel(Svarspanel);
+        p->setObjectName(QStringLiteral("Panel%1").arg(k + 1));
+        p->setFont(arialPixlar(19));
+        p->setAlignment(Qt::AlignCenter);
+        p->setAutoFillBackground(true);
+        p->setMouseTracking(true);
+        p->resize(skala(34), skala(32));
+        p->installEventFilter(this);
+        p->hide();
+        OrdPanel[k] = p;
+    }
+    markera(0);
+}
+
+void TFLERBAR::ordText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    const QFontMetrics fm = label->fontMetrics();
+    // a little wider than the text, so that no letter is clipped; the next
+    // label of the row starts where the text ends
+    label->resize(fm.horizontalAdvance(text) + fm.averageCharWidth(), fm.height());
+}
+
+void TFLERBAR::markera(int k)
+{
+    for (int i = 1; i <= MaxSvarsord; ++i) {
+        QLabel *p = OrdPanel[i];
+        QPalette pal = p->palette();
+        pal.setColor(QPalette::Window, i == k ? kGul : kPanelFarg);
+        pal.setColor(QPalette::WindowText, Qt::black);
+        p->setPalette(pal);
+        p->setFrameStyle(QFrame::Panel | (i == k ? QFrame::Sunken : QFrame::Raised));
+        p->setLineWidth(2);
+    }
+}
+
+QString TFLERBAR::panelOrd(int panel) const
+{
+    const int k = panel - 1;
+    if (k < 1 || k > MaxSvarsord)
+        return QString();
+    return Svarsord[k + SvarsordBas];
+}
+
+QString TFLERBAR::fragaFalt() const
+{
+    return postFalt(1);
+}
+
+QString TFLERBAR::svarFalt() const
+{
+    return m_svar;
+}
+
+quint16 TFLERBAR::kontrollera(const QString &svar) const
+{
+    // A panel shows at most SvarsordLangd letters of a word; the word it
+    // shows stands for the answer.
+    return svarstest(kortad(m_svar, SvarsordLangd), svar, 1);
+}
+
+void TFLERBAR::raknaLedtradar()
+{
+    AntalLedtradar = 0;
+}
+
+void TFLERBAR::visaFragan()
+{
+    KorrektSvarLabel->clear();
+    KorrektSvarLabel->hide();
+    EfterdelLabel->clear();
+    EfterdelLabel->hide();
+    FrageLabel1->clear();
+    FrageLabel2->clear();
+
+    const QString mening = postFalt(1);
+    LetaPrep(mening);
+    m_svar = PrepDelar[2];
+
+    InstruktionsLabel->move(InstruktionsLabel->x(), OverskriftYtterShape->y() + OverskriftYtterShape->height() + 4);
+    FrageLabel2->move(RadVanster, stegUnder(InstruktionsLabel));
+    FrageLabel1->move(RadVanster, stegUnder(FrageLabel2));
+    int radTopp = stegUnder(FrageLabel1);
+
+    dela_mening(FrageLabel2->x(), skarmBredd() - Aster1->width() - 2 * Marginal, mening, 2);
+    QString gapRad = mening;
+    QWidget *sistaRaden = Label4;
+    if (!MeningsRader[2].isEmpty()) {
+        if (MeningsRader[1].contains(QLatin1Char('<'))) {
+            gapRad = MeningsRader[1];
+            ordText(Label8, MeningsRader[2]);
+            Label8->move(RadVanster, radTopp + 3 * radHojd(Label4) / 2);
+        } else {
+            ordText(Label8, MeningsRader[1]);
+            Label8->move(RadVanster, radTopp);
+            radTopp = stegUnder(Label8);
+            gapRad = MeningsRader[2];
+        }
+        Label8->show();
+        if (Label8->y() > radTopp)
+            sistaRaden = Label8;
+    }
+
+    LetaPrep(gapRad);
+    ordText(Label4, PrepDelar[1]);
+    ordText(Label5, QStringLiteral("?"));
+    ordText(Label6, PrepDelar[3]);
+    ordText(KorrektSvarLabel, PrepDelar[2]);
+    ordText(EfterdelLabel, PrepDelar[3]);
+
+    SvarsordBas = svarsordBas(m_svar);
+
+    // The options below the sentence, never over its lines.
+    const int sistaKant = (sistaRaden == Label8 ? Label8->y() : radTopp) + radHojd(Label4);
+    Svarspanel->move(RadVanster,
+                     qMax(FrageLabel1->y() + 5 * radHojd(FrageLabel1), sistaKant + Marginal / 2));
+
+    const QFontMetrics fm = OrdPanel[1]->fontMetrics();
+    QList<int> bredder;
+    for (qint32 k = 1; k <= AntalSvarsord; ++k)
+        bredder.append(fm.horizontalAdvance(Svarsord[k + SvarsordBas]));
+    const Panellayout l = panellayout(bredder, fm.horizontalAdvance(QStringLiteral("n")),
+                                      fm.horizontalAdvance(QStringLiteral("AA")), skala(32), Marginal);
+    for (int k = 1; k <= MaxSvarsord; ++k) {
+        QLabel *p = OrdPanel[k];
+        if (k > AntalSvarsord) {
+            PanelBredd[k] = 0;
+            PanelVanster[k] = 0;
+            p->hide();
+            continue;
+        }
+        const Panelplats &plats = l.paneler[k - 1];
+        PanelBredd[k] = plats.bredd;
+        PanelVanster[k] = plats.vanster;
+        p->setText(Svarsord[k + SvarsordBas]);
+        p->setGeometry(plats.vanster, plats.topp, plats.bredd, skala(32));
+        p->show();
+    }
+    Svarspanel->resize(l.bredd, l.hojd);
+    markera(0);
+
+    Label4->move(RadVanster, radTopp);
+    Label5->move(hogerKant(Label4), radTopp);
+    Label6->move(hogerKant(Label5), radTopp);
+    KorrektSvarLabel->move(Label5->pos());
+    EfterdelLabel->move(hogerKant(KorrektSvarLabel), radTopp);
+    FrageLabel1->show();
+    Label4->show();
+    Label5->show();
+    Label6->show();
+    Svarspanel->show();
+    Svarspanel->raise();
+
+    if (OvningsLage == Arbetsblad) {
+        Svarspanel->setEnabled(false);
+        MaxOrdLangd = quint8(qMin(255, maxOrdLangd(Svarsord, AntalSvarsord)));
+    } else {
+        Svarspanel->setEnabled(!Escapepanel->isVisibleTo(this));
+    }
+    setFocus(); // keys reach the window: Space, Esc
+}
+
+void TFLERBAR::RaettTest(int panel, int knapp)
+{
+    const int k = panel - 1;
+    if (k < 1 || k > AntalSvarsord || !Svarspanel->isEnabled() || !Svarspanel->isVisibleTo(this))
+        return;
+    if (knapp == 1) {
+        if (OvningsLage == DiagnosTest) {
+            diagnosback(AntalRatt);
+            stangFonstret();
+            return;
+        }
+        visaPausPanelen();
+        return;
+    }
+    if (rundanSlut())
+        return;
+    setFocus();
+    FelVisas = 0;
+    bedomSvaret(kontrollera(panelOrd(panel)));
+}
+
+void TFLERBAR::visaRattelse()
+{
+    Label5->hide();
+    Label6->hide();
+    Svarspanel->hide();
+    FelVisas = 1;
+    KorrektSvarLabel->show();
+    EfterdelLabel->show();
+    if (Programtal == 51100)
+        visaGenusRegel();
+}
+
+void TFLERBAR::visaGenusRegel()
+{
+    const Genusregel g = genusRegel(postFalt(2));
+    sattText(Label9, g.rad1);
+    sattText(Label10, g.rad2);
+    Label9->move(RegelVanster, Svarspanel->y());
+    Label10->move(RegelVanster, Label9->y() + 6 * radHojd(Label9) / 5);
+    Label9->show();
+    Label10->show();
+}
+
+void TFLERBAR::PanelMouseMove(int panel)
+{
+    const int k = panel - 1;
+    if (k < 1 || k > AntalSvarsord || !Svarspanel->isEnabled())
+        return;
+    markera(k);
+    if (FelVisas == 0) {
+        ordText(Label5, panelOrd(panel));
+        Label6->move(hogerKant(Label5), Label6->y());
+    }
+    FelVisas = 0;
+}
+
+void TFLERBAR::visaPausPanelen()
+{
+    Escapepanel->show();
+    Escapepanel->raise();
+    if (OvningsLage == Arbetsblad)
+        return;
+    // A test has no error round: the pupil would skip its items.
+    const bool fel = OvningsLage != DiagnosTest && FelPerLista[ListNummer] >= 1;
+    Button1->setEnabled(fel);
+    (fel ? Button1 : Button2)->setFocus();
+}
+
+void TFLERBAR::Avslutning()
+{
+    TSKRIV::Avslutning();
+    // the round is over: nothing to answer until the next one
+    Svarspanel->hide();
+}
+
+void TFLERBAR::Button3Click()
+{
+    if (OvningsLage == DiagnosTest) {
+        diagnosback(AntalRatt);
+    } else if (arDiagnosOvning() && FelRunda == 0 && AntalRatt >= PosterPerOmgangInst - TillatnaFel) {
+        if (DiagOvningNr != 0)
+            omradetOvat(0);
+        else
+            DiagOvningNr = 1;
+    }
+    TSKRIV::Button3Click();
+}
+
+void TFLERBAR::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() != Qt::Key_Escape) {
+        TSKRIV::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+    if (Escapepanel->isVisibleTo(this)) {
+        // Esc twice leaves without a result.
+        if (OvningsLage >= DiagnosTest)
+            aktiveraProtokollet();
+        stangFonstret();
+        return;
+    }
+    visaPausPanelen();
+}
+
+void TFLERBAR::mousePressEvent(QMouseEvent *e)
+{
+    e->accept();
+    if (e->button() != Qt::RightButton)
+        return;
+    Svarspanel->setEnabled(false);
+    visaPausPanelen();
+}
+
+bool TFLERBAR::eventFilter(QObject *o, QEvent *e)
+{
+    if (o == Escapepanel) {
+        // The options answer only while the pause panel is closed.
+        if (e->type() == QEvent::ShowToParent)
+            Svarspanel->setEnabled(false);
+        else if (e->type() == QEvent::HideToParent)
+            Svarspanel->setEnabled(OvningsLage != Arbetsblad);
+        return TSKRIV::eventFilter(o, e);
+    }
+    for (int k = 1; k <= MaxSvarsord; ++k) {
+        if (o != OrdPanel[k])
+            continue;
+        if (e->type() == QEvent::MouseMove) {
+            PanelMouseMove(k + 1);
+            return true;
+        }
+        if (e->type() == QEvent::MouseButtonPress) {
+            const auto *m = static_cast<QMouseEvent *>(e);
+            if (m->button() == Qt::LeftButton)
+                RaettTest(k + 1, 0);
+            else if (m->button() == Qt::RightButton)
+                RaettTest(k + 1, 1);
+            return true;
+        }
+        break;
+    }
+    return TSKRIV::eventFilter(o, e);
+}
+
+void TFLERBAR_Visa()
+{
+    TFLERBAR w;
+    if (w.AntalSvarsord == 0) {
+        MessageBox::showMessage(QStringLiteral("Filen ") + DataFilNamn + QStringLiteral(" finns inte eller är felaktig"));
+        return;
+    }
+    w.FormCreate();
+    w.exec();
+}
