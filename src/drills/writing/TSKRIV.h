@@ -132,6 +132,15 @@ protected:
     virtual void visaFragan();
     // Worksheet mode: set-up at creation and the lines of the item on screen.
     virtual void arbetsbladStart() {}
+    // The last step of creation, for a window's own layout.
+    virtual void efterSkapandet() {}
+    // Enable and focus the answer box in use (continuing, after the settings).
+    virtual void aktiveraSvar();
+    // The round end shows a reward picture.
+    virtual bool visarBeloningsbild() const { return true; }
+
+    // The next score square, marked wrong unless ratt.
+    void stegaAster(bool ratt);
 
     void keyPressEvent(QKeyEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
