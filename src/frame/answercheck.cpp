@@ -123,8 +123,11 @@ quint8 GreenRedTest(const QString &Skrivet, const QString &Ratt)
     if (Ratt.startsWith(s))
         return LampaGron;
     if (AntalAlternativ > 0) {
-        for (int i = sistaFaltForeAlternativ(); i <= int(AntalFalt); ++i) {
-            if (postFalt(i).startsWith(s))
+        // In the two-answer exercise the field before the alternatives is the
+        // Swedish word, and an alternative counts in the form the check takes.
+        const bool varianter = harSvarsvarianter();
+        for (int i = varianter ? forstaAlternativ() : sistaFaltForeAlternativ(); i <= int(AntalFalt); ++i) {
+            if ((varianter ? rattForm(postFalt(i)) : postFalt(i)).startsWith(s))
                 return LampaGron;
         }
     }

@@ -30,4 +30,6 @@ quint16 svarstest(const QString &Ratt, const QString &Svar, qint32 Lage);
 
 // LampaGron when Skrivet (one leading blank aside) is the beginning of Ratt
 // or of one of the alternatives, or of the field before them; else LampaRod.
+// In the two-answer programs the alternatives count as svarstest takes them
+// for SvarsVariant, and the field before them (the Swedish word) does not.
 quint8 GreenRedTest(const QString &Skrivet, const QString &Ratt);

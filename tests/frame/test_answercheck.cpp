@@ -132,6 +132,37 @@ private slots:
         str_postarray(rad);
         QCOMPARE(int(GreenRedTest(skrivet, ratt)), lampa);
     }
+
+    // Two-answer items: positive, comparative, superlative, Swedish word, then
+    // alternatives marked for the first (1) or the second (2) answer.
+    void greenRedTestTwoAnswers_data()
+    {
+        QTest::addColumn<QString>("ratt");
+        QTest::addColumn<QString>("skrivet");
+        QTest::addColumn<int>("program");
+        QTest::addColumn<int>("variant");
+        QTest::addColumn<int>("lampa");
+        const QString nasser = QStringLiteral("nässer");
+        const QString nassesten = QStringLiteral("am nässesten");
+        QTest::newRow("variant 1 alternative") << nasser << QStringLiteral("nass") << 52100 << 1 << 1;
+        QTest::newRow("variant 1 not the other") << nasser << QStringLiteral("am n") << 52100 << 1 << 2;
+        QTest::newRow("variant 2 alternative") << nassesten << QStringLiteral("am nass") << 110 << 2 << 1;
+        QTest::newRow("variant 2 not the other") << nassesten << QStringLiteral("nas") << 110 << 2 << 2;
+        QTest::newRow("Swedish word is no answer") << nasser << QStringLiteral("vå") << 52200 << 1 << 2;
+        QTest::newRow("markers elsewhere kept") << nasser << QStringLiteral("nass") << 52300 << 1 << 2;
+    }
+    void greenRedTestTwoAnswers()
+    {
+        QFETCH(QString, ratt);
+        QFETCH(QString, skrivet);
+        QFETCH(int, program);
+        QFETCH(int, variant);
+        QFETCH(int, lampa);
+        str_postarray(QStringLiteral("nass#nässer#am nässesten#våt#&1nasser#2am nassesten"));
+        Programtal = quint16(program);
+        SvarsVariant = variant;
+        QCOMPARE(int(GreenRedTest(skrivet, ratt)), lampa);
+    }
 };
 
 VARMIKO_TEST_MAIN(TestAnswerCheck)

@@ -374,6 +374,7 @@ void TSKRIV::FormCreate()
     regelknapp->move(Helpknapp1->isVisibleTo(this) ? Helpknapp1->x() + Helpknapp1->width() + Marginal
                                                    : Helpknapp1->x(),
                      lampknapp->y());
+    efterSkapandet();
 }
 
 void TSKRIV::Inled()
@@ -688,18 +689,11 @@ void TSKRIV::visaRattelse()
 void TSKRIV::bedomSvaret(quint16 r)
 {
     const bool aster = OvningsLage == Ovning || OvningsLage == DiagnosFelRunda;
-    auto flyttaAster = [this] {
-        Aster1->setRutNummer(Aster1->rutNummer() >= Aster1->maxAntalRutor() ? 0 : Aster1->rutNummer() + 1);
-    };
     if (r != 0) {
         regelknapp->setEnabled(false);
         svarFel();
-        if (aster) {
-            flyttaAster();
-            Aster1->setRatt(false);
-            Aster1->setVisa(true);
-            Aster1->update();
-        }
+        if (aster)
+            stegaAster(false);
         if (arDiagnos())
             UppDateraDiagnosResultatet();
         Timer1->setInterval(100);
@@ -707,10 +701,8 @@ void TSKRIV::bedomSvaret(quint16 r)
         visaRattelse();
     } else {
         svarRatt(HjalpAnvand == 0);
-        if (aster) {
-            flyttaAster();
-            Aster1->update();
-        }
+        if (aster)
+            stegaAster(true);
         if (arDiagnos())
             UppDateraDiagnosResultatet();
     }
@@ -735,6 +727,16 @@ void TSKRIV::bedomSvaret(quint16 r)
             HelpKnapp2->setEnabled(false);
         }
     }
+}
+
+void TSKRIV::stegaAster(bool ratt)
+{
+    Aster1->setRutNummer(Aster1->rutNummer() >= Aster1->maxAntalRutor() ? 0 : Aster1->rutNummer() + 1);
+    if (!ratt) {
+        Aster1->setRatt(false);
+        Aster1->setVisa(true);
+    }
+    Aster1->update();
 }
 
 void TSKRIV::Edit1Escape()
@@ -869,10 +871,12 @@ void TSKRIV::visaBeloningsbild()
 void TSKRIV::Avslutning()
 {
     regelknapp->hide();
-    BildPanelen->show();
-    BildPanelen->raise();
-    BildTextPanel->hide();
-    visaBeloningsbild();
+    if (visarBeloningsbild()) {
+        BildPanelen->show();
+        BildPanelen->raise();
+        BildTextPanel->hide();
+        visaBeloningsbild();
+    }
 
     if (OvningsLage == DiagnosTest)
         DiagOvningNr = 0;
@@ -1000,10 +1004,15 @@ void TSKRIV::Button2Click()
             NyStartaAster(false);
         NyPost();
     }
+    aktiveraSvar();
+    rensa();
+}
+
+void TSKRIV::aktiveraSvar()
+{
     Edit1->setEnabled(skrivsSvaret());
     if (skrivsSvaret())
         Edit1->setFocus();
-    rensa();
 }
 
 void TSKRIV::rensa()
@@ -1024,6 +1033,9 @@ void TSKRIV::rensa()
 
 void TSKRIV::Button3Click()
 {
+    // A test left in mid-round keeps the right answers it has.
+    if (OvningsLage == DiagnosTest && !rundanSlut())
+        diagnosback(AntalRatt);
     if (OvningsLage >= DiagnosTest)
         aktiveraProtokollet();
     stangFonstret();
@@ -1034,10 +1046,8 @@ void TSKRIV::BitBtn1Click()
     const bool mittIRundan = !rundanSlut();
     if (OvningsLage != Arbetsblad) {
         TStallin_Visa();
-        if (mittIRundan && skrivsSvaret()) {
-            Edit1->setEnabled(true);
-            Edit1->setFocus();
-        }
+        if (mittIRundan)
+            aktiveraSvar();
     }
     Panel1->setVisible(!mittIRundan);
 }

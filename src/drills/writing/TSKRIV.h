@@ -154,6 +154,15 @@ protected:
     // The area in diagnosis counts as practised and may be tested; the
     // protocol shows it. The caller closes the window.
     void omradetOvat(qint32 ovningNr);
+    // The last step of creation, for a window's own layout.
+    virtual void efterSkapandet() {}
+    // Enable and focus the answer box in use (continuing, after the settings).
+    virtual void aktiveraSvar();
+    // The round end shows a reward picture.
+    virtual bool visarBeloningsbild() const { return true; }
+
+    // The next score square, marked wrong unless ratt.
+    void stegaAster(bool ratt);
 
     void keyPressEvent(QKeyEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
