@@ -2,7 +2,10 @@
 // the catalogue uses, and the menus behind the main window's buttons. A
 // window that is not listed here leaves its menu buttons disabled.
 
+#include "drills/grammar/TFLERBAR.h"
+#include "drills/writing/TKlockan.h"
 #include "drills/writing/TSKRIV.h"
+#include "drills/writing/Tskriv2.h"
 #include "frame/TManual.h"
 #include "frame/TOmMivo.h"
 #include "frame/TRegList1.h"
@@ -18,6 +21,9 @@
 void registreraAllaFonster()
 {
     registreraFonster(QStringLiteral("TSKRIV"), TSKRIV_Visa);
+    registreraFonster(QStringLiteral("Tskriv2"), Tskriv2_Visa);
+    registreraFonster(QStringLiteral("TKlockan"), TKlockan_Visa);
+    registreraFonster(QStringLiteral("TFLERBAR"), TFLERBAR_Visa);
     registreraFonster(QStringLiteral("TRegler"), TRegler_Visa);
     registreraFonster(QStringLiteral("TRegList1"), std::function<void(qint32)>([](qint32 lista) { TRegList1_Visa(lista); }));
 
