@@ -43,14 +43,6 @@ constexpr int KnappHojd = 30;
 constexpr int BildtextPixlar = 12;
 constexpr int BildtextGolv = 7;
 
-QFont arial(int pixlar, bool fet = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixlar);
-    f.setBold(fet);
-    return f;
-}
-
 void farga(QWidget *w, QPalette::ColorRole roll, const QColor &farg)
 {
     QPalette p = w->palette();

@@ -1,4 +1,5 @@
 #include "frame/TManual.h"
+#include "frame/scale.h"
 
 #include "frame/TRegelform.h"
 #include "frame/vrsku1.h"
@@ -22,21 +23,6 @@
 
 namespace {
 
-QFont arial(int px, bool bold = false, bool italic = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(px);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
-}
-
-QSize skarmen()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(800, 600);
-}
-
 QString manualfil(const QString &root)
 {
     const QString p = ProgramPath::resolve(root, QStringLiteral("\\DATA\\VRSKMAN.TXT"));
@@ -59,7 +45,7 @@ TManual::TManual(QWidget *parent)
     setPalette(pal);
     setAutoFillBackground(true);
     setFont(arial(18));
-    resize(skarmen());
+    resize(skarmStorlek());
     setWindowState(Qt::WindowMaximized);
 
     Label1 = new QLabel(QStringLiteral("Manual till Varmiko"), this);
@@ -125,7 +111,7 @@ void TManual::FormCreate()
         m_rader.append(QStringLiteral("  ") + rad);
     Memo1->setPlainText(m_rader.join(QLatin1Char('\n')));
 
-    const QSize skarm = skarmen();
+    const QSize skarm = skarmStorlek();
     const int W = skarm.width();
     const int H = skarm.height();
     const int M = Marginal;

@@ -1,4 +1,5 @@
 #include "frame/TOmMivo.h"
+#include "frame/scale.h"
 
 #include "frame/vrsku1.h"
 #include "platform/ProgramPath.h"
@@ -20,21 +21,6 @@
 namespace {
 
 const QColor kNavy(0, 0, 128);
-
-QFont arial(int px, bool bold = false, bool italic = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(px);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
-}
-
-QSize skarmen()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(800, 600);
-}
 
 // A picture of BILD, from the installation or else the CD; a null picture
 // when neither has it.
@@ -95,14 +81,14 @@ TOmMivo::TOmMivo(QWidget *parent)
     setPalette(pal);
     setAutoFillBackground(true);
     setFont(arial(14));
-    resize(skarmen());
+    resize(skarmStorlek());
     setWindowState(Qt::WindowMaximized);
     FormCreate();
 }
 
 void TOmMivo::FormCreate()
 {
-    const QSize skarm = skarmen();
+    const QSize skarm = skarmStorlek();
     const int W = skarm.width();
     const int H = skarm.height();
 

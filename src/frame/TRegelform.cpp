@@ -14,23 +14,13 @@
 
 QString RegelformSida;
 
-namespace {
-
-QSize skarmen()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(800, 600);
-}
-
-} // namespace
-
 TRegelform::TRegelform(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Regelform"));
     setWindowTitle(QStringLiteral("Varmiko"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    const QSize skarm = skarmen();
+    const QSize skarm = skarmStorlek();
     resize(skarm);
     setWindowState(Qt::WindowMaximized);
 

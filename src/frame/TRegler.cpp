@@ -1,4 +1,5 @@
 #include "frame/TRegler.h"
+#include "frame/scale.h"
 
 #include "frame/regelsidor.h"
 #include "frame/vrsku1.h"
@@ -10,22 +11,12 @@
 #include <QScreen>
 #include <QTextBrowser>
 
-namespace {
-
-QSize skarmen()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(800, 600);
-}
-
-} // namespace
-
 TRegler::TRegler(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Regler"));
     setWindowTitle(QStringLiteral("Regler"));
-    const QSize skarm = skarmen();
+    const QSize skarm = skarmStorlek();
     resize(skarm);
     setWindowState(Qt::WindowMaximized);
 
@@ -62,7 +53,7 @@ void TRegler::Webregel()
     // show the page of an earlier exercise.
     RegelSida = laddaRegelSida(WebBrowser1, Programtal);
 
-    const QSize skarm = skarmen();
+    const QSize skarm = skarmStorlek();
     Panel1->setGeometry(5, 2, skarm.width() * 7 / 8, skarm.height() * 7 / 8);
     WebBrowser1->setGeometry(20, 20, Panel1->width() - 40, Panel1->height() - Button1->height() - 40);
     Button1->move(Button1->x(), Panel1->height() - Button1->height() - 10);

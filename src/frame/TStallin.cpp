@@ -1,4 +1,5 @@
 #include "frame/TStallin.h"
+#include "frame/scale.h"
 
 #include "frame/vrsku1.h"
 #include "platform/ShapeWidget.h"
@@ -9,37 +10,20 @@
 #include <QPushButton>
 #include <QToolButton>
 
-namespace {
-
-int skala(int v)
-{
-    return v * Skalning / 100;
-}
-
-QFont arial(int px, bool bold)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(qMax(1, skala(px)));
-    f.setBold(bold);
-    return f;
-}
-
-} // namespace
-
 TStallin::TStallin(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Stallin"));
     setWindowTitle(QStringLiteral("Varmiko"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    const int W = skala(610);
-    const int H = skala(356);
+    const int W = skaladPixel(610);
+    const int H = skaladPixel(356);
     setFixedSize(W, H);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::blue);
     setPalette(pal);
     setAutoFillBackground(true);
-    setFont(arial(18, false));
+    setFont(skaladArial(18, false));
 
     const int M = Marginal;
     auto *ytter = new QFrame(this);
@@ -60,23 +44,23 @@ TStallin::TStallin(QWidget *parent)
     auto label = [inner](const char *name, const QString &text, int px, bool bold, int y) {
         auto *l = new QLabel(text, inner);
         l->setObjectName(QLatin1String(name));
-        l->setFont(arial(px, bold));
+        l->setFont(skaladArial(px, bold));
         l->adjustSize();
-        l->move((inner->width() - l->width()) / 2, skala(y));
+        l->move((inner->width() - l->width()) / 2, skaladPixel(y));
         return l;
     };
     label("OverPanel", QStringLiteral("Inställning"), 30, true, 8);
     auto *droej = label("DroejLabel", QStringLiteral("Antal sekunder som rätt svar visas:"), 22, true, 70);
     TidLabel = label("TidLabel", QString::number(PausTid), 23, true, 115);
-    TidLabel->move(droej->x() + skala(200), skala(115));
+    TidLabel->move(droej->x() + skaladPixel(200), skaladPixel(115));
     SpinUpp = new QToolButton(inner);
     SpinUpp->setObjectName(QStringLiteral("SpinButton1Up"));
     SpinUpp->setArrowType(Qt::UpArrow);
-    SpinUpp->setGeometry(TidLabel->x() + skala(60), skala(108), skala(30), skala(20));
+    SpinUpp->setGeometry(TidLabel->x() + skaladPixel(60), skaladPixel(108), skaladPixel(30), skaladPixel(20));
     SpinNed = new QToolButton(inner);
     SpinNed->setObjectName(QStringLiteral("SpinButton1Down"));
     SpinNed->setArrowType(Qt::DownArrow);
-    SpinNed->setGeometry(TidLabel->x() + skala(60), skala(130), skala(30), skala(20));
+    SpinNed->setGeometry(TidLabel->x() + skaladPixel(60), skaladPixel(130), skaladPixel(30), skaladPixel(20));
     connect(SpinUpp, &QToolButton::clicked, this, &TStallin::SpinButton1UpClick);
     connect(SpinNed, &QToolButton::clicked, this, &TStallin::SpinButton1DownClick);
     label("ExtraLabel", QStringLiteral("(Visningen av rätt svar kan alltid brytas"), 22, false, 170);
@@ -87,12 +71,12 @@ TStallin::TStallin(QWidget *parent)
     AvbrytButton = new QPushButton(QStringLiteral("&Avbryt"), inner);
     AvbrytButton->setObjectName(QStringLiteral("AvbrytButton"));
     for (QPushButton *b : {SparaButton, AvbrytButton}) {
-        b->setFont(arial(23, false));
+        b->setFont(skaladArial(23, false));
         b->setAutoDefault(false);
-        b->resize(skala(140), skala(36));
+        b->resize(skaladPixel(140), skaladPixel(36));
     }
-    SparaButton->move(inner->width() / 2 - SparaButton->width() - M, skala(250));
-    AvbrytButton->move(inner->width() / 2 + M, skala(250));
+    SparaButton->move(inner->width() / 2 - SparaButton->width() - M, skaladPixel(250));
+    AvbrytButton->move(inner->width() / 2 + M, skaladPixel(250));
     // The pause set with the arrows holds for the rest of the run either way.
     connect(SparaButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(AvbrytButton, &QPushButton::clicked, this, &QDialog::reject);

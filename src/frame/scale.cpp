@@ -245,3 +245,28 @@ void dela_mening(qint32 Vanster, qint32 Hoger, const QString &Text, qint32 MaxRa
         start = slut;
     }
 }
+
+int skaladPixel(int designPixlar)
+{
+    return designPixlar * Skalning / 100;
+}
+
+QFont arial(int pixlar, bool fet, bool kursiv)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(qMax(1, pixlar));
+    f.setBold(fet);
+    f.setItalic(kursiv);
+    return f;
+}
+
+QFont skaladArial(int designPixlar, bool fet)
+{
+    return arial(skaladPixel(designPixlar), fet);
+}
+
+QSize skarmStorlek()
+{
+    const QScreen *s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().size() : QSize(800, 600);
+}

@@ -2,6 +2,8 @@
 // The screen scale of every window and the wrapping of a sentence into the
 // display lines of an exercise.
 
+#include <QFont>
+#include <QSize>
 #include <QString>
 #include <QtGlobal>
 
@@ -42,3 +44,11 @@ using RadBredd = std::function<int(const QString &text, int pointSize)>;
 // Replaces the measure of dela_mening (tests use fixed widths); an empty
 // function restores the real font.
 void setRadBredd(RadBredd matt);
+
+// Design measures shared by the windows: a length in design pixels on this
+// screen (Skalning percent, truncated as the windows lay out), the program's
+// Arial at a pixel size, and the size of the primary screen.
+int skaladPixel(int designPixlar);
+QFont arial(int pixlar, bool fet = false, bool kursiv = false);
+QFont skaladArial(int designPixlar, bool fet = true); // at least 1 pixel
+QSize skarmStorlek();

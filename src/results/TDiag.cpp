@@ -1,4 +1,5 @@
 #include "results/TDiag.h"
+#include "frame/scale.h"
 
 #include "frame/vrsku1.h"
 #include "platform/Cp1252.h"
@@ -32,25 +33,6 @@ std::function<void()> &protokollVisning()
 {
     static std::function<void()> visa;
     return visa;
-}
-
-int skala(int v)
-{
-    return v * Skalning / 100;
-}
-
-QFont arial(int px, bool bold = true)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(qMax(1, skala(px)));
-    f.setBold(bold);
-    return f;
-}
-
-QSize skarm()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(800, 600);
 }
 
 const QStringList &hjalpRader()
@@ -103,7 +85,7 @@ TDiag::TDiag(QWidget *parent)
     pal.setColor(QPalette::Window, bgrFarg(0xC0C0C0)); // silver
     setPalette(pal);
     setAutoFillBackground(true);
-    setFont(arial(18));
+    setFont(skaladArial(18));
     byggKomponenter();
     FormCreate();
 }
@@ -120,7 +102,7 @@ void TDiag::byggKomponenter()
     auto label = [](QWidget *parent, const char *name, const QString &text, int px) {
         auto *l = new QLabel(text, parent);
         l->setObjectName(QLatin1String(name));
-        l->setFont(arial(px));
+        l->setFont(skaladArial(px));
         return l;
     };
     auto button = [](QWidget *parent, const char *name, const QString &text) {
@@ -146,7 +128,7 @@ void TDiag::byggKomponenter()
 
     ListBox1 = new QListWidget(p);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setFont(arial(18));
+    ListBox1->setFont(skaladArial(18));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->installEventFilter(this);
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TDiag::ListBox1DblClick);
@@ -184,7 +166,7 @@ void TDiag::byggKomponenter()
     RegelRubrik = label(Regelpanel, "RegelRubrik", QStringLiteral("Ta bort diagnoser"), 22);
     RegelText = label(Regelpanel, "RegelText", hjalpRader().join(QLatin1Char('\n')), 14);
     RegelText->setTextFormat(Qt::PlainText);
-    RegelText->setFont(arial(14, false));
+    RegelText->setFont(skaladArial(14, false));
     Button5 = button(Regelpanel, "Button5", QStringLiteral("Stäng"));
     connect(Button5, &QPushButton::clicked, this, &TDiag::Button5Click);
 
@@ -193,7 +175,7 @@ void TDiag::byggKomponenter()
 
 void TDiag::placera()
 {
-    const QSize s = skarm();
+    const QSize s = skarmStorlek();
     setGeometry(0, 0, s.width(), s.height());
     const int W = s.width();
     const int H = s.height();
@@ -202,7 +184,7 @@ void TDiag::placera()
     Panel2->setGeometry(20, 20, Panel1->width() - 40, Panel1->height() - 40);
     const int w = Panel2->width();
     const int h = Panel2->height();
-    const int rad = QFontMetrics(arial(20)).height();
+    const int rad = QFontMetrics(skaladArial(20)).height();
 
     OverskriftLabel->adjustSize();
     OverskriftLabel->move((w - OverskriftLabel->width()) / 2, h / 20);
@@ -217,7 +199,7 @@ void TDiag::placera()
     ListBox1->setGeometry(vx, listTopp, kolumn, h - listTopp - 2 * knappH - rad);
 
     const int hx = w / 2;
-    const int falt = qMin(w - hx - vx, skala(320));
+    const int falt = qMin(w - hx - vx, skaladPixel(320));
     for (QLabel *l : {SkrivDittNamnLabel, SkrivLosenLabel, FelLosenLabel})
         l->adjustSize();
     SkrivDittNamnLabel->move(hx, topp);
@@ -226,7 +208,7 @@ void TDiag::placera()
     FelLosenLabel->move(hx, topp + rad * 4);
     MaskEdit1->setGeometry(hx, topp + rad * 11 / 2, falt, rad * 3 / 2);
 
-    const int knappB = qMax(skala(180), QFontMetrics(NyAnvandareButton->font()).horizontalAdvance(
+    const int knappB = qMax(skaladPixel(180), QFontMetrics(NyAnvandareButton->font()).horizontalAdvance(
                                             QStringLiteral("Neue Person")) + 2 * M);
     NyAnvandareButton->setGeometry(vx, h - knappH - rad, knappB, knappH);
     AvbrytButton->setGeometry(w - vx - knappB, h - knappH - rad, knappB, knappH);
@@ -265,7 +247,7 @@ void TDiag::placera()
     RegelText->setFont(tf);
     RegelText->setGeometry(M, textTopp, rymd, rum);
     RegelText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Button5->setGeometry(Regelpanel->width() - M - skala(120), Regelpanel->height() - M - b5h, skala(120), b5h);
+    Button5->setGeometry(Regelpanel->width() - M - skaladPixel(120), Regelpanel->height() - M - b5h, skaladPixel(120), b5h);
 }
 
 void TDiag::FormCreate()

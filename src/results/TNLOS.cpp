@@ -1,4 +1,5 @@
 #include "results/TNLOS.h"
+#include "frame/scale.h"
 
 #include "frame/vrsku1.h"
 #include "platform/ShapeWidget.h"
@@ -16,19 +17,6 @@ namespace {
 
 constexpr int Vanstermarginal = 15;
 
-int skala(int v)
-{
-    return v * Skalning / 100;
-}
-
-QFont arial(int px, bool bold = true)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(qMax(1, skala(px)));
-    f.setBold(bold);
-    return f;
-}
-
 const QString NochEinmal = QStringLiteral("Noch einmal die neue Losung, bitte!");
 
 } // namespace
@@ -39,29 +27,29 @@ TNLOS::TNLOS(QWidget *parent)
     setObjectName(QStringLiteral("NLOS"));
     setWindowTitle(QStringLiteral("Varmiko"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    const int W = skala(460);
-    const int H = skala(190);
+    const int W = skaladPixel(460);
+    const int H = skaladPixel(190);
     setFixedSize(W, H);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, bgrFarg(0xFFFF00)); // aqua
     setPalette(pal);
     setAutoFillBackground(true);
-    setFont(arial(16));
+    setFont(skaladArial(16));
 
     Label1 = new QLabel(QStringLiteral("Neue Losung scheiben. Enter drucken."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->adjustSize();
-    Label1->move((W - Label1->width()) / 2, skala(20));
+    Label1->move((W - Label1->width()) / 2, skaladPixel(20));
     Label2 = new QLabel(QStringLiteral("Noch einmal."), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->adjustSize();
-    Label2->move(Vanstermarginal, Label1->y() + Label1->height() + skala(6));
+    Label2->move(Vanstermarginal, Label1->y() + Label1->height() + skaladPixel(6));
     Label2->hide();
 
     maskedit1 = new QLineEdit(this);
     maskedit1->setObjectName(QStringLiteral("maskedit1"));
     maskedit1->setEchoMode(QLineEdit::Password);
-    maskedit1->setGeometry(skala(130), skala(85), skala(200), skala(28));
+    maskedit1->setGeometry(skaladPixel(130), skaladPixel(85), skaladPixel(200), skaladPixel(28));
     maskedit1->installEventFilter(this);
     connect(maskedit1, &QLineEdit::textEdited, this, &TNLOS::maskedit1Change);
 
@@ -69,7 +57,7 @@ TNLOS::TNLOS(QWidget *parent)
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setAutoDefault(false);
     BitBtn1->setDefault(false);
-    BitBtn1->setGeometry((W - skala(140)) / 2, skala(135), skala(140), skala(32));
+    BitBtn1->setGeometry((W - skaladPixel(140)) / 2, skaladPixel(135), skaladPixel(140), skaladPixel(32));
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 
     LosenOk = 0; // a cancel must never pass for an earlier confirmation

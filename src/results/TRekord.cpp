@@ -1,4 +1,5 @@
 #include "results/TRekord.h"
+#include "frame/scale.h"
 
 #include "frame/vrsku1.h"
 #include "platform/Clock.h"
@@ -26,11 +27,6 @@ constexpr int kRows = RekordMax + 1; // rows 1..101 under the header row
 
 // A name of 32 characters that the name column is measured by.
 const QString kSampleName = QStringLiteral("Karl-Heinz Zacharias Müllerström");
-
-int skala(int v)
-{
-    return Skalning == 100 ? v : (v * Skalning + 50) / 100;
-}
 
 QFrame *panel(QWidget *parent, const char *name, const QColor &colour)
 {
@@ -61,8 +57,8 @@ TRekord::TRekord(QWidget *parent)
 
 void TRekord::FormCreate()
 {
-    const int W = skala(kDesignWidth);
-    const int H = skala(kDesignHeight);
+    const int W = skaladPixel(kDesignWidth);
+    const int H = skaladPixel(kDesignHeight);
     const int M = Marginal;
     setFixedSize(W, H);
 
@@ -105,7 +101,7 @@ void TRekord::FormCreate()
     m_StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     m_StringGrid1->setGeometry(M, M, m_RekordPanel2->width() - 2 * M, m_RekordPanel2->height() - 2 * M);
     QFont gf(QStringLiteral("Arial"));
-    gf.setPixelSize(skala(kGridFontPx));
+    gf.setPixelSize(skaladPixel(kGridFontPx));
     m_StringGrid1->setFont(gf);
     m_StringGrid1->horizontalHeader()->setFont(gf);
     m_StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -138,7 +134,7 @@ void TRekord::FormCreate()
     m_NederPanelen = panel(this, "NederPanelen", Qt::blue);
     m_NederPanelen->setGeometry(W / 16, H / 8 + 3 * H / 4, 7 * W / 8, H / 8);
     QFont bf(QStringLiteral("Arial"));
-    bf.setPixelSize(skala(kButtonFontPx));
+    bf.setPixelSize(skaladPixel(kButtonFontPx));
     bf.setBold(true);
     const int nw = m_NederPanelen->width();
     const int nh = m_NederPanelen->height();

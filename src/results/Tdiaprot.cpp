@@ -1,4 +1,5 @@
 #include "results/Tdiaprot.h"
+#include "frame/scale.h"
 
 #include "frame/catalogue/fonsterregister.h"
 #include "frame/datafiles.h"
@@ -35,19 +36,6 @@ const QColor kRed(255, 0, 0);
 const QColor kAqua(0, 255, 255);
 const QColor kYellow(255, 255, 0);
 
-int skala(int designPixels)
-{
-    return designPixels * Skalning / 100;
-}
-
-QFont arial(int pixels, bool bold = true)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(qMax(1, pixels));
-    f.setBold(bold);
-    return f;
-}
-
 void fyll(QWidget *w, const QColor &bakgrund)
 {
     QPalette p = w->palette();
@@ -55,12 +43,6 @@ void fyll(QWidget *w, const QColor &bakgrund)
     p.setColor(QPalette::WindowText, Qt::black);
     w->setPalette(p);
     w->setAutoFillBackground(true);
-}
-
-QSize skarm()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(800, 600);
 }
 
 bool arOmradesRad(int rad)
@@ -102,7 +84,7 @@ Tdiaprot::Tdiaprot(QWidget *parent)
     if (!arOmradesRad(ProtokollRad))
         ProtokollRad = 1;
     Label1->setText(QStringLiteral("Diagnosprotokoll för ") + AktivDiagnos.Namn);
-    layOut(skarm());
+    layOut(skarmStorlek());
     Panel2->hide();
     DiagSpara = 0;
     m_sparad = AktivDiagnos.toBytes();
@@ -146,7 +128,7 @@ void Tdiaprot::byggKomponenter()
     };
 
     Label1 = label("Label1", this);
-    Label1->setFont(arial(skala(28)));
+    Label1->setFont(skaladArial(28));
     fyll(Label1, kAqua);
     Label1->setIndent(Marginal);
 
@@ -210,7 +192,7 @@ void Tdiaprot::byggKomponenter()
     Label4 = label("Label4", Panel1);
     Label5 = label("Label5", Panel1);
     for (QLabel *l : {Label2, Label3, Label4, Label5})
-        l->setFont(arial(skala(20)));
+        l->setFont(skaladArial(20));
     Panel1->installEventFilter(this);
     Panel1->hide();
 
@@ -218,7 +200,7 @@ void Tdiaprot::byggKomponenter()
     auto knapp = [this](const char *name, const QString &text) {
         auto *b = new QPushButton(text, EscapePanel);
         b->setObjectName(QLatin1String(name));
-        b->setFont(arial(skala(18)));
+        b->setFont(skaladArial(18));
         b->setAutoDefault(false);
         b->setDefault(false);
         return b;
@@ -251,7 +233,7 @@ void Tdiaprot::layOut(const QSize &s)
     const int radHojd = qMax(1, (H - th - eh) / ProtokollRader);
     m_tabellHojd = radHojd * ProtokollRader;
 
-    const QFont gridFont = arial(qMin(skala(16), qMax(1, radHojd * 2 / 3)));
+    const QFont gridFont = arial(qMin(skaladPixel(16), qMax(1, radHojd * 2 / 3)), true);
     StringGrid1->setFont(gridFont);
     TestLabel->setFont(gridFont);
     const int w = TestLabel->fontMetrics().horizontalAdvance(QStringLiteral("  970523 24:55  "));

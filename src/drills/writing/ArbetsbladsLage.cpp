@@ -1,4 +1,5 @@
 #include "drills/writing/ArbetsbladsLage.h"
+#include "frame/scale.h"
 
 #include "frame/programentry.h"
 #include "frame/vrsku1.h"
@@ -28,14 +29,6 @@ void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor())
         w->setAutoFillBackground(true);
     }
     w->setPalette(p);
-}
-
-QFont arial(int pixels)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(qMax(1, pixels * Skalning / 100));
-    f.setBold(true);
-    return f;
 }
 
 } // namespace
@@ -87,7 +80,7 @@ void ArbetsbladsLage::byggPaneler()
                          void (ArbetsbladsLage::*handler)()) {
         auto *b = new QPushButton(text, p);
         b->setObjectName(QLatin1String(name));
-        b->setFont(arial(15));
+        b->setFont(skaladArial(15));
         b->setAutoDefault(false);
         b->setDefault(false);
         if (!hint.isEmpty())
@@ -137,12 +130,12 @@ void ArbetsbladsLage::byggPaneler()
     SkrivutAntalPanel->layout()->addWidget(SkrivutSpinButton);
     SkrivutAntalTextLabel = new QLabel(QStringLiteral("Antal :"), SkrivutAntalPanel);
     SkrivutAntalTextLabel->setObjectName(QStringLiteral("SkrivutAntalTextLabel"));
-    SkrivutAntalTextLabel->setFont(arial(19));
+    SkrivutAntalTextLabel->setFont(skaladArial(19));
     farg(SkrivutAntalTextLabel, kLime);
     SkrivutAntalPanel->layout()->addWidget(SkrivutAntalTextLabel);
     SkrivutAntalLabel = new QLabel(QStringLiteral("1"), SkrivutAntalPanel);
     SkrivutAntalLabel->setObjectName(QStringLiteral("SkrivutAntalLabel"));
-    SkrivutAntalLabel->setFont(arial(19));
+    SkrivutAntalLabel->setFont(skaladArial(19));
     SkrivutAntalLabel->setMinimumWidth(SkrivutAntalLabel->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
     farg(SkrivutAntalLabel, kYellow);
     SkrivutAntalPanel->layout()->addWidget(SkrivutAntalLabel);

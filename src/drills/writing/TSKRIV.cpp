@@ -34,14 +34,6 @@ using namespace Ovningsrunda;
 
 namespace {
 
-QFont arial(int pixels, bool bold = true)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(qMax(1, pixels * Skalning / 100));
-    f.setBold(bold);
-    return f;
-}
-
 void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor())
 {
     QPalette p = w->palette();
@@ -53,12 +45,6 @@ void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor())
         w->setAutoFillBackground(true);
     }
     w->setPalette(p);
-}
-
-QSize skarm()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(800, 600);
 }
 
 const QColor kNavy = bgrFarg(0x800000);
@@ -76,7 +62,7 @@ TSKRIV::TSKRIV(QWidget *parent)
     setObjectName(QStringLiteral("SKRIV"));
     setWindowTitle(QStringLiteral("Varmiko"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setFont(arial(19));
+    setFont(skaladArial(19));
     setFocusPolicy(Qt::StrongFocus);
     byggKomponenter();
 }
@@ -99,7 +85,7 @@ void TSKRIV::byggKomponenter()
     auto label = [this](const char *name, int px, const QColor &c, QWidget *parent = nullptr) {
         auto *l = new QLabel(parent ? parent : this);
         l->setObjectName(QLatin1String(name));
-        l->setFont(arial(px));
+        l->setFont(skaladArial(px));
         farg(l, c);
         return l;
     };
@@ -137,7 +123,7 @@ void TSKRIV::byggKomponenter()
     FrageLabel2 = label("FrageLabel2", 19, kNavy);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setFont(arial(19));
+    Edit1->setFont(skaladArial(19));
     Edit1->setMaxLength(70);
     farg(Edit1, kNavy);
     Edit1->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -244,7 +230,7 @@ void TSKRIV::byggKomponenter()
     Image1->setAlignment(Qt::AlignCenter);
     BildTextPanel = new QLabel(BildPanelen);
     BildTextPanel->setObjectName(QStringLiteral("BildTextPanel"));
-    BildTextPanel->setFont(arial(15, false));
+    BildTextPanel->setFont(skaladArial(15, false));
     farg(BildTextPanel, Qt::black, QColor(Qt::white));
     BildPanelen->hide();
 
@@ -379,7 +365,7 @@ void TSKRIV::FormCreate()
 
 void TSKRIV::Inled()
 {
-    const QSize s = skarm();
+    const QSize s = skarmStorlek();
     const int W = s.width();
     const int H = s.height();
     const int M = Marginal;
@@ -595,7 +581,7 @@ void TSKRIV::visaFragan()
     FrageLabel2->show();
     const QString fraga = fragaFalt();
     sattText(Label5, svarFalt());
-    dela_mening(FrageLabel2->x(), skarm().width() - Aster1->width() - 2 * Marginal, fraga, 2);
+    dela_mening(FrageLabel2->x(), skarmStorlek().width() - Aster1->width() - 2 * Marginal, fraga, 2);
     sattText(FrageLabel2, MeningsRader[1]);
     if (!MeningsRader[2].isEmpty()) {
         sattText(FrageLabel1, MeningsRader[1]);

@@ -24,14 +24,6 @@ constexpr int KnappHojd = 26;
 constexpr int MinstaSteg = 28;
 constexpr int StorstaSteg = 33;
 
-QFont arialFet(int px)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(px);
-    f.setBold(true);
-    return f;
-}
-
 void farga(QWidget *w, QPalette::ColorRole roll, const QColor &c)
 {
     QPalette p = w->palette();
@@ -72,7 +64,7 @@ void MenyFonster::bygg()
 
     Label1 = new QLabel(m_meny.rubrik, Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(arialFet(m_meny.rubrikHojd));
+    Label1->setFont(arial(m_meny.rubrikHojd, true));
     farga(Label1, QPalette::WindowText, Qt::yellow);
     const int titelHojd = m_meny.rubrikHojd + 8;
     Label1->setGeometry(0, TitelTopp, Panel1->width(), titelHojd);
@@ -83,7 +75,7 @@ void MenyFonster::bygg()
     const int steg = std::clamp(n > 0 ? utrymme / n : MinstaSteg, MinstaSteg, StorstaSteg);
     const int block = steg * (n - 1) + KnappHojd;
     const int topp = forsta + std::max(0, (utrymme - block) / 2);
-    const QFont knappFont = arialFet(m_meny.knappHojd);
+    const QFont knappFont = arial(m_meny.knappHojd, true);
 
     for (int i = 0; i < n; ++i) {
         auto *b = new QPushButton(m_meny.knappar[size_t(i)].text, Panel1);
