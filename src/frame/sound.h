@@ -14,3 +14,6 @@ void GeLjudDirectory();
 // A missing file gives "Ljudfilen <PATH>  finns inte eller är felaktig.",
 // a player error its own message; the exercise goes on after either.
 void SpelaUppWavLjud(const QString &FilNamn);
+
+// Stops a sound that still plays (a bird song when the pupil moves on).
+void stoppaLjud();

@@ -337,7 +337,7 @@ void TSKRIV::FormCreate()
     if (OvningsLage != Arbetsblad)
         SkrivutHelaPanelen->hide();
 
-    NyPost();
+    visaForstaPosten();
 
     SvenskaKnappar = (Programtal == 56730 || Programtal == 56740) ? 1 : 0;
     if (SvenskaKnappar) {

@@ -156,6 +156,10 @@ protected:
     void omradetOvat(qint32 ovningNr);
     // The last step of creation, for a window's own layout.
     virtual void efterSkapandet() {}
+    // The first item at creation; a window that starts otherwise shows none.
+    virtual void visaForstaPosten() { NyPost(); }
+    // The reward picture of the round end in BildPanelen.
+    void visaBeloningsbild();
     // Enable and focus the answer box in use (continuing, after the settings).
     virtual void aktiveraSvar();
     // The round end shows a reward picture.
@@ -175,7 +179,6 @@ protected:
 
 private:
     void byggKomponenter();
-    void visaBeloningsbild();
     void fokuseraEdit1();
     void krympTillBredd(QLabel *label, int bredd, int golv);
 
