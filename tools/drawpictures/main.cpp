@@ -6,6 +6,7 @@
 // drawpictures <directory>   (the directory is created when missing)
 
 #include "frame/pictures.h"
+#include "natur.h"
 #include "frame/vrsku1.h"
 
 #include <QDateTime>
@@ -815,6 +816,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "drawpictures: cannot create %s\n", argv[1]);
         return 1;
     }
+
+    if (const int fel = naturbilder(ziel))
+        return fel;
 
     const Satz saetze[] = {
         {"VRS", QSize(320, 240), false},
