@@ -333,7 +333,7 @@ void TSKRIV::FormCreate()
         borja(PosterPerOmgangInst);
         OverskriftInnerShape->setBrushColor(kNavy);
         NyStartaAster(true);
-        lampknapp->show();
+        lampknapp->setVisible(lampaTillaten());
         break;
     case Arbetsblad:
         borja(PosterPerOmgangInst);
@@ -343,7 +343,7 @@ void TSKRIV::FormCreate()
         borja(DiagnosAntal);
         OverskriftInnerShape->setBrushColor(kGreen);
         NyStartaAster(false);
-        lampknapp->setVisible(OvningsLage != DiagnosTest);
+        lampknapp->setVisible(OvningsLage != DiagnosTest && lampaTillaten());
         TestOverSkrift();
         UppDateraDiagnosResultatet();
         break;
@@ -353,7 +353,7 @@ void TSKRIV::FormCreate()
 
     NyPost();
 
-    SvenskaKnappar = (Programtal == 56730 || Programtal == 56740) ? 1 : 0;
+    SvenskaKnappar = harSvenskaKnappar() ? 1 : 0;
     if (SvenskaKnappar) {
         Button1->setText(QStringLiteral("&Rätta felen"));
         Button2->setText(QStringLiteral("&Fortsätta"));
@@ -573,6 +573,26 @@ void TSKRIV::raknaLedtradar()
         ++AntalLedtradar;
 }
 
+void TSKRIV::visaLedtradar()
+{
+    if (AntalLedtradar == 1 || AntalLedtradar == 2) {
+        Helpknapp1->show();
+        sattText(Label6, PostFalt[3]);
+        if (AntalLedtradar == 2)
+            sattText(Label7, PostFalt[4]);
+    }
+}
+
+bool TSKRIV::harSvenskaKnappar() const
+{
+    return Programtal == 56730 || Programtal == 56740;
+}
+
+bool TSKRIV::harInstallningar() const
+{
+    return OvningsLage != Arbetsblad;
+}
+
 bool TSKRIV::harRegelknapp() const
 {
     switch (Programtal) {
@@ -631,12 +651,7 @@ void TSKRIV::NyPost()
             lampknapp->setEnabled(true);
         HjalpAnvand = arDiagnosOvning() ? LampaPa : 0;
         raknaLedtradar();
-        if (AntalLedtradar == 1 || AntalLedtradar == 2) {
-            Helpknapp1->show();
-            sattText(Label6, PostFalt[3]);
-            if (AntalLedtradar == 2)
-                sattText(Label7, PostFalt[4]);
-        }
+        visaLedtradar();
     }
 
     visaFragan();
@@ -678,11 +693,19 @@ void TSKRIV::Edit1Enter()
     Edit1->setEnabled(false);
     setFocus(); // keys now reach the window: Space ends the pause
     const quint16 r = kontrollera(Edit1->text());
+    raknaSvaret(r == 0);
+    if (r != 0)
+        Label5->show();
+    nastaEfterSvar(r != 0);
+}
+
+void TSKRIV::raknaSvaret(bool ratt)
+{
     const bool aster = OvningsLage == Ovning || OvningsLage == DiagnosFelRunda;
     auto flyttaAster = [this] {
         Aster1->setRutNummer(Aster1->rutNummer() >= Aster1->maxAntalRutor() ? 0 : Aster1->rutNummer() + 1);
     };
-    if (r != 0) {
+    if (!ratt) {
         regelknapp->setEnabled(false);
         svarFel();
         if (aster) {
@@ -693,9 +716,6 @@ void TSKRIV::Edit1Enter()
         }
         if (arDiagnos())
             UppDateraDiagnosResultatet();
-        Timer1->setInterval(100);
-        Timer1->setEnabled(true);
-        Label5->show();
     } else {
         svarRatt(HjalpAnvand == 0);
         if (aster) {
@@ -705,15 +725,22 @@ void TSKRIV::Edit1Enter()
         if (arDiagnos())
             UppDateraDiagnosResultatet();
     }
+}
 
+void TSKRIV::nastaEfterSvar(bool paus)
+{
+    if (paus) {
+        Timer1->setInterval(100);
+        Timer1->setEnabled(true);
+    }
     const bool slut = nastaPost();
-    if (r == 0 && !slut) {
+    if (!paus && !slut) {
         NyPost();
         return;
     }
     if (slut) {
         lampknapp->setEnabled(false);
-        if (r != 0) {
+        if (paus) {
             Timer1->setInterval(0);
             Timer1->setEnabled(false);
             Timer3->setInterval(100);
@@ -953,7 +980,7 @@ void TSKRIV::Button1Click()
         LampShape->hide();
     } else {
         LampShape->setVisible(LampaPa == 1);
-        lampknapp->setVisible(LampaPa != 1);
+        lampknapp->setVisible(LampaPa != 1 && lampaTillaten());
     }
     Edit1->show();
     Edit1->setEnabled(true);
@@ -985,8 +1012,8 @@ void TSKRIV::Button2Click()
             NyStartaAster(false);
         NyPost();
     }
-    Edit1->setEnabled(true);
-    Edit1->setFocus();
+    aktivtSvar()->setEnabled(true);
+    aktivtSvar()->setFocus();
     rensa();
 }
 
@@ -997,7 +1024,7 @@ void TSKRIV::rensa()
         LampShape->hide();
     } else {
         // the lamp button stands in for the lamp only while it is off
-        lampknapp->setVisible(LampaPa != 1);
+        lampknapp->setVisible(LampaPa != 1 && lampaTillaten());
         lampknapp->setEnabled(true);
         LampShape->setVisible(LampaPa == 1);
     }
@@ -1016,11 +1043,11 @@ void TSKRIV::Button3Click()
 void TSKRIV::BitBtn1Click()
 {
     const bool mittIRundan = !rundanSlut();
-    if (OvningsLage != Arbetsblad) {
+    if (harInstallningar()) {
         TStallin_Visa();
         if (mittIRundan) {
-            Edit1->setEnabled(true);
-            Edit1->setFocus();
+            aktivtSvar()->setEnabled(true);
+            aktivtSvar()->setFocus();
         }
     }
     Panel1->setVisible(!mittIRundan);
@@ -1034,7 +1061,7 @@ void TSKRIV::stangFonstret()
 
 bool TSKRIV::eventFilter(QObject *o, QEvent *e)
 {
-    if (o == Edit1 && e->type() == QEvent::KeyPress) {
+    if (qobject_cast<QLineEdit *>(o) && e->type() == QEvent::KeyPress) { // the window's answer boxes
         auto *k = static_cast<QKeyEvent *>(e);
         if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
             Edit1Enter();

@@ -115,7 +115,7 @@ public:
     void regelknappClick();
     void Button1Click();
     void Button2Click();
-    void Button3Click();
+    virtual void Button3Click();
     void BitBtn1Click();
 
     // The right answer of the item on screen.
@@ -132,6 +132,16 @@ protected:
     virtual void visaFragan();
     // Worksheet mode: set-up at creation and the lines of the item on screen.
     virtual void arbetsbladStart() {}
+    virtual bool harSvenskaKnappar() const;  // Swedish captions on the end panel
+    virtual bool lampaTillaten() const { return true; } // the lamp button may be offered
+    virtual void visaLedtradar();            // the hint button and hint lines of the item
+    virtual QLineEdit *aktivtSvar() const { return Edit1; } // the answer box that takes the focus back
+    virtual bool harInstallningar() const;   // the settings button opens the dialog
+
+    // After an answer: the count, score square and diagnosis strip; then the
+    // next item, the pause or the round end.
+    void raknaSvaret(bool ratt);
+    void nastaEfterSvar(bool paus);
 
     void keyPressEvent(QKeyEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
