@@ -319,7 +319,7 @@ void TSKRIV::FormCreate()
         borja(PosterPerOmgangInst);
         OverskriftInnerShape->setBrushColor(kNavy);
         NyStartaAster(true);
-        lampknapp->setVisible(skrivsSvaret());
+        lampknapp->setVisible(lampaTillaten());
         break;
     case Arbetsblad:
         borja(PosterPerOmgangInst);
@@ -329,7 +329,7 @@ void TSKRIV::FormCreate()
         borja(DiagnosAntal);
         OverskriftInnerShape->setBrushColor(kGreen);
         NyStartaAster(false);
-        lampknapp->setVisible(OvningsLage != DiagnosTest && skrivsSvaret());
+        lampknapp->setVisible(OvningsLage != DiagnosTest && lampaTillaten());
         TestOverSkrift();
         UppDateraDiagnosResultatet();
         break;
@@ -339,7 +339,7 @@ void TSKRIV::FormCreate()
 
     NyPost();
 
-    SvenskaKnappar = (Programtal == 56730 || Programtal == 56740) ? 1 : 0;
+    SvenskaKnappar = harSvenskaKnappar() ? 1 : 0;
     if (SvenskaKnappar) {
         Button1->setText(QStringLiteral("&Rätta felen"));
         Button2->setText(QStringLiteral("&Fortsätta"));
@@ -560,6 +560,26 @@ void TSKRIV::raknaLedtradar()
         ++AntalLedtradar;
 }
 
+void TSKRIV::visaLedtradar()
+{
+    if (AntalLedtradar == 1 || AntalLedtradar == 2) {
+        Helpknapp1->show();
+        sattText(Label6, PostFalt[3]);
+        if (AntalLedtradar == 2)
+            sattText(Label7, PostFalt[4]);
+    }
+}
+
+bool TSKRIV::harSvenskaKnappar() const
+{
+    return Programtal == 56730 || Programtal == 56740;
+}
+
+bool TSKRIV::harInstallningar() const
+{
+    return OvningsLage != Arbetsblad;
+}
+
 bool TSKRIV::harRegelknapp() const
 {
     switch (Programtal) {
@@ -618,12 +638,7 @@ void TSKRIV::NyPost()
             lampknapp->setEnabled(true);
         HjalpAnvand = arDiagnosOvning() ? LampaPa : 0;
         raknaLedtradar();
-        if (AntalLedtradar == 1 || AntalLedtradar == 2) {
-            Helpknapp1->show();
-            sattText(Label6, PostFalt[3]);
-            if (AntalLedtradar == 2)
-                sattText(Label7, PostFalt[4]);
-        }
+        visaLedtradar();
     }
 
     visaFragan();
@@ -674,33 +689,41 @@ void TSKRIV::visaRattelse()
 
 void TSKRIV::bedomSvaret(quint16 r)
 {
+    raknaSvaret(r == 0);
+    if (r != 0)
+        visaRattelse();
+    nastaEfterSvar(r != 0);
+}
+
+void TSKRIV::raknaSvaret(bool ratt)
+{
     const bool aster = OvningsLage == Ovning || OvningsLage == DiagnosFelRunda;
-    if (r != 0) {
+    if (!ratt) {
         regelknapp->setEnabled(false);
         svarFel();
-        if (aster)
-            stegaAster(false);
-        if (arDiagnos())
-            UppDateraDiagnosResultatet();
-        Timer1->setInterval(100);
-        Timer1->setEnabled(true);
-        visaRattelse();
     } else {
         svarRatt(HjalpAnvand == 0);
-        if (aster)
-            stegaAster(true);
-        if (arDiagnos())
-            UppDateraDiagnosResultatet();
     }
+    if (aster)
+        stegaAster(ratt);
+    if (arDiagnos())
+        UppDateraDiagnosResultatet();
+}
 
+void TSKRIV::nastaEfterSvar(bool paus)
+{
+    if (paus) {
+        Timer1->setInterval(100);
+        Timer1->setEnabled(true);
+    }
     const bool slut = nastaPost();
-    if (r == 0 && !slut) {
+    if (!paus && !slut) {
         NyPost();
         return;
     }
     if (slut) {
         lampknapp->setEnabled(false);
-        if (r != 0) {
+        if (paus) {
             Timer1->setInterval(0);
             Timer1->setEnabled(false);
             Timer3->setInterval(100);
@@ -956,8 +979,8 @@ void TSKRIV::Button1Click()
         lampknapp->hide();
         LampShape->hide();
     } else {
-        LampShape->setVisible(LampaPa == 1 && skrivsSvaret());
-        lampknapp->setVisible(LampaPa != 1 && skrivsSvaret());
+        LampShape->setVisible(LampaPa == 1 && lampaTillaten());
+        lampknapp->setVisible(LampaPa != 1 && lampaTillaten());
     }
     Edit1->setVisible(skrivsSvaret());
     Edit1->setEnabled(skrivsSvaret());
@@ -996,9 +1019,12 @@ void TSKRIV::Button2Click()
 
 void TSKRIV::aktiveraSvar()
 {
-    Edit1->setEnabled(skrivsSvaret());
-    if (skrivsSvaret())
-        Edit1->setFocus();
+    if (!skrivsSvaret()) {
+        Edit1->setEnabled(false);
+        return;
+    }
+    aktivtSvar()->setEnabled(true);
+    aktivtSvar()->setFocus();
 }
 
 void TSKRIV::rensa()
@@ -1008,9 +1034,9 @@ void TSKRIV::rensa()
         LampShape->hide();
     } else {
         // the lamp button stands in for the lamp only while it is off
-        lampknapp->setVisible(LampaPa != 1 && skrivsSvaret());
+        lampknapp->setVisible(LampaPa != 1 && lampaTillaten());
         lampknapp->setEnabled(true);
-        LampShape->setVisible(LampaPa == 1 && skrivsSvaret());
+        LampShape->setVisible(LampaPa == 1 && lampaTillaten());
     }
     BitBtn1->setEnabled(true);
     Helpknapp1->setEnabled(true);
@@ -1030,7 +1056,7 @@ void TSKRIV::Button3Click()
 void TSKRIV::BitBtn1Click()
 {
     const bool mittIRundan = !rundanSlut();
-    if (OvningsLage != Arbetsblad) {
+    if (harInstallningar()) {
         TStallin_Visa();
         if (mittIRundan)
             aktiveraSvar();
@@ -1046,7 +1072,7 @@ void TSKRIV::stangFonstret()
 
 bool TSKRIV::eventFilter(QObject *o, QEvent *e)
 {
-    if (o == Edit1 && e->type() == QEvent::KeyPress) {
+    if (qobject_cast<QLineEdit *>(o) && e->type() == QEvent::KeyPress) { // the window's answer boxes
         auto *k = static_cast<QKeyEvent *>(e);
         if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
             Edit1Enter();

@@ -163,6 +163,16 @@ protected:
 
     // The next score square, marked wrong unless ratt.
     void stegaAster(bool ratt);
+    virtual bool harSvenskaKnappar() const;  // Swedish captions on the end panel
+    virtual bool lampaTillaten() const { return skrivsSvaret(); } // the lamp button may be offered
+    virtual void visaLedtradar();            // the hint button and hint lines of the item
+    virtual QLineEdit *aktivtSvar() const { return Edit1; } // the answer box that takes the focus back
+    virtual bool harInstallningar() const;   // the settings button opens the dialog
+
+    // After an answer: the count, score square and diagnosis strip; then the
+    // next item, the pause or the round end.
+    void raknaSvaret(bool ratt);
+    void nastaEfterSvar(bool paus);
 
     void keyPressEvent(QKeyEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
