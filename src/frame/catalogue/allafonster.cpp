@@ -5,6 +5,7 @@
 #include "drills/grammar/TFLERBAR.h"
 #include "drills/writing/TKlockan.h"
 #include "drills/writing/TSKRIV.h"
+#include "drills/writing/TSkrivinf.h"
 #include "drills/writing/Tskriv2.h"
 #include "frame/TManual.h"
 #include "frame/TOmMivo.h"
@@ -22,6 +23,7 @@ void registreraAllaFonster()
 {
     registreraFonster(QStringLiteral("TSKRIV"), TSKRIV_Visa);
     registreraFonster(QStringLiteral("Tskriv2"), Tskriv2_Visa);
+    registreraFonster(QStringLiteral("TSkrivinf"), TSkrivinf_Visa);
     registreraFonster(QStringLiteral("TKlockan"), TKlockan_Visa);
     registreraFonster(QStringLiteral("TFLERBAR"), TFLERBAR_Visa);
     registreraFonster(QStringLiteral("TRegler"), TRegler_Visa);
