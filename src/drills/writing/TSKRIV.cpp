@@ -374,6 +374,7 @@ void TSKRIV::FormCreate()
     regelknapp->move(Helpknapp1->isVisibleTo(this) ? Helpknapp1->x() + Helpknapp1->width() + Marginal
                                                    : Helpknapp1->x(),
                      lampknapp->y());
+    efterSkapandet();
 }
 
 void TSKRIV::Inled()
@@ -665,6 +666,7 @@ void TSKRIV::NyPost()
                      regelknapp->y());
     Helpknapp1->setEnabled(true);
     HelpKnapp2->setEnabled(true);
+    efterNyPost();
 }
 
 void TSKRIV::fokuseraEdit1()
