@@ -667,6 +667,7 @@ void TSKRIV::NyPost()
                      regelknapp->y());
     Helpknapp1->setEnabled(true);
     HelpKnapp2->setEnabled(true);
+    efterNyPost();
 }
 
 void TSKRIV::fokuseraEdit1()

@@ -137,6 +137,10 @@ protected:
     virtual bool harRegelknapp() const;
     virtual QString regelknappText() const;
     virtual void visaFragan();
+    // The last step of creation, for a window's own layout.
+    virtual void efterSkapandet() {}
+    // The last step of showing an item, for a window's own controls.
+    virtual void efterNyPost() {}
     // Worksheet mode: set-up at creation, and the lines of the item on
     // screen (the task with its number prefix, then the writing line on the
     // sheet and the answer with its alternatives in the key).
