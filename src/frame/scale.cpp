@@ -265,6 +265,14 @@ QFont skaladArial(int designPixlar, bool fet)
     return arial(skaladPixel(designPixlar), fet);
 }
 
+QFont skaladArialPunkter(int designPunkter, bool fet)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(qMax(1, designPunkter * Skalning / 100));
+    f.setBold(fet);
+    return f;
+}
+
 QSize skarmStorlek()
 {
     const QScreen *s = QGuiApplication::primaryScreen();

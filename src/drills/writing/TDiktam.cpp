@@ -28,14 +28,6 @@ constexpr quint8 BaraHora = 0;
 constexpr quint8 BaraSe = 1;
 constexpr quint8 SeOchHora = 2;
 
-QFont arialPunkter(int punkter, bool bold = true)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(qMax(1, punkter * Skalning / 100));
-    f.setBold(bold);
-    return f;
-}
-
 void textFarg(QWidget *w, const QColor &c)
 {
     QPalette p = w->palette();
@@ -75,22 +67,22 @@ void TDiktam::byggDiktamen()
         auto *b = new QPushButton(text, this);
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
-        b->setFont(arialPunkter(11));
+        b->setFont(skaladArialPunkter(11));
         b->resize(b->fontMetrics().horizontalAdvance(text) + 2 * Marginal, skala(30));
         return b;
     };
     auto etikett = [this](const char *name, int punkter, const QColor &c) {
         auto *l = new QLabel(this);
         l->setObjectName(QLatin1String(name));
-        l->setFont(arialPunkter(punkter));
+        l->setFont(skaladArialPunkter(punkter));
         textFarg(l, c);
         return l;
     };
 
     // The question labels and the shown word use the large letters that the
     // line wrapping measures for these programs.
-    FrageLabel1->setFont(arialPunkter(22));
-    FrageLabel2->setFont(arialPunkter(22));
+    FrageLabel1->setFont(skaladArialPunkter(22));
+    FrageLabel2->setFont(skaladArialPunkter(22));
 
     UpprepaButton = knapp("UpprepaButton", QStringLiteral("&Wort wiederholen -- F2"));
     BaraHoraButton = knapp("BaraHoraButton", QStringLiteral("&Nur hören"));

@@ -158,8 +158,6 @@ protected:
     // The area in diagnosis counts as practised and may be tested; the
     // protocol shows it. The caller closes the window.
     void omradetOvat(qint32 ovningNr);
-    // The last step of creation, for a window's own layout.
-    virtual void efterSkapandet() {}
     // Enable and focus the answer box in use (continuing, after the settings).
     virtual void aktiveraSvar();
     // The round end shows a reward picture.

@@ -22,14 +22,6 @@
 
 namespace {
 
-QFont arial(int punkter, bool bold = true)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(qMax(1, punkter * Skalning / 100));
-    f.setBold(bold);
-    return f;
-}
-
 void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor())
 {
     QPalette p = w->palette();
@@ -55,7 +47,7 @@ QLabel *etikett(QWidget *parent, const char *name, const QString &text, int punk
 {
     auto *l = new QLabel(text, parent);
     l->setObjectName(QLatin1String(name));
-    l->setFont(arial(punkter));
+    l->setFont(skaladArialPunkter(punkter));
     return l;
 }
 
@@ -64,7 +56,7 @@ QPushButton *knapp(QWidget *parent, const char *name, const QString &text)
     auto *b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
     b->setAutoDefault(false);
-    b->setFont(arial(12));
+    b->setFont(skaladArialPunkter(12));
     return b;
 }
 
@@ -120,7 +112,7 @@ void Tberaetta::byggKomponenter()
 
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setFont(arial(14));
+    Edit1->setFont(skaladArialPunkter(14));
     Edit1->setMaxLength(60);
     QPalette p = Edit1->palette();
     p.setColor(QPalette::Base, Qt::white);
@@ -137,7 +129,7 @@ void Tberaetta::byggKomponenter()
     Panel7->setAlignment(Qt::AlignCenter);
     Memo2 = new QPlainTextEdit(Panel6);
     Memo2->setObjectName(QStringLiteral("Memo2"));
-    Memo2->setFont(arial(12, false));
+    Memo2->setFont(skaladArialPunkter(12, false));
     BitBtn2 = knapp(Panel6, "BitBtn2", QStringLiteral("&Drucken"));
     Button2 = knapp(Panel6, "Button2", QStringLiteral("&Neue Geschichte"));
     Button3 = knapp(Panel6, "Button3", QStringLiteral("&Abbrechen"));

@@ -3,9 +3,11 @@
 // window that is not listed here leaves its menu buttons disabled.
 
 #include "drills/grammar/TFLERBAR.h"
+#include "drills/writing/TDiktam.h"
 #include "drills/writing/TKlockan.h"
 #include "drills/writing/TSKRIV.h"
 #include "drills/writing/TSkrivinf.h"
+#include "drills/writing/Tberaetta.h"
 #include "drills/writing/Tskriv2.h"
 #include "frame/TManual.h"
 #include "frame/TOmMivo.h"
@@ -25,6 +27,8 @@ void registreraAllaFonster()
     registreraFonster(QStringLiteral("Tskriv2"), Tskriv2_Visa);
     registreraFonster(QStringLiteral("TSkrivinf"), TSkrivinf_Visa);
     registreraFonster(QStringLiteral("TKlockan"), TKlockan_Visa);
+    registreraFonster(QStringLiteral("TDiktam"), TDiktam_Visa);
+    registreraFonster(QStringLiteral("Tberaetta"), Tberaetta_Visa);
     registreraFonster(QStringLiteral("TFLERBAR"), TFLERBAR_Visa);
     registreraFonster(QStringLiteral("TRegler"), TRegler_Visa);
     registreraFonster(QStringLiteral("TRegList1"), std::function<void(qint32)>([](qint32 lista) { TRegList1_Visa(lista); }));
