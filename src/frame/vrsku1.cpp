@@ -84,6 +84,9 @@ Tabell<QString, 3> SpelarNamn;
 Tabell<qint32, MaxListor> DinaOrdAntal{};
 Tabell<qint32, MaxListor> DinaOrdPosition{};
 Tabell<TFelPar, MaxDinaOrdFelKo> DinaOrdFelKo{};
+Tabell<qint32, MaxListor> DinaOrdFelAntal{};
+qint32 DinaOrdFelPost = 0;
+QString DinaOrdFil;
 QString DinaOrdListNamn;
 QString RekordFilNamn;
 

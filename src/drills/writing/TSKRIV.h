@@ -184,10 +184,10 @@ protected:
     int skala(int designPixels) const;
     void sattText(QLabel *label, const QString &text);
     void stangFonstret();
+    void visaBeloningsbild(); // the reward picture of the round end
 
 private:
     void byggKomponenter();
-    void visaBeloningsbild();
     void fokuseraEdit1();
     void krympTillBredd(QLabel *label, int bredd, int golv);
 
