@@ -278,3 +278,11 @@ QSize skarmStorlek()
     const QScreen *s = QGuiApplication::primaryScreen();
     return s ? s->geometry().size() : QSize(800, 600);
 }
+
+void svartKnapptext(QWidget *knapp)
+{
+    QPalette p = knapp->palette();
+    p.setColor(QPalette::ButtonText, Qt::black);
+    p.setColor(QPalette::WindowText, Qt::black);
+    knapp->setPalette(p);
+}

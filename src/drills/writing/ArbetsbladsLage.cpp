@@ -83,6 +83,7 @@ void ArbetsbladsLage::byggPaneler()
         b->setFont(skaladArial(15));
         b->setAutoDefault(false);
         b->setDefault(false);
+        svartKnapptext(b);
         if (!hint.isEmpty())
             b->setToolTip(hint);
         p->layout()->addWidget(b);

@@ -95,11 +95,7 @@ void TSKRIV::byggKomponenter()
         b->setAutoDefault(false);
         b->setDefault(false);
         b->setFocusPolicy(Qt::StrongFocus);
-        // buttons keep black captions on the coloured panels
-        QPalette p = b->palette();
-        p.setColor(QPalette::ButtonText, Qt::black);
-        p.setColor(QPalette::WindowText, Qt::black);
-        b->setPalette(p);
+        svartKnapptext(b);
         return b;
     };
 

@@ -3,6 +3,7 @@
 // window that is not listed here leaves its menu buttons disabled.
 
 #include "drills/grammar/TFLERBAR.h"
+#include "drills/vocabulary/TDinaOrd.h"
 #include "drills/writing/TDiktam.h"
 #include "drills/writing/TKlockan.h"
 #include "drills/writing/TSKRIV.h"
@@ -29,6 +30,7 @@ void registreraAllaFonster()
     registreraFonster(QStringLiteral("TKlockan"), TKlockan_Visa);
     registreraFonster(QStringLiteral("TDiktam"), TDiktam_Visa);
     registreraFonster(QStringLiteral("Tberaetta"), Tberaetta_Visa);
+    registreraFonster(QStringLiteral("TDinaOrd"), TDinaOrd_Visa);
     registreraFonster(QStringLiteral("TFLERBAR"), TFLERBAR_Visa);
     registreraFonster(QStringLiteral("TRegler"), TRegler_Visa);
     registreraFonster(QStringLiteral("TRegList1"), std::function<void(qint32)>([](qint32 lista) { TRegList1_Visa(lista); }));
