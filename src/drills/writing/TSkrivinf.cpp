@@ -544,6 +544,60 @@ bool TSkrivinf::eventFilter(QObject *o, QEvent *e)
     return TSKRIV::eventFilter(o, e);
 }
 
+QList<TUtskrift::Rad> TSkrivinf::arbetsbladAvsnitt()
+{
+    // Title and instruction were set at creation; the instruction line has
+    // no colon.
+    return ArbetsbladsLage::avsnitt(UtskriftInstruktion.isEmpty()
+                                        ? QString()
+                                        : QStringLiteral("      ") + UtskriftInstruktion.left(86));
+}
+
+QString TSkrivinf::luckRad(const QString &indrag, const QString &rad, const QString &tecken)
+{
+    const int luckor = RaknaLuckor(rad);
+    if (luckor == 0)
+        return indrag + rad;
+    LetaPrep(rad);
+    const auto blank = [](const QString &svar, const QString &t) {
+        return QStringLiteral(" _") + t.repeated(svar.size()) + QStringLiteral("_ ");
+    };
+    if (luckor == 1)
+        return indrag + LuckDelar[1] + blank(LuckDelar[2], QStringLiteral("_")) + LuckDelar[3];
+    return indrag + LuckDelar[1] + blank(LuckDelar[2], tecken) + LuckDelar[3] + blank(LuckDelar[4], tecken)
+        + LuckDelar[5];
+}
+
+QList<TUtskrift::Rad> TSkrivinf::arbetsbladUppgift(const QString &prefix, bool franKlart)
+{
+    using K = TUtskrift::RadKlass;
+    const QString indrag(7, QLatin1Char(' '));
+    const QString tecken = franKlart ? QStringLiteral("__") : QStringLiteral("_");
+    QList<TUtskrift::Rad> rader;
+
+    // Without a lead sentence the gap sentence is the task itself: the
+    // sheet must not give its answers away.
+    const bool medLed = Meningsfalt == 2 && !postFalt(2).isEmpty();
+    if (medLed) {
+        dela_mening(20, 700, postFalt(1), 2);
+        const QString rad1 = prefix + MeningsRader[1];
+        rader.append({K::Uppgift, rad1, rad1});
+        if (!MeningsRader[2].isEmpty())
+            rader.append({K::Fortsattning, indrag + MeningsRader[2], indrag + MeningsRader[2]});
+    }
+    dela_mening(20, 700, medLed ? postFalt(2) : postFalt(1), 2);
+    const QStringList luckRader{MeningsRader[1], MeningsRader[2]};
+    for (int i = 0; i < luckRader.size(); ++i) {
+        const QString &rad = luckRader[i];
+        if (rad.isEmpty())
+            continue;
+        const bool forst = !medLed && i == 0;
+        const QString borjan = forst ? prefix : indrag;
+        rader.append({forst ? K::Uppgift : K::Fortsattning, luckRad(borjan, rad, tecken), borjan + rad});
+    }
+    return rader;
+}
+
 void TSkrivinf_Visa()
 {
     TSkrivinf w;

@@ -66,6 +66,10 @@ protected:
     bool harInstallningar() const override;
     void Button3Click() override;
     bool eventFilter(QObject *o, QEvent *e) override;
+    // Worksheet: the lead sentence as stored, then the gap sentence with
+    // blanks on the sheet and as stored in the key.
+    QList<TUtskrift::Rad> arbetsbladUppgift(const QString &prefix, bool franKlart) override;
+    QList<TUtskrift::Rad> arbetsbladAvsnitt() override;
 
 private:
     // Lays out one display line from x at top y; gap words become green
@@ -78,6 +82,9 @@ private:
     int radHojd() const;
     bool visarFastRad() const;
     void efterAvbrott();
+    // One display line of the gap sentence for the sheet, after indrag: each
+    // gap a blank of underscores as long as its answer (tecken per letter).
+    QString luckRad(const QString &indrag, const QString &rad, const QString &tecken);
 
     Tabell<QString, 2> m_svar;       // right answers of the gaps
     Tabell<int, 2> m_radTop{};       // top of the line of each gap
