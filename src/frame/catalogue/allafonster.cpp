@@ -3,6 +3,8 @@
 // window that is not listed here leaves its menu buttons disabled.
 
 #include "drills/grammar/TFLERBAR.h"
+#include "drills/grammar/TPassAkt.h"
+#include "drills/grammar/TSEIN.h"
 #include "drills/vocabulary/TDinaOrd.h"
 #include "drills/writing/TDiktam.h"
 #include "drills/writing/TKlockan.h"
@@ -32,6 +34,8 @@ void registreraAllaFonster()
     registreraFonster(QStringLiteral("Tberaetta"), Tberaetta_Visa);
     registreraFonster(QStringLiteral("TDinaOrd"), TDinaOrd_Visa);
     registreraFonster(QStringLiteral("TFLERBAR"), TFLERBAR_Visa);
+    registreraFonster(QStringLiteral("TPassAkt"), TPassAkt_Visa);
+    registreraFonster(QStringLiteral("TSEIN"), TSEIN_Visa);
     registreraFonster(QStringLiteral("TRegler"), TRegler_Visa);
     registreraFonster(QStringLiteral("TRegList1"), std::function<void(qint32)>([](qint32 lista) { TRegList1_Visa(lista); }));
 
