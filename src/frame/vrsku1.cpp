@@ -86,6 +86,9 @@ Tabell<TFelPar, MaxDinaOrdFelKo> DinaOrdFelKo{};
 QString DinaOrdListNamn;
 QString RekordFilNamn;
 
+qint32 StegNiva = 1;
+quint8 SparaNiva = 0;
+
 qint32 PosterPerOmgang = PosterPerOmgangInst;
 qint32 AntalPoster = PosterPerOmgangInst;
 quint16 PostNummer = 1;
