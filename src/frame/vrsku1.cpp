@@ -90,6 +90,9 @@ QString DinaOrdFil;
 QString DinaOrdListNamn;
 QString RekordFilNamn;
 
+qint32 StegNiva = 1;
+quint8 SparaNiva = 0;
+
 qint32 PosterPerOmgang = PosterPerOmgangInst;
 qint32 AntalPoster = PosterPerOmgangInst;
 quint16 PostNummer = 1;

@@ -141,6 +141,11 @@ extern QString DinaOrdFil;      // full path of the open word list
 extern QString DinaOrdListNamn; // display name of the open word list (at most 50 characters)
 extern QString RekordFilNamn;    // full path of the record table in use
 
+// The level-stepping exercise: the level reached (1..20) and whether its name
+// box saves (1) or fetches (0) the level.
+extern qint32 StegNiva;
+extern quint8 SparaNiva;
+
 // The round of the exercise window on screen.
 extern qint32 PosterPerOmgang; // round length in effect
 extern qint32 AntalPoster;     // items in this round

@@ -122,8 +122,8 @@ public:
     virtual void Button3Click();
     void BitBtn1Click();
 
-    // The right answer of the item on screen.
-    QString rattSvar() const;
+    // The right answer of the item on screen (the lamp compares with it).
+    virtual QString rattSvar() const;
 
     // The worksheet panels (run mode 1 only; null otherwise).
     ArbetsbladsLage *arbetsblad() const { return m_arbetsblad.get(); }
