@@ -346,6 +346,7 @@ void TStegran::RitaOverskriften(const QString &line1, const QString &line2, cons
 
 void TStegran::NyPost()
 {
+    PausTid = StegPausTid;
     if (OvningsLage == Arbetsblad) {
         // Items of every level, in the file's shared random order.
         hamtaPost();
@@ -429,7 +430,7 @@ void TStegran::Timer1Timer()
 {
     if (TimerTick < PausAvbruten)
         ++TimerTick;
-    if (TimerTick >= StegPausTid)
+    if (TimerTick >= PausTid)
         NyPost();
 }
 

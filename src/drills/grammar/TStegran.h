@@ -21,8 +21,9 @@ public:
     // Creation, in place of the template's: called once after construction.
     void FormCreate();
 
-    // The waits after an answer, in ticks: of 100 ms after a right answer,
-    // of 1000 ms after a wrong one.
+    // The waits after an answer count PausTid ticks (of 100 ms after a right
+    // answer, of 1000 ms after a wrong one); the window sets the pause to this
+    // at every item, and the value then holds for the rest of the run.
     static constexpr qint32 StegPausTid = 3;
 
     // Window fields.

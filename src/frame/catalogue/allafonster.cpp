@@ -5,6 +5,8 @@
 #include "drills/grammar/TFLERBAR.h"
 #include "drills/grammar/TPassAkt.h"
 #include "drills/grammar/TSEIN.h"
+#include "drills/grammar/TSats.h"
+#include "drills/grammar/TStegran.h"
 #include "drills/vocabulary/TDinaOrd.h"
 #include "drills/writing/TDiktam.h"
 #include "drills/writing/TKlockan.h"
@@ -36,6 +38,8 @@ void registreraAllaFonster()
     registreraFonster(QStringLiteral("TFLERBAR"), TFLERBAR_Visa);
     registreraFonster(QStringLiteral("TPassAkt"), TPassAkt_Visa);
     registreraFonster(QStringLiteral("TSEIN"), TSEIN_Visa);
+    registreraFonster(QStringLiteral("TStegran"), TStegran_Visa);
+    registreraFonster(QStringLiteral("TSats"), TSats_Visa);
     registreraFonster(QStringLiteral("TRegler"), TRegler_Visa);
     registreraFonster(QStringLiteral("TRegList1"), std::function<void(qint32)>([](qint32 lista) { TRegList1_Visa(lista); }));
 
