@@ -665,16 +665,6 @@ bool TSats::slapp(int ruta, int del)
     return ratt;
 }
 
-void TSats::flyttaAster(bool ratt)
-{
-    Aster1->setRutNummer(Aster1->rutNummer() >= Aster1->maxAntalRutor() ? 0 : Aster1->rutNummer() + 1);
-    if (!ratt) {
-        Aster1->setRatt(false);
-        Aster1->setVisa(true);
-    }
-    Aster1->update();
-}
-
 void TSats::Avklarad()
 {
     m_postKlar = true;
@@ -682,7 +672,7 @@ void TSats::Avklarad()
     if (ratt) {
         svarRatt(true);
         if (NivaLage == 0) {
-            flyttaAster(true);
+            stegaAster(true);
         } else if (AktuellNiva <= Nivaer.AntalNivaer) {
             if (AntalRatt > 2) {
                 ++AktuellNiva;
@@ -710,7 +700,7 @@ void TSats::Avklarad()
             ++AntalFel;
     } else {
         svarFel();
-        flyttaAster(false);
+        stegaAster(false);
     }
 
     if (NivaLage == 0 && nastaPost()) {

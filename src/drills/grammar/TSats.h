@@ -114,7 +114,6 @@ private:
     int delIMime(const QMimeData *m) const;
     void dra(int del);
     bool slapp(int ruta, int del);
-    void flyttaAster(bool ratt);
     void borjaOmNivaerna();
     void stoppaRundansSlut();
     void visaListen(bool medRattaFelen);

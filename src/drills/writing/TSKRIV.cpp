@@ -618,7 +618,17 @@ void TSKRIV::NyPost()
     Label16->hide();
     lampknapp->setEnabled(true);
 
-    hamtaPost();
+    if (!hamtaPost() && OvningsLage != Arbetsblad) {
+        // Nothing left to ask (the queued items are no longer in the file, or
+        // the file is gone): the round ends with what was answered.
+        Timer1->setInterval(0);
+        Timer3->setInterval(0);
+        NollaLabeller();
+        Edit1->setEnabled(false);
+        AntalPoster = qMax(0, int(PostNummer) - 1);
+        Avslutning();
+        return;
+    }
 
     Timer1->setInterval(0);
     Timer1->setEnabled(true);
@@ -737,7 +747,13 @@ void TSKRIV::nastaEfterSvar(bool paus)
 
 void TSKRIV::stegaAster(bool ratt)
 {
-    Aster1->setRutNummer(Aster1->rutNummer() >= Aster1->maxAntalRutor() ? 0 : Aster1->rutNummer() + 1);
+    if (Aster1->rutNummer() >= Aster1->maxAntalRutor()) {
+        // more items than squares: the column starts again, clean
+        Aster1->setStarta(true);
+        Aster1->setRutNummer(0);
+    } else {
+        Aster1->setRutNummer(Aster1->rutNummer() + 1);
+    }
     if (!ratt) {
         Aster1->setRatt(false);
         Aster1->setVisa(true);
