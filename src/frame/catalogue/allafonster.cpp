@@ -3,6 +3,12 @@
 // window that is not listed here leaves its menu buttons disabled.
 
 #include "drills/grammar/TFLERBAR.h"
+#include "drills/vocabulary/TFlagga.h"
+#include "drills/vocabulary/THymn.h"
+#include "drills/vocabulary/TKarta.h"
+#include "drills/vocabulary/TSpeed.h"
+#include "drills/vocabulary/Tavsloj.h"
+#include "drills/vocabulary/Thoroskop.h"
 #include "drills/writing/TKlockan.h"
 #include "drills/writing/TSKRIV.h"
 #include "drills/writing/Tskriv2.h"
@@ -24,6 +30,12 @@ void registreraAllaFonster()
     registreraFonster(QStringLiteral("Tskriv2"), Tskriv2_Visa);
     registreraFonster(QStringLiteral("TKlockan"), TKlockan_Visa);
     registreraFonster(QStringLiteral("TFLERBAR"), TFLERBAR_Visa);
+    registreraFonster(QStringLiteral("TSpeed"), TSpeed_Visa);
+    registreraFonster(QStringLiteral("Thoroskop"), Thoroskop_Visa);
+    registreraFonster(QStringLiteral("Tavsloj"), Tavsloj_Visa);
+    registreraFonster(QStringLiteral("TKarta"), TKarta_Visa);
+    registreraFonster(QStringLiteral("TFlagga"), TFlagga_Visa);
+    registreraFonster(QStringLiteral("THymn"), THymn_Visa);
     registreraFonster(QStringLiteral("TRegler"), TRegler_Visa);
     registreraFonster(QStringLiteral("TRegList1"), std::function<void(qint32)>([](qint32 lista) { TRegList1_Visa(lista); }));
 
