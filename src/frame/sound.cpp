@@ -49,3 +49,8 @@ void SpelaUppWavLjud(const QString &FilNamn)
     if (!Sound::player().play(fil, vanta, &fel))
         MessageBox::error(fel);
 }
+
+void stoppaLjud()
+{
+    Sound::player().stop();
+}

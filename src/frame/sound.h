@@ -14,3 +14,6 @@ void GeLjudDirectory();
 // A missing file gives "Ljudfilen <PATH>  finns inte eller är felaktig.",
 // a player error its own message; the exercise goes on after either.
 void SpelaUppWavLjud(const QString &FilNamn);
+
+// Stops the sound that SpelaUppWavLjud started, if it still plays.
+void stoppaLjud();

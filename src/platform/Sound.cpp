@@ -91,6 +91,12 @@ public:
         return true;
     }
 
+    void stop() override
+    {
+        if (m_effect)
+            m_effect->stop();
+    }
+
 private:
     QPointer<QSoundEffect> m_effect;
 };

@@ -16,6 +16,9 @@ public:
     // False, with *error set to a message for the user, when the file cannot
     // be played.
     virtual bool play(const QString &file, bool wait, QString *error) = 0;
+
+    // Stops the sound that plays, if any.
+    virtual void stop() {}
 };
 
 namespace Sound {

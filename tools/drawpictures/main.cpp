@@ -5,6 +5,8 @@
 //
 // drawpictures <directory>   (the directory is created when missing)
 
+#include "landeskarten.h"
+
 #include "frame/pictures.h"
 #include "frame/vrsku1.h"
 
@@ -815,6 +817,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "drawpictures: cannot create %s\n", argv[1]);
         return 1;
     }
+
+    if (!zeichneLandeskarten(ziel))
+        return 1;
 
     const Satz saetze[] = {
         {"VRS", QSize(320, 240), false},

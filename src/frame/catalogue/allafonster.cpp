@@ -9,6 +9,12 @@
 #include "drills/grammar/TStegran.h"
 #include "drills/vocabulary/TDinaOrd.h"
 #include "drills/writing/TDiktam.h"
+#include "drills/vocabulary/TFlagga.h"
+#include "drills/vocabulary/THymn.h"
+#include "drills/vocabulary/TKarta.h"
+#include "drills/vocabulary/TSpeed.h"
+#include "drills/vocabulary/Tavsloj.h"
+#include "drills/vocabulary/Thoroskop.h"
 #include "drills/writing/TKlockan.h"
 #include "drills/writing/TSKRIV.h"
 #include "drills/writing/TSkrivinf.h"
@@ -40,6 +46,12 @@ void registreraAllaFonster()
     registreraFonster(QStringLiteral("TSEIN"), TSEIN_Visa);
     registreraFonster(QStringLiteral("TStegran"), TStegran_Visa);
     registreraFonster(QStringLiteral("TSats"), TSats_Visa);
+    registreraFonster(QStringLiteral("TSpeed"), TSpeed_Visa);
+    registreraFonster(QStringLiteral("Thoroskop"), Thoroskop_Visa);
+    registreraFonster(QStringLiteral("Tavsloj"), Tavsloj_Visa);
+    registreraFonster(QStringLiteral("TKarta"), TKarta_Visa);
+    registreraFonster(QStringLiteral("TFlagga"), TFlagga_Visa);
+    registreraFonster(QStringLiteral("THymn"), THymn_Visa);
     registreraFonster(QStringLiteral("TRegler"), TRegler_Visa);
     registreraFonster(QStringLiteral("TRegList1"), std::function<void(qint32)>([](qint32 lista) { TRegList1_Visa(lista); }));
 
