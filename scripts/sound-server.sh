@@ -19,7 +19,10 @@ stop_sound_server() {
   if [ -n "${VARMIKO_PULSE_DIR:-}" ]; then
     local pid
     pid=$(cat "$VARMIKO_PULSE_DIR/pulse/pid" 2>/dev/null || true)
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    if [ -n "$pid" ] && kill "$pid" 2>/dev/null; then
+      # the server removes its files as it ends: wait for it before cleaning up
+      for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    fi
     rm -rf "$VARMIKO_PULSE_DIR"
   fi
 }

@@ -61,14 +61,8 @@ void TAster::setMaxAntalRutor(int antal)
 
 void TAster::setRutNummer(int nummer)
 {
+    // The marks stay until Starta is set for the next round.
     nummer = qBound(0, nummer, m_maxAntalRutor);
-    // The marks of a complete round stay on show until the next round begins;
-    // a window that begins it without Starta still gets clean squares.
-    if (m_rundaKlar && nummer < m_rutNummer) {
-        allaRatt();
-        BlandaFarger();
-    }
-    m_rundaKlar = m_maxAntalRutor > 0 && nummer == m_maxAntalRutor;
     if (nummer == m_rutNummer)
         return;
     m_rutNummer = nummer;
@@ -88,7 +82,6 @@ void TAster::setStarta(bool starta)
     m_starta = starta;
     if (starta) {
         allaRatt();
-        m_rundaKlar = false;
     }
     BlandaFarger();
     update();

@@ -100,7 +100,6 @@ private:
     int m_rutNummer = 0;
     bool m_starta = true;
     bool m_visa = true;
-    bool m_rundaKlar = false; // RutNummer reached MaxAntalRutor
     QColor m_asterColor{0xF0, 0xF0, 0xF0};
     QBrush m_brush{Qt::white};
     QPen m_pen{Qt::black};

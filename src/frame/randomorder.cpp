@@ -51,6 +51,7 @@ void NollstallSlump(qint32 Forsta, qint32 Sista)
     DinaOrdPosition.fill(1);
     DinaOrdAntal.fill(0);
     DinaOrdFelKo.fill(TFelPar{});
+    DinaOrdFelAntal.fill(0);
     SlumpPosition.fill(1);
     PostAntal.fill(0);
 

@@ -265,8 +265,24 @@ QFont skaladArial(int designPixlar, bool fet)
     return arial(skaladPixel(designPixlar), fet);
 }
 
+QFont skaladArialPunkter(int designPunkter, bool fet)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(qMax(1, designPunkter * Skalning / 100));
+    f.setBold(fet);
+    return f;
+}
+
 QSize skarmStorlek()
 {
     const QScreen *s = QGuiApplication::primaryScreen();
     return s ? s->geometry().size() : QSize(800, 600);
+}
+
+void svartKnapptext(QWidget *knapp)
+{
+    QPalette p = knapp->palette();
+    p.setColor(QPalette::ButtonText, Qt::black);
+    p.setColor(QPalette::WindowText, Qt::black);
+    knapp->setPalette(p);
 }

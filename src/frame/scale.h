@@ -51,4 +51,8 @@ void setRadBredd(RadBredd matt);
 int skaladPixel(int designPixlar);
 QFont arial(int pixlar, bool fet = false, bool kursiv = false);
 QFont skaladArial(int designPixlar, bool fet = true); // at least 1 pixel
+QFont skaladArialPunkter(int designPunkter, bool fet = true); // a point size, at least 1
 QSize skarmStorlek();
+
+// Buttons keep black captions on the coloured panels they stand on.
+void svartKnapptext(QWidget *knapp);

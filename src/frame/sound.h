@@ -15,5 +15,5 @@ void GeLjudDirectory();
 // a player error its own message; the exercise goes on after either.
 void SpelaUppWavLjud(const QString &FilNamn);
 
-// Stops a sound that still plays (a bird song when the pupil moves on).
+// Stops the sound that SpelaUppWavLjud started, if it still plays.
 void stoppaLjud();

@@ -84,8 +84,14 @@ Tabell<QString, 3> SpelarNamn;
 Tabell<qint32, MaxListor> DinaOrdAntal{};
 Tabell<qint32, MaxListor> DinaOrdPosition{};
 Tabell<TFelPar, MaxDinaOrdFelKo> DinaOrdFelKo{};
+Tabell<qint32, MaxListor> DinaOrdFelAntal{};
+qint32 DinaOrdFelPost = 0;
+QString DinaOrdFil;
 QString DinaOrdListNamn;
 QString RekordFilNamn;
+
+qint32 StegNiva = 1;
+quint8 SparaNiva = 0;
 
 qint32 PosterPerOmgang = PosterPerOmgangInst;
 qint32 AntalPoster = PosterPerOmgangInst;

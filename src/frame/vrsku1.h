@@ -135,8 +135,16 @@ extern Tabell<QString, 3> SpelarNamn;
 extern Tabell<qint32, MaxListor> DinaOrdAntal;
 extern Tabell<qint32, MaxListor> DinaOrdPosition;
 extern Tabell<TFelPar, MaxDinaOrdFelKo> DinaOrdFelKo;
+extern Tabell<qint32, MaxListor> DinaOrdFelAntal; // queued wrong items of each word list
+extern qint32 DinaOrdFelPost;   // the item last taken from DinaOrdFelKo
+extern QString DinaOrdFil;      // full path of the open word list
 extern QString DinaOrdListNamn; // display name of the open word list (at most 50 characters)
 extern QString RekordFilNamn;    // full path of the record table in use
+
+// The level-stepping exercise: the level reached (1..20) and whether its name
+// box saves (1) or fetches (0) the level.
+extern qint32 StegNiva;
+extern quint8 SparaNiva;
 
 // The round of the exercise window on screen.
 extern qint32 PosterPerOmgang; // round length in effect

@@ -29,13 +29,21 @@ void ShapeWidget::setBrushStyle(Qt::BrushStyle s)
     update();
 }
 
+void ShapeWidget::setPenStyle(Qt::PenStyle s, int width)
+{
+    m_penStyle = s;
+    m_penWidth = width;
+    update();
+}
+
 void ShapeWidget::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(m_pen, 1));
+    p.setPen(QPen(m_pen, m_penWidth, m_penStyle));
     p.setBrush(QBrush(m_brush, m_style));
-    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const qreal rand = m_penWidth / 2.0;
+    const QRectF r = QRectF(rect()).adjusted(rand, rand, -rand, -rand);
     switch (m_form) {
     case Form::Rectangle: p.drawRect(r); break;
     case Form::RoundRect: {

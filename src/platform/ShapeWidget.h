@@ -17,6 +17,7 @@ public:
     QColor brushColor() const { return m_brush; }
     void setPenColor(const QColor &c);
     void setBrushStyle(Qt::BrushStyle s);
+    void setPenStyle(Qt::PenStyle s, int width = 1);
 
 signals:
     void mousePressed();
@@ -30,6 +31,8 @@ private:
     QColor m_brush = Qt::white;
     QColor m_pen = Qt::black;
     Qt::BrushStyle m_style = Qt::SolidPattern;
+    Qt::PenStyle m_penStyle = Qt::SolidLine;
+    int m_penWidth = 1;
 };
 
 // Colours as the design writes them: hexadecimal in blue-green-red order.

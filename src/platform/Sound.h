@@ -17,7 +17,7 @@ public:
     // be played.
     virtual bool play(const QString &file, bool wait, QString *error) = 0;
 
-    // Stops a sound that plays on (one started without wait).
+    // Stops the sound that plays, if any.
     virtual void stop() {}
 };
 

@@ -11,6 +11,8 @@
 #include "frame/startup.h"
 #include "frame/vrsku1.h"
 #include "platform/ShapeWidget.h"
+#include "results/TDiagnosPost.h"
+#include "results/diagnoskoppling.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -113,6 +115,7 @@ private slots:
         QCOMPARE(int(AntalRatt), 8);
         QCOMPARE(int(AntalFel), 2);
         QCOMPARE(m_w->Aster1->rutNummer(), 10);
+        QCOMPARE(m_w->Aster1->vitaRutor(), (QList<int>{2, 5}));
         QTRY_VERIFY(m_w->Panel1->isVisible());
         QCOMPARE(FelPerLista[ListNummer], 2);
     }
@@ -313,6 +316,46 @@ private slots:
         }
         QCOMPARE(int(AntalRatt), 10);
         QVERIFY(m_w->Panel1->isVisible());
+    }
+
+    void windowManagerCloseTakesTheWindowsOwnWay_data()
+    {
+        QTest::addColumn<int>("lage");
+        QTest::addColumn<bool>("rapport");
+        QTest::newRow("test reports") << 2 << true;
+        QTest::newRow("practice enables the protocol") << 3 << false;
+        QTest::newRow("practice 2 enables the protocol") << 4 << false;
+    }
+    void windowManagerCloseTakesTheWindowsOwnWay()
+    {
+        QFETCH(int, lage);
+        QFETCH(bool, rapport);
+        AktivDiagnos = TDiagnosPost{};
+        AktivDiagnos.Namn = QStringLiteral("Anna");
+        DiagRad = 1;
+        int aktiverad = 0;
+        diagnoskoppling().aktiveraProtokollet = [&](bool) { ++aktiverad; };
+        m_course->write(QStringLiteral("DATA/VRDIAG01.DAT"), ovning(22));
+        QVERIFY(oppna(QStringLiteral("VRDIAG01.DAT"), quint8(lage)));
+        svara(svarPa(fraga()));
+        svara(svarPa(fraga()));
+        m_w->close();
+        QVERIFY(!m_w->isVisible());
+        if (rapport)
+            QCOMPARE(AktivDiagnos.Resultat[1], 2);
+        else
+            QCOMPARE(aktiverad, 1);
+        diagnoskoppling() = Diagnoskoppling{};
+        DiagRad = 0;
+    }
+
+    void escapeOnTheEndPanelCloses()
+    {
+        QVERIFY(oppna(QStringLiteral("VRS41000.DAT"), 0));
+        QTest::keyClick(m_w->Edit1, Qt::Key_Escape);
+        QVERIFY(m_w->Panel1->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!m_w->isVisible());
     }
 
     void escapeShowsTheEndPanel()

@@ -175,6 +175,22 @@ private slots:
         QVERIFY(m_w->Button1->isEnabled());
     }
 
+    void errorRoundEndsWhenItsItemsAreGone()
+    {
+        QVERIFY(oppna(QStringLiteral("VRS41000.DAT"), 0));
+        runda(10);
+        QCOMPARE(FelPerLista[ListNummer], 10);
+        // The file is changed under the running exercise: none of the queued
+        // items is in it any more.
+        m_course->write(QStringLiteral("DATA/VRS41000.DAT"), {QStringLiteral("$Übung"), QStringLiteral("; no items left")});
+        QTest::mouseClick(m_w->Button1, Qt::LeftButton);
+        QVERIFY(m_w->Panel1->isVisible());
+        QVERIFY(!m_w->Edit1->isEnabled());
+        QVERIFY(m_w->FrageLabel2->text().isEmpty());
+        QCOMPARE(FelPerLista[ListNummer], 0);
+        QVERIFY(!m_w->Button1->isEnabled());
+    }
+
     void errorRoundIsAtMostTen()
     {
         DiagOvningNr = 0;

@@ -1,6 +1,6 @@
 #pragma once
 // Stands in for the sound player while it lives: records every file asked
-// for and whether the caller waited, and plays nothing.
+// for and whether the caller waited, and every stop, and plays nothing.
 
 #include "platform/Sound.h"
 
@@ -28,6 +28,7 @@ public:
     void failNextWith(const QString &message) { m_failure = message; }
 
     const QList<Call> &calls() const { return m_calls; }
+    // How often the sound was stopped.
     int stops() const { return m_stops; }
 
 private:

@@ -5,8 +5,10 @@
 //
 // drawpictures <directory>   (the directory is created when missing)
 
-#include "frame/pictures.h"
+#include "landeskarten.h"
 #include "natur.h"
+
+#include "frame/pictures.h"
 #include "frame/vrsku1.h"
 
 #include <QDateTime>
@@ -817,6 +819,8 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    if (!zeichneLandeskarten(ziel))
+        return 1;
     if (const int fel = naturbilder(ziel))
         return fel;
 

@@ -291,8 +291,8 @@ void TFLERBAR::visaFragan()
         MaxOrdLangd = quint8(qMin(255, maxOrdLangd(Svarsord, AntalSvarsord)));
     } else {
         Svarspanel->setEnabled(!Escapepanel->isVisibleTo(this));
+        setFocus(); // keys reach the window: Space, Esc
     }
-    setFocus(); // keys reach the window: Space, Esc
 }
 
 void TFLERBAR::RaettTest(int panel, int knapp)
@@ -386,7 +386,9 @@ void TFLERBAR::Button3Click()
 
 void TFLERBAR::keyPressEvent(QKeyEvent *e)
 {
-    if (e->key() != Qt::Key_Escape) {
+    // In worksheet mode the keys are the worksheet panels'; there is no
+    // pause panel.
+    if (e->key() != Qt::Key_Escape || OvningsLage == Arbetsblad) {
         TSKRIV::keyPressEvent(e);
         return;
     }
@@ -404,7 +406,7 @@ void TFLERBAR::keyPressEvent(QKeyEvent *e)
 void TFLERBAR::mousePressEvent(QMouseEvent *e)
 {
     e->accept();
-    if (e->button() != Qt::RightButton)
+    if (e->button() != Qt::RightButton || OvningsLage == Arbetsblad)
         return;
     Svarspanel->setEnabled(false);
     visaPausPanelen();
@@ -438,6 +440,45 @@ bool TFLERBAR::eventFilter(QObject *o, QEvent *e)
         break;
     }
     return TSKRIV::eventFilter(o, e);
+}
+
+void TFLERBAR::arbetsbladStart()
+{
+    TSKRIV::arbetsbladStart();
+    UtskriftRubrik = ArbetsbladsLage::avsnittsRubrik();
+    UtskriftInstruktion = kortad(versalForst(FragaText), KortStrang);
+}
+
+QList<TUtskrift::Rad> TFLERBAR::arbetsbladAvsnitt()
+{
+    // The word list as the instruction, without a colon, indented one blank
+    // less when the teacher picks the items one by one.
+    const bool klart = arbetsblad() && arbetsblad()->franKlart();
+    return ArbetsbladsLage::avsnitt(UtskriftInstruktion.isEmpty()
+                                        ? QString()
+                                        : QString(klart ? 6 : 5, QLatin1Char(' ')) + UtskriftInstruktion);
+}
+
+QList<TUtskrift::Rad> TFLERBAR::arbetsbladUppgift(const QString &prefix, bool)
+{
+    using K = TUtskrift::RadKlass;
+    dela_mening(20, 650, postFalt(1), 2);
+    const QStringList delar{MeningsRader[1], MeningsRader[2]};
+    const QString lucka = QStringLiteral("__").repeated(MaxOrdLangd);
+    QList<TUtskrift::Rad> rader;
+    for (int i = 0; i < delar.size(); ++i) {
+        const QString &rad = delar[i];
+        if (rad.isEmpty())
+            continue;
+        const QString borjan = i == 0 ? prefix : QString(7, QLatin1Char(' '));
+        QString blad = borjan + rad;
+        if (rad.contains(QLatin1Char('<'))) {
+            LetaPrep(rad);
+            blad = borjan + PrepDelar[1] + lucka + PrepDelar[3];
+        }
+        rader.append({i == 0 ? K::Uppgift : K::Fortsattning, blad, borjan + rad});
+    }
+    return rader;
 }
 
 void TFLERBAR_Visa()

@@ -52,6 +52,12 @@ protected:
     void Avslutning() override;
     bool skrivsSvaret() const override { return false; }
     void visaRattelse() override;
+    // Worksheet: the words of the file as the section's instruction, the
+    // sentence with a blank on the sheet and with its marked answer in the
+    // key; no writing line.
+    void arbetsbladStart() override;
+    QList<TUtskrift::Rad> arbetsbladUppgift(const QString &prefix, bool franKlart) override;
+    QList<TUtskrift::Rad> arbetsbladAvsnitt() override;
 
     void keyPressEvent(QKeyEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;

@@ -62,17 +62,6 @@ TBilden::TBilden(QWidget *parent)
     Edit1->setFont(skaladArial(20));
     InstruktionsLabel->setFont(skaladArial(16));
     sattText(InstruktionsLabel, QStringLiteral("Besvara frågorna."));
-
-    // No live lamp here: the template shows its button again when a round
-    // goes on.
-    connect(Button1, &QPushButton::clicked, this, &TBilden::doljLampan);
-    connect(Button2, &QPushButton::clicked, this, &TBilden::doljLampan);
-}
-
-void TBilden::doljLampan()
-{
-    lampknapp->hide();
-    LampShape->hide();
 }
 
 QString TBilden::svarFalt() const
@@ -133,7 +122,6 @@ void TBilden::efterSkapandet()
     const int W = s.width();
     const int H = s.height();
     const int M = Marginal;
-    doljLampan();
     InstruktionsLabel->show();
 
     // The end panel spans the screen.

@@ -26,11 +26,11 @@ protected:
     void visaFragan() override;
     void efterSkapandet() override;
     bool visarBeloningsbild() const override { return false; }
+    bool lampaTillaten() const override { return false; }
 
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
-    void doljLampan();
     void laddaKroppsbilden(const QSize &plats);
 };
 

@@ -83,6 +83,7 @@ void ArbetsbladsLage::byggPaneler()
         b->setFont(skaladArial(15));
         b->setAutoDefault(false);
         b->setDefault(false);
+        svartKnapptext(b);
         if (!hint.isEmpty())
             b->setToolTip(hint);
         p->layout()->addWidget(b);
@@ -265,16 +266,21 @@ QString ArbetsbladsLage::avsnittsRubrik()
 
 QList<TUtskrift::Rad> ArbetsbladsLage::standardAvsnitt()
 {
-    ++UtskriftAvsnitt;
     // Always the current file's title, so that a file without one never
     // carries the previous exercise's title.
     UtskriftRubrik = avsnittsRubrik();
+    return avsnitt(UtskriftInstruktion.isEmpty()
+                       ? QString()
+                       : QStringLiteral("      ") + UtskriftInstruktion + QLatin1Char(':'));
+}
+
+QList<TUtskrift::Rad> ArbetsbladsLage::avsnitt(const QString &instruktionsrad)
+{
+    ++UtskriftAvsnitt;
     const QString rubrik = QString::number(UtskriftAvsnitt) + QStringLiteral(".  ") + UtskriftRubrik;
     QList<TUtskrift::Rad> rader{{TUtskrift::RadKlass::Rubrik, rubrik, rubrik}};
-    if (!UtskriftInstruktion.isEmpty()) {
-        const QString instruktion = QStringLiteral("      ") + UtskriftInstruktion + QLatin1Char(':');
-        rader.append({TUtskrift::RadKlass::Fortsattning, instruktion, instruktion});
-    }
+    if (!instruktionsrad.isEmpty())
+        rader.append({TUtskrift::RadKlass::Fortsattning, instruktionsrad, instruktionsrad});
     return rader;
 }
 
@@ -282,6 +288,7 @@ void ArbetsbladsLage::laggTillPoster(qint32 antal, bool franKlart)
 {
     if (!Utskrift)
         return;
+    m_franKlart = franKlart;
     if (UtskriftNyRubrik == 1) {
         Utskrift->LaggTill(m_agare.arbetsbladAvsnitt());
         UtskriftNyRubrik = 0;

@@ -35,7 +35,8 @@ public:
     virtual void arbetsbladStang() = 0;
 
     // The lines that open a new section, before its first item. By default
-    // ArbetsbladsLage::standardAvsnitt().
+    // ArbetsbladsLage::standardAvsnitt(). ArbetsbladsLage::franKlart() tells
+    // which path is adding.
     virtual QList<TUtskrift::Rad> arbetsbladAvsnitt();
     // The most items the count panel may ask for: by default the item count
     // of the current data file.
@@ -66,6 +67,10 @@ public:
     // True when the key was the worksheet's.
     bool tangent(QKeyEvent *e);
 
+    // While lines are being added: true when "&Klart" adds them, false for
+    // "Skickas &till utskrift".
+    bool franKlart() const { return m_franKlart; }
+
     // Worksheet lines that every window writes alike.
     static QString nummerPrefix(qint32 k); // "   9. ", " 10. ", "100. "
     static QString skrivLinje(int understreck = 57); // 7 blanks + underscores
@@ -76,6 +81,10 @@ public:
     // n + ".  " + title and, when the file has one, the instruction line of
     // six blanks + UtskriftInstruktion + ":".
     static QList<TUtskrift::Rad> standardAvsnitt();
+    // UtskriftAvsnitt + 1; the heading n + ".  " + UtskriftRubrik, then
+    // instruktionsrad when it isn't empty. For windows that set their own
+    // title and write their instruction line their own way.
+    static QList<TUtskrift::Rad> avsnitt(const QString &instruktionsrad);
 
     // Components, named as the design names them.
     QFrame *SkrivutHelaPanelen = nullptr;
@@ -153,4 +162,5 @@ private:
     QWidget *m_fonster;
     ArbetsbladsAgare &m_agare;
     quint8 &m_valjaUtLage;
+    bool m_franKlart = false;
 };

@@ -95,11 +95,7 @@ void TSKRIV::byggKomponenter()
         b->setAutoDefault(false);
         b->setDefault(false);
         b->setFocusPolicy(Qt::StrongFocus);
-        // buttons keep black captions on the coloured panels
-        QPalette p = b->palette();
-        p.setColor(QPalette::ButtonText, Qt::black);
-        p.setColor(QPalette::WindowText, Qt::black);
-        b->setPalette(p);
+        svartKnapptext(b);
         return b;
     };
 
@@ -319,7 +315,7 @@ void TSKRIV::FormCreate()
         borja(PosterPerOmgangInst);
         OverskriftInnerShape->setBrushColor(kNavy);
         NyStartaAster(true);
-        lampknapp->setVisible(skrivsSvaret());
+        lampknapp->setVisible(lampaTillaten());
         break;
     case Arbetsblad:
         borja(PosterPerOmgangInst);
@@ -329,7 +325,7 @@ void TSKRIV::FormCreate()
         borja(DiagnosAntal);
         OverskriftInnerShape->setBrushColor(kGreen);
         NyStartaAster(false);
-        lampknapp->setVisible(OvningsLage != DiagnosTest && skrivsSvaret());
+        lampknapp->setVisible(OvningsLage != DiagnosTest && lampaTillaten());
         TestOverSkrift();
         UppDateraDiagnosResultatet();
         break;
@@ -339,7 +335,7 @@ void TSKRIV::FormCreate()
 
     visaForstaPosten();
 
-    SvenskaKnappar = (Programtal == 56730 || Programtal == 56740) ? 1 : 0;
+    SvenskaKnappar = harSvenskaKnappar() ? 1 : 0;
     if (SvenskaKnappar) {
         Button1->setText(QStringLiteral("&Rätta felen"));
         Button2->setText(QStringLiteral("&Fortsätta"));
@@ -560,6 +556,26 @@ void TSKRIV::raknaLedtradar()
         ++AntalLedtradar;
 }
 
+void TSKRIV::visaLedtradar()
+{
+    if (AntalLedtradar == 1 || AntalLedtradar == 2) {
+        Helpknapp1->show();
+        sattText(Label6, PostFalt[3]);
+        if (AntalLedtradar == 2)
+            sattText(Label7, PostFalt[4]);
+    }
+}
+
+bool TSKRIV::harSvenskaKnappar() const
+{
+    return Programtal == 56730 || Programtal == 56740;
+}
+
+bool TSKRIV::harInstallningar() const
+{
+    return OvningsLage != Arbetsblad;
+}
+
 bool TSKRIV::harRegelknapp() const
 {
     switch (Programtal) {
@@ -602,7 +618,17 @@ void TSKRIV::NyPost()
     Label16->hide();
     lampknapp->setEnabled(true);
 
-    hamtaPost();
+    if (!hamtaPost() && OvningsLage != Arbetsblad) {
+        // Nothing left to ask (the queued items are no longer in the file, or
+        // the file is gone): the round ends with what was answered.
+        Timer1->setInterval(0);
+        Timer3->setInterval(0);
+        NollaLabeller();
+        Edit1->setEnabled(false);
+        AntalPoster = qMax(0, int(PostNummer) - 1);
+        Avslutning();
+        return;
+    }
 
     Timer1->setInterval(0);
     Timer1->setEnabled(true);
@@ -618,12 +644,7 @@ void TSKRIV::NyPost()
             lampknapp->setEnabled(true);
         HjalpAnvand = arDiagnosOvning() ? LampaPa : 0;
         raknaLedtradar();
-        if (AntalLedtradar == 1 || AntalLedtradar == 2) {
-            Helpknapp1->show();
-            sattText(Label6, PostFalt[3]);
-            if (AntalLedtradar == 2)
-                sattText(Label7, PostFalt[4]);
-        }
+        visaLedtradar();
     }
 
     visaFragan();
@@ -652,6 +673,7 @@ void TSKRIV::NyPost()
                      regelknapp->y());
     Helpknapp1->setEnabled(true);
     HelpKnapp2->setEnabled(true);
+    efterNyPost();
 }
 
 void TSKRIV::fokuseraEdit1()
@@ -674,33 +696,41 @@ void TSKRIV::visaRattelse()
 
 void TSKRIV::bedomSvaret(quint16 r)
 {
+    raknaSvaret(r == 0);
+    if (r != 0)
+        visaRattelse();
+    nastaEfterSvar(r != 0);
+}
+
+void TSKRIV::raknaSvaret(bool ratt)
+{
     const bool aster = OvningsLage == Ovning || OvningsLage == DiagnosFelRunda;
-    if (r != 0) {
+    if (!ratt) {
         regelknapp->setEnabled(false);
         svarFel();
-        if (aster)
-            stegaAster(false);
-        if (arDiagnos())
-            UppDateraDiagnosResultatet();
-        Timer1->setInterval(100);
-        Timer1->setEnabled(true);
-        visaRattelse();
     } else {
         svarRatt(HjalpAnvand == 0);
-        if (aster)
-            stegaAster(true);
-        if (arDiagnos())
-            UppDateraDiagnosResultatet();
     }
+    if (aster)
+        stegaAster(ratt);
+    if (arDiagnos())
+        UppDateraDiagnosResultatet();
+}
 
+void TSKRIV::nastaEfterSvar(bool paus)
+{
+    if (paus) {
+        Timer1->setInterval(100);
+        Timer1->setEnabled(true);
+    }
     const bool slut = nastaPost();
-    if (r == 0 && !slut) {
+    if (!paus && !slut) {
         NyPost();
         return;
     }
     if (slut) {
         lampknapp->setEnabled(false);
-        if (r != 0) {
+        if (paus) {
             Timer1->setInterval(0);
             Timer1->setEnabled(false);
             Timer3->setInterval(100);
@@ -717,7 +747,13 @@ void TSKRIV::bedomSvaret(quint16 r)
 
 void TSKRIV::stegaAster(bool ratt)
 {
-    Aster1->setRutNummer(Aster1->rutNummer() >= Aster1->maxAntalRutor() ? 0 : Aster1->rutNummer() + 1);
+    if (Aster1->rutNummer() >= Aster1->maxAntalRutor()) {
+        // more items than squares: the column starts again, clean
+        Aster1->setStarta(true);
+        Aster1->setRutNummer(0);
+    } else {
+        Aster1->setRutNummer(Aster1->rutNummer() + 1);
+    }
     if (!ratt) {
         Aster1->setRatt(false);
         Aster1->setVisa(true);
@@ -956,8 +992,8 @@ void TSKRIV::Button1Click()
         lampknapp->hide();
         LampShape->hide();
     } else {
-        LampShape->setVisible(LampaPa == 1 && skrivsSvaret());
-        lampknapp->setVisible(LampaPa != 1 && skrivsSvaret());
+        LampShape->setVisible(LampaPa == 1 && lampaTillaten());
+        lampknapp->setVisible(LampaPa != 1 && lampaTillaten());
     }
     Edit1->setVisible(skrivsSvaret());
     Edit1->setEnabled(skrivsSvaret());
@@ -996,9 +1032,12 @@ void TSKRIV::Button2Click()
 
 void TSKRIV::aktiveraSvar()
 {
-    Edit1->setEnabled(skrivsSvaret());
-    if (skrivsSvaret())
-        Edit1->setFocus();
+    if (!skrivsSvaret()) {
+        Edit1->setEnabled(false);
+        return;
+    }
+    aktivtSvar()->setEnabled(true);
+    aktivtSvar()->setFocus();
 }
 
 void TSKRIV::rensa()
@@ -1008,9 +1047,9 @@ void TSKRIV::rensa()
         LampShape->hide();
     } else {
         // the lamp button stands in for the lamp only while it is off
-        lampknapp->setVisible(LampaPa != 1 && skrivsSvaret());
+        lampknapp->setVisible(LampaPa != 1 && lampaTillaten());
         lampknapp->setEnabled(true);
-        LampShape->setVisible(LampaPa == 1 && skrivsSvaret());
+        LampShape->setVisible(LampaPa == 1 && lampaTillaten());
     }
     BitBtn1->setEnabled(true);
     Helpknapp1->setEnabled(true);
@@ -1030,7 +1069,7 @@ void TSKRIV::Button3Click()
 void TSKRIV::BitBtn1Click()
 {
     const bool mittIRundan = !rundanSlut();
-    if (OvningsLage != Arbetsblad) {
+    if (harInstallningar()) {
         TStallin_Visa();
         if (mittIRundan)
             aktiveraSvar();
@@ -1046,7 +1085,7 @@ void TSKRIV::stangFonstret()
 
 bool TSKRIV::eventFilter(QObject *o, QEvent *e)
 {
-    if (o == Edit1 && e->type() == QEvent::KeyPress) {
+    if (qobject_cast<QLineEdit *>(o) && e->type() == QEvent::KeyPress) { // the window's answer boxes
         auto *k = static_cast<QKeyEvent *>(e);
         if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
             Edit1Enter();

@@ -122,8 +122,8 @@ public:
     virtual void Button3Click();
     void BitBtn1Click();
 
-    // The right answer of the item on screen.
-    QString rattSvar() const;
+    // The right answer of the item on screen (the lamp compares with it).
+    virtual QString rattSvar() const;
 
     // The worksheet panels (run mode 1 only; null otherwise).
     ArbetsbladsLage *arbetsblad() const { return m_arbetsblad.get(); }
@@ -137,6 +137,10 @@ protected:
     virtual bool harRegelknapp() const;
     virtual QString regelknappText() const;
     virtual void visaFragan();
+    // The last step of creation, for a window's own layout.
+    virtual void efterSkapandet() {}
+    // The last step of showing an item, for a window's own controls.
+    virtual void efterNyPost() {}
     // Worksheet mode: set-up at creation, and the lines of the item on
     // screen (the task with its number prefix, then the writing line on the
     // sheet and the answer with its alternatives in the key).
@@ -154,12 +158,8 @@ protected:
     // The area in diagnosis counts as practised and may be tested; the
     // protocol shows it. The caller closes the window.
     void omradetOvat(qint32 ovningNr);
-    // The last step of creation, for a window's own layout.
-    virtual void efterSkapandet() {}
     // The first item at creation; a window that starts otherwise shows none.
     virtual void visaForstaPosten() { NyPost(); }
-    // The reward picture of the round end in BildPanelen.
-    void visaBeloningsbild();
     // Enable and focus the answer box in use (continuing, after the settings).
     virtual void aktiveraSvar();
     // The round end shows a reward picture.
@@ -167,6 +167,16 @@ protected:
 
     // The next score square, marked wrong unless ratt.
     void stegaAster(bool ratt);
+    virtual bool harSvenskaKnappar() const;  // Swedish captions on the end panel
+    virtual bool lampaTillaten() const { return skrivsSvaret(); } // the lamp button may be offered
+    virtual void visaLedtradar();            // the hint button and hint lines of the item
+    virtual QLineEdit *aktivtSvar() const { return Edit1; } // the answer box that takes the focus back
+    virtual bool harInstallningar() const;   // the settings button opens the dialog
+
+    // After an answer: the count, score square and diagnosis strip; then the
+    // next item, the pause or the round end.
+    void raknaSvaret(bool ratt);
+    void nastaEfterSvar(bool paus);
 
     void keyPressEvent(QKeyEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
@@ -176,6 +186,7 @@ protected:
     int skala(int designPixels) const;
     void sattText(QLabel *label, const QString &text);
     void stangFonstret();
+    void visaBeloningsbild(); // the reward picture of the round end
 
 private:
     void byggKomponenter();

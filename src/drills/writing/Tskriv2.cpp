@@ -4,6 +4,7 @@
 #include "frame/TAster.h"
 #include "frame/answercheck.h"
 #include "frame/fields.h"
+#include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/DesignTimer.h"
 #include "platform/ShapeWidget.h"
@@ -149,9 +150,33 @@ void Tskriv2::efterSkapandet()
     LampShape2->hide();
     placeraLampor();
 
-    const QString rubrik = OvningsRubrik[1] + QLatin1Char(' ') + OvningsRubrik[2] + QLatin1Char(' ') + OvningsRubrik[3];
-    UtskriftRubrik = OvningsRubrik[1].isEmpty() ? QStringLiteral("Die Adjektive Steigern") : rubrik.left(KortStrang);
+    UtskriftRubrik = OvningsRubrik[1].isEmpty() ? QStringLiteral("Die Adjektive Steigern")
+                                                : ArbetsbladsLage::avsnittsRubrik();
     UtskriftInstruktion.clear();
+}
+
+QList<TUtskrift::Rad> Tskriv2::arbetsbladAvsnitt()
+{
+    // The title set at creation.
+    return ArbetsbladsLage::avsnitt(QString());
+}
+
+QList<TUtskrift::Rad> Tskriv2::arbetsbladUppgift(const QString &prefix, bool)
+{
+    using K = TUtskrift::RadKlass;
+    dela_mening(20, 700, postFalt(FaltFraga), 2);
+    const QString rad1 = prefix + MeningsRader[1];
+    QList<TUtskrift::Rad> rader{{K::Uppgift, rad1, rad1}};
+    if (!MeningsRader[2].isEmpty()) {
+        const QString rad2 = QString(6, QLatin1Char(' ')) + MeningsRader[2];
+        rader.append({K::Fortsattning, rad2, rad2});
+    }
+    QString svar = QString(7, QLatin1Char(' ')) + postFalt(FaltForsta) + QStringLiteral(", ") + postFalt(FaltAndra);
+    // An item without its Swedish word gets no empty brackets.
+    if (!postFalt(FaltSvenska).isEmpty())
+        svar += QStringLiteral(" (") + postFalt(FaltSvenska) + QLatin1Char(')');
+    rader.append({K::Fortsattning, ArbetsbladsLage::skrivLinje(), svar});
+    return rader;
 }
 
 void Tskriv2::placeraLampor()

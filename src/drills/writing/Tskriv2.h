@@ -46,6 +46,11 @@ protected:
     void visaFragan() override;
     void efterSkapandet() override;
     void aktiveraSvar() override;
+    // Worksheet: the word on one or two lines, then the writing line on the
+    // sheet and both forms with the Swedish word in the key; the section
+    // carries no instruction line.
+    QList<TUtskrift::Rad> arbetsbladUppgift(const QString &prefix, bool franKlart) override;
+    QList<TUtskrift::Rad> arbetsbladAvsnitt() override;
 
     bool eventFilter(QObject *o, QEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;

@@ -3,8 +3,22 @@
 // window that is not listed here leaves its menu buttons disabled.
 
 #include "drills/grammar/TFLERBAR.h"
+#include "drills/grammar/TPassAkt.h"
+#include "drills/grammar/TSEIN.h"
+#include "drills/grammar/TSats.h"
+#include "drills/grammar/TStegran.h"
+#include "drills/vocabulary/TDinaOrd.h"
+#include "drills/writing/TDiktam.h"
+#include "drills/vocabulary/TFlagga.h"
+#include "drills/vocabulary/THymn.h"
+#include "drills/vocabulary/TKarta.h"
+#include "drills/vocabulary/TSpeed.h"
+#include "drills/vocabulary/Tavsloj.h"
+#include "drills/vocabulary/Thoroskop.h"
 #include "drills/writing/TKlockan.h"
 #include "drills/writing/TSKRIV.h"
+#include "drills/writing/TSkrivinf.h"
+#include "drills/writing/Tberaetta.h"
 #include "drills/writing/Tskriv2.h"
 #include "frame/TManual.h"
 #include "frame/TOmMivo.h"
@@ -22,8 +36,22 @@ void registreraAllaFonster()
 {
     registreraFonster(QStringLiteral("TSKRIV"), TSKRIV_Visa);
     registreraFonster(QStringLiteral("Tskriv2"), Tskriv2_Visa);
+    registreraFonster(QStringLiteral("TSkrivinf"), TSkrivinf_Visa);
     registreraFonster(QStringLiteral("TKlockan"), TKlockan_Visa);
+    registreraFonster(QStringLiteral("TDiktam"), TDiktam_Visa);
+    registreraFonster(QStringLiteral("Tberaetta"), Tberaetta_Visa);
+    registreraFonster(QStringLiteral("TDinaOrd"), TDinaOrd_Visa);
     registreraFonster(QStringLiteral("TFLERBAR"), TFLERBAR_Visa);
+    registreraFonster(QStringLiteral("TPassAkt"), TPassAkt_Visa);
+    registreraFonster(QStringLiteral("TSEIN"), TSEIN_Visa);
+    registreraFonster(QStringLiteral("TStegran"), TStegran_Visa);
+    registreraFonster(QStringLiteral("TSats"), TSats_Visa);
+    registreraFonster(QStringLiteral("TSpeed"), TSpeed_Visa);
+    registreraFonster(QStringLiteral("Thoroskop"), Thoroskop_Visa);
+    registreraFonster(QStringLiteral("Tavsloj"), Tavsloj_Visa);
+    registreraFonster(QStringLiteral("TKarta"), TKarta_Visa);
+    registreraFonster(QStringLiteral("TFlagga"), TFlagga_Visa);
+    registreraFonster(QStringLiteral("THymn"), THymn_Visa);
     registreraFonster(QStringLiteral("TRegler"), TRegler_Visa);
     registreraFonster(QStringLiteral("TRegList1"), std::function<void(qint32)>([](qint32 lista) { TRegList1_Visa(lista); }));
 

@@ -1,0 +1,260 @@
+#include "drills/grammar/stegfil.h"
+
+#include "drills/grammar/TStegPost.h"
+#include "frame/vrsku1.h"
+#include "platform/Cp1252.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramPath.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+const QString SlaskNamn = QStringLiteral("SLASK.SLK");
+
+QString visad(const QString &sokvag)
+{
+    return ProgramPath::normalise(sokvag);
+}
+
+bool sammaNamn(const QString &a, const QString &b)
+{
+    return Cp1252::upper(a) == Cp1252::upper(b);
+}
+
+std::filesystem::path fsSokvag(const QString &sokvag)
+{
+    return std::filesystem::path(QFile::encodeName(sokvag).toStdString());
+}
+
+bool synka(QFile &f)
+{
+    if (!f.flush())
+        return false;
+#ifdef Q_OS_UNIX
+    return ::fsync(f.handle()) == 0;
+#else
+    return true;
+#endif
+}
+
+void synkaKatalog(const QString &katalog)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(katalog).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(katalog);
+#endif
+}
+
+struct StegFil
+{
+    QString katalog;        // the diagnosis directory on the disk; empty when missing
+    QString sokvag;         // the file, or where it is to be created
+    bool finns = false;     // the file exists
+    QByteArray data;        // its bytes
+    QList<QByteArray> poster; // its whole records that the program writes
+    bool skadad = false;    // a cut-off end or records the program never writes
+};
+
+enum class Lasning { Ok, Saknas, Fel };
+
+QString stegKatalog()
+{
+    const QString katalog = ProgramPath::resolve(DiagnosPath);
+    return !katalog.isEmpty() && QFileInfo(katalog).isDir() ? katalog : QString();
+}
+
+// Opens the file for reading; a failed open is tried once more.
+Lasning lasStegFil(const QString &StegFilNamn, StegFil &fil)
+{
+    fil = StegFil();
+    fil.katalog = stegKatalog();
+    if (fil.katalog.isEmpty())
+        return Lasning::Saknas;
+    fil.sokvag = ProgramPath::resolve(fil.katalog, StegFilNamn);
+    if (fil.sokvag.isEmpty()) {
+        fil.sokvag = fil.katalog + QLatin1Char('/') + StegFilNamn;
+        return Lasning::Saknas;
+    }
+    fil.finns = true;
+    QFile f(fil.sokvag);
+    if (QFileInfo(fil.sokvag).isDir() || (!f.open(QIODevice::ReadOnly) && !f.open(QIODevice::ReadOnly)))
+        return Lasning::Fel;
+    fil.data = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return Lasning::Fel;
+    for (qsizetype at = 0; at + TStegPost::Storlek <= fil.data.size(); at += TStegPost::Storlek) {
+        const QByteArray post = fil.data.mid(at, TStegPost::Storlek);
+        if (TStegPost::arHel(post))
+            fil.poster.append(post);
+        else
+            fil.skadad = true;
+    }
+    if (fil.data.size() % TStegPost::Storlek != 0)
+        fil.skadad = true;
+    return Lasning::Ok;
+}
+
+QString olasbar(const QString &sokvag)
+{
+    return QStringLiteral("Nivåfilen ") + visad(sokvag) + QStringLiteral(" kan inte läsas.");
+}
+
+// A name beside the file that no file has yet: "X.STE.bad", "X.STE-2.bad" …
+QString ledigtNamn(const QString &katalog, const QString &namn)
+{
+    for (int n = 1;; ++n) {
+        const QString kandidat = n == 1 ? namn + QStringLiteral(".bad") : namn + QStringLiteral("-%1.bad").arg(n);
+        if (ProgramPath::resolve(katalog, kandidat).isEmpty())
+            return katalog + QLatin1Char('/') + kandidat;
+    }
+}
+
+// Copies the bytes of a damaged file to a new file beside it.
+bool sparaUndan(const StegFil &fil, QString &kopia)
+{
+    kopia = ledigtNamn(fil.katalog, QFileInfo(fil.sokvag).fileName());
+    QFile f(kopia);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    bool ok = f.write(fil.data) == fil.data.size() && synka(f);
+    f.close();
+    ok = ok && f.error() == QFileDevice::NoError;
+    if (!ok)
+        f.remove();
+    return ok;
+}
+
+// Writes the records to "SLASK.SLK" and renames it over the file. The old
+// file is untouched until the new one is whole on the disk.
+bool skrivStegFil(const StegFil &fil, const QList<QByteArray> &poster)
+{
+    QFile slask(fil.katalog + QLatin1Char('/') + SlaskNamn);
+    if (!slask.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    bool ok = true;
+    for (const QByteArray &post : poster)
+        ok = ok && slask.write(post) == post.size();
+    ok = ok && synka(slask);
+    slask.close();
+    ok = ok && slask.error() == QFileDevice::NoError;
+    if (ok && fil.finns)
+        QFile::setPermissions(slask.fileName(), QFileInfo(fil.sokvag).permissions());
+    std::error_code ec;
+    if (ok)
+        std::filesystem::rename(fsSokvag(slask.fileName()), fsSokvag(fil.sokvag), ec);
+    if (!ok || ec) {
+        slask.remove();
+        return false;
+    }
+    synkaKatalog(fil.katalog);
+    return true;
+}
+
+} // namespace
+
+QString stegFilSokvag(const QString &StegFilNamn)
+{
+    const QString katalog = stegKatalog();
+    if (katalog.isEmpty())
+        return {};
+    const QString sokvag = ProgramPath::resolve(katalog, StegFilNamn);
+    return sokvag.isEmpty() ? katalog + QLatin1Char('/') + StegFilNamn : sokvag;
+}
+
+StegHamtning hamtaStegNiva(const QString &StegFilNamn, const QString &Namn, qint32 AntalNivaer, qint32 &StegNiva)
+{
+    StegFil fil;
+    switch (lasStegFil(StegFilNamn, fil)) {
+    case Lasning::Saknas:
+        return StegHamtning::IngenFil;
+    case Lasning::Fel:
+        MessageBox::showMessage(olasbar(fil.sokvag));
+        return StegHamtning::Fel;
+    case Lasning::Ok:
+        break;
+    }
+    if (fil.skadad)
+        MessageBox::showMessage(QStringLiteral("Nivåfilen ") + visad(fil.sokvag)
+                                + QStringLiteral(" är skadad. Nivåerna i dess hela poster används."));
+    for (const QByteArray &b : std::as_const(fil.poster)) {
+        const TStegPost post = TStegPost::fromBytes(b);
+        if (!post.Namn.isEmpty() && sammaNamn(post.Namn, Namn) && AntalNivaer >= 1) {
+            StegNiva = qMin(post.Niva, AntalNivaer);
+            return StegHamtning::Hittad;
+        }
+    }
+    return StegHamtning::InteHittad;
+}
+
+bool sparaStegNiva(const QString &StegFilNamn, const QString &Namn, qint32 StegNiva)
+{
+    TStegPost egen;
+    egen.Namn = Namn;
+    egen.Niva = StegNiva;
+    const QString misslyckad = QStringLiteral("Nivån kunde inte sparas i filen ");
+
+    StegFil fil;
+    const Lasning l = lasStegFil(StegFilNamn, fil);
+    if (fil.katalog.isEmpty()) {
+        MessageBox::showMessage(QStringLiteral("Nivån kunde inte sparas: katalogen ") + visad(DiagnosPath)
+                                + QStringLiteral(" finns inte."));
+        return false;
+    }
+    if (l == Lasning::Fel) {
+        // Never create a new file over one that exists but cannot be read.
+        MessageBox::showMessage(olasbar(fil.sokvag) + QStringLiteral(" Nivån har inte sparats."));
+        return false;
+    }
+
+    QList<QByteArray> nya;
+    if (l == Lasning::Saknas) {
+        nya.append(egen.toBytes());
+    } else {
+        bool hojd = false;
+        for (QByteArray post : std::as_const(fil.poster)) {
+            const TStegPost p = TStegPost::fromBytes(post);
+            if (sammaNamn(p.Namn, Namn) && StegNiva > p.Niva) {
+                TStegPost::sattNiva(post, StegNiva);
+                hojd = true;
+            }
+            if (!p.Namn.isEmpty() && TStegPost::fromBytes(post).Niva >= 2)
+                nya.append(post);
+        }
+        if (!hojd && StegNiva >= 2)
+            nya.append(egen.toBytes());
+    }
+
+    if (fil.skadad) {
+        QString kopia;
+        if (!sparaUndan(fil, kopia)) {
+            MessageBox::showMessage(QStringLiteral("Nivåfilen ") + visad(fil.sokvag)
+                                    + QStringLiteral(" är skadad och kunde inte sparas undan. ")
+                                    + QStringLiteral("Nivån har inte sparats."));
+            return false;
+        }
+        MessageBox::showMessage(QStringLiteral("Nivåfilen ") + visad(fil.sokvag)
+                                + QStringLiteral(" var skadad. Hela filen har sparats undan som ") + visad(kopia)
+                                + QStringLiteral(", och nivåfilen skrivs om med de hela posterna."));
+    }
+    if (!skrivStegFil(fil, nya)) {
+        MessageBox::showMessage(misslyckad + visad(fil.sokvag) + QLatin1Char('.'));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,101 @@
+#include "drills/vocabulary/TFlagga.h"
+
+#include "drills/vocabulary/tysklandssidor.h"
+#include "frame/vrsku1.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+
+TFlagga::TFlagga(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Flagga"));
+    setWindowTitle(QStringLiteral("Varmiko"));
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(18);
+    setFont(f);
+
+    Label1 = new QLabel(QStringLiteral("Tysklands flagga"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont rubrik(QStringLiteral("Arial"));
+    rubrik.setPixelSize(47);
+    rubrik.setBold(true);
+    Label1->setFont(rubrik);
+    QPalette lp = Label1->palette();
+    lp.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    Label1->setPalette(lp);
+    Label1->adjustSize();
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    const QStringList historia = flaggHistoria();
+    const char *namn[] = {"FlagLabel1", "Flaglabel2", "Flaglabel3", "FlagLabel4"};
+    QFont rad(QStringLiteral("Arial"));
+    rad.setPixelSize(23);
+    rad.setBold(true);
+    for (int i = 0; i < 4; ++i) {
+        FlagLabel[i] = new QLabel(historia[i], this);
+        FlagLabel[i]->setObjectName(QLatin1String(namn[i]));
+        FlagLabel[i]->setFont(rad);
+        QPalette np = FlagLabel[i]->palette();
+        np.setColor(QPalette::WindowText, QColor(0, 0, 128));
+        FlagLabel[i]->setPalette(np);
+    }
+    AvbrytPanel1 = avbrytPanel(this, &Button1);
+    connect(Button1, &QPushButton::clicked, this, &TFlagga::Button1Click);
+
+    FormCreate();
+}
+
+void TFlagga::FormCreate()
+{
+    const QScreen *s = QGuiApplication::primaryScreen();
+    const QSize skarm = s ? s->geometry().size() : QSize(800, 600);
+    const int W = skarm.width();
+    const int H = skarm.height();
+    resize(W, H);
+    setWindowState(Qt::WindowMaximized);
+
+    Label1->move((W / 2 - Label1->width()) / 2 + W / 3, Marginal / 2);
+    const QPixmap flagga = laddaSidbild(QStringLiteral("VRSK_FL.BMP"));
+    Image1->setPixmap(flagga);
+    Image1->resize(flagga.size());
+    Image1->move((W - Image1->width()) / 2, Label1->y() + Label1->height() / 2);
+    Label1->raise();
+
+    if (Skalning > 90 && Skalning < 110)
+        for (QLabel *l : FlagLabel) {
+            QFont f = l->font();
+            f.setPointSize(12);
+            l->setFont(f);
+        }
+    for (QLabel *l : FlagLabel)
+        l->adjustSize();
+    int top = Image1->y() + Image1->height() + FlagLabel[0]->height() / 3;
+    for (QLabel *l : FlagLabel) {
+        l->move((W - l->width()) / 2, top);
+        top += (FlagLabel[0]->height() * 3) / 2;
+    }
+    AvbrytPanel1->move((W - AvbrytPanel1->width()) / 2, H - (AvbrytPanel1->height() * 3) / 2);
+    Button1->setFocus();
+}
+
+void TFlagga::Button1Click()
+{
+    reject();
+}
+
+void TFlagga_Visa()
+{
+    TFlagga Flagga(QApplication::activeWindow());
+    Flagga.exec();
+}

@@ -1,0 +1,85 @@
+#include "drills/vocabulary/Zodiakbild.h"
+
+#include "drills/vocabulary/horoskop.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+
+#include <cmath>
+
+Zodiakbild::Zodiakbild(QWidget *parent)
+    : QWidget(parent)
+{
+    setFixedSize(Bredd, Hojd);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void Zodiakbild::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    QRadialGradient himmel(QPointF(Bredd / 2.0, Hojd / 2.0), Bredd * 0.7);
+    himmel.setColorAt(0, QColor(24, 28, 72));
+    himmel.setColorAt(1, QColor(4, 4, 20));
+    p.fillRect(rect(), himmel);
+
+    // Stars of their own, the same every time the picture is drawn.
+    QRandomGenerator stjarnor(1772);
+    for (int i = 0; i < 260; ++i) {
+        const QPointF at(stjarnor.bounded(Bredd), stjarnor.bounded(Hojd));
+        const int ljus = 120 + stjarnor.bounded(135);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(ljus, ljus, 255 - stjarnor.bounded(60)));
+        const qreal r = stjarnor.bounded(10) == 0 ? 1.6 : 0.8;
+        p.drawEllipse(at, r, r);
+    }
+
+    // The circle of the year behind the signs.
+    const QPointF mitt(350, 240);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(90, 110, 170), 2));
+    p.drawEllipse(mitt, 290, 196);
+    p.setPen(QPen(QColor(60, 80, 140), 1, Qt::DashLine));
+    p.drawEllipse(mitt, 250, 160);
+
+    QFont symbol(QStringLiteral("DejaVu Sans"));
+    symbol.setPixelSize(46);
+    QFont namn(QStringLiteral("Arial"));
+    namn.setPixelSize(16);
+    namn.setBold(true);
+    for (int i = 0; i < AntalTecken; ++i) {
+        const QRect ruta(hrutPlats(i), QSize(RutBredd, RutHojd));
+        // The boxes of neighbouring signs overlap a little: each sign keeps
+        // to the upper middle of its own.
+        const QRectF skiva(ruta.left() + 30, ruta.top() + 4, 76, 76);
+        QRadialGradient glans(skiva.center(), skiva.width() / 2);
+        glans.setColorAt(0, QColor(70, 60, 140));
+        glans.setColorAt(1, QColor(30, 26, 80));
+        p.setPen(QPen(QColor(230, 200, 90), 2));
+        p.setBrush(glans);
+        p.drawEllipse(skiva);
+        p.setFont(symbol);
+        p.setPen(QColor(255, 220, 110));
+        p.drawText(skiva, Qt::AlignCenter, teckenSymbol(i));
+        p.setFont(namn);
+        p.setPen(QColor(180, 230, 255));
+        p.drawText(QRect(ruta.left(), ruta.top() + 81, ruta.width(), 22), Qt::AlignCenter, teckenNamn(i));
+    }
+    QFont unten(QStringLiteral("Arial"));
+    unten.setPixelSize(24);
+    unten.setBold(true);
+    p.setFont(unten);
+    p.setPen(QColor(255, 220, 110));
+    p.drawText(QRect(0, 500, Bredd, 60), Qt::AlignCenter, QStringLiteral("Wähle dein Sternzeichen!"));
+}
+
+void Zodiakbild::mousePressEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::LeftButton)
+        emit MouseDown(int(e->position().x()), int(e->position().y()));
+    QWidget::mousePressEvent(e);
+}

@@ -1,0 +1,91 @@
+#include "drills/vocabulary/tysklandssidor.h"
+
+#include "frame/pictures.h"
+#include "frame/vrsku1.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramPath.h"
+
+#include <QFrame>
+#include <QPixmap>
+#include <QPushButton>
+
+QString kartBildNamn(int skarmBredd)
+{
+    if (skarmBredd < 800)
+        return QStringLiteral("VRSKLAN2.BMP");
+    if (skarmBredd < 1024)
+        return QStringLiteral("VRSKLAND.BMP");
+    return QStringLiteral("VRSKLAN3.BMP");
+}
+
+QStringList kartFakta()
+{
+    return {QStringLiteral("Nationaldag 6 sept (första sammanträdet med förbundsdagen 1949)."),
+            QStringLiteral("Öst- och Västtyskland återförenades 1990."),
+            QStringLiteral("Befolkning: Cirka 83 miljoner. Språk: Tyska."),
+            QStringLiteral("Area: 357 000 km². Har gränser till 9 länder.")};
+}
+
+QStringList flaggHistoria()
+{
+    return {QStringLiteral("Tyskland består av ett antal \"länder\", som alla har egna"),
+            QStringLiteral("flaggor och vapen, ofta mycket gamla. 1848 blev den nuvarande"),
+            QStringLiteral("flaggan Tyska Förbundets flagga. Mellan 1933 och 1945 användes"),
+            QStringLiteral("hakkorsflaggan. 1949 blev förbundsflaggan på nytt Tysklands flagga.")};
+}
+
+QStringList NationalHymn()
+{
+    // The third verse as the page shows it, with its repeat marks.
+    return {QString(),
+            QString(),
+            QString(),
+            QString(),
+            QStringLiteral("Einigkeit und Recht und Freiheit"),
+            QStringLiteral("für das deutsche Vaterland,"),
+            QStringLiteral("danach lasst uns alle streben"),
+            QStringLiteral("brüderlich mit Herz und Hand!"),
+            QStringLiteral("Einigkeit und Recht und Freiheit"),
+            QStringLiteral("/: Blüh im Glanze dieses Glückes,"),
+            QStringLiteral("blühe, deutsches Vaterland! :/"),
+            QString()};
+}
+
+QPixmap laddaSidbild(const QString &namn)
+{
+    const QString relativ = QStringLiteral("\\BILD\\") + namn;
+    QPixmap bild;
+    if (!hittaBildFil(relativ).isEmpty())
+        bild = laddaBild(relativ);
+    if (bild.isNull()) {
+        // The path looked in last; an empty root is no root.
+        const QString rot = CDPath.trimmed().isEmpty() ? PCPath : CDPath;
+        MessageBox::showMessage(QStringLiteral("Filen ") + ProgramPath::normalise(rot + relativ)
+                                + QStringLiteral(" finns inte eller är felaktig"));
+    }
+    return bild;
+}
+
+QFrame *avbrytPanel(QWidget *sida, QPushButton **knapp)
+{
+    auto *panel = new QFrame(sida);
+    panel->setObjectName(QStringLiteral("AvbrytPanel1"));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setAutoFillBackground(true);
+    QPalette p = panel->palette();
+    p.setColor(QPalette::Window, QColor(0, 0, 255));
+    panel->setPalette(p);
+    auto *b = new QPushButton(QStringLiteral("&Avbryt"), panel);
+    b->setObjectName(QStringLiteral("Button1"));
+    b->setAutoDefault(false);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(23);
+    f.setBold(true);
+    b->setFont(f);
+    const QSize s = b->sizeHint() + QSize(40, 10);
+    b->setGeometry(8, 8, s.width(), s.height());
+    panel->resize(s.width() + 16, s.height() + 16);
+    *knapp = b;
+    return panel;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// What the three Germany pages show: the map picture for a screen width, the
+// texts beside the map and the flag, and the anthem's verse.
+
+#include <QString>
+#include <QStringList>
+
+class QFrame;
+class QPushButton;
+class QWidget;
+
+// The map picture in BILD for a screen width: below 800 pixels
+// "VRSKLAN2.BMP", below 1024 "VRSKLAND.BMP", else "VRSKLAN3.BMP".
+QString kartBildNamn(int skarmBredd);
+
+// The four lines under the map and the four under the flag.
+QStringList kartFakta();
+QStringList flaggHistoria();
+
+// HymnRader[1..12] as a list of twelve: four empty lines, the third verse,
+// an empty line.
+QStringList NationalHymn();
+
+// The picture a page shows from BILD, under PCPath first and CDPath second;
+// null after the message "Filen <path> finns inte eller är felaktig" when it
+// is under neither.
+class QPixmap;
+QPixmap laddaSidbild(const QString &namn);
+
+// The blue panel AvbrytPanel1 with its button "&Avbryt" (Button1).
+QFrame *avbrytPanel(QWidget *sida, QPushButton **knapp);
