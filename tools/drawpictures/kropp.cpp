@@ -19,7 +19,7 @@ using C = QColor;
 using P = QPointF;
 
 const C haut(240, 200, 170), hautDunkel(214, 160, 130), knochen(240, 232, 206), knochenRand(150, 140, 120),
-    schwarz(30, 30, 34), weiss(250, 250, 246), rosa(236, 150, 160), rot(200, 50, 50), blau(70, 100, 200);
+    schwarz(30, 30, 34), weiss(250, 250, 246);
 
 void fuell(QPainter &p, const C &c)
 {

@@ -29,10 +29,9 @@ constexpr qreal H = 240;
 using C = QColor;
 using P = QPointF;
 
-const C schwarz(30, 30, 34), weiss(250, 250, 246), grau(128, 128, 132), hellgrau(200, 200, 204),
-    braun(122, 82, 48), dunkelbraun(78, 52, 34), rot(206, 40, 40), gelb(246, 206, 40), orange(240, 140, 40),
-    gruen(70, 140, 60), hellgruen(128, 186, 82), dunkelgruen(36, 92, 44), blau(60, 100, 200), lila(130, 70, 170),
-    rosa(236, 150, 180), himmel1(150, 200, 240), himmel2(226, 240, 250);
+const C schwarz(30, 30, 34), weiss(250, 250, 246), grau(128, 128, 132), braun(122, 82, 48), rot(206, 40, 40),
+    gelb(246, 206, 40), orange(240, 140, 40), gruen(70, 140, 60), hellgruen(128, 186, 82), rosa(236, 150, 180),
+    himmel1(150, 200, 240), himmel2(226, 240, 250);
 
 // --- Small tools ----------------------------------------------------------
 
