@@ -7,7 +7,10 @@
 #include "drills/grammar/TSEIN.h"
 #include "drills/grammar/TSats.h"
 #include "drills/grammar/TStegran.h"
+#include "drills/vocabulary/TBilden.h"
+#include "drills/vocabulary/TBildvis.h"
 #include "drills/vocabulary/TDinaOrd.h"
+#include "drills/vocabulary/TFalska.h"
 #include "drills/writing/TDiktam.h"
 #include "drills/vocabulary/TFlagga.h"
 #include "drills/vocabulary/THymn.h"
@@ -41,6 +44,9 @@ void registreraAllaFonster()
     registreraFonster(QStringLiteral("TDiktam"), TDiktam_Visa);
     registreraFonster(QStringLiteral("Tberaetta"), Tberaetta_Visa);
     registreraFonster(QStringLiteral("TDinaOrd"), TDinaOrd_Visa);
+    registreraFonster(QStringLiteral("TFalska"), TFalska_Visa);
+    registreraFonster(QStringLiteral("TBildvis"), TBildvis_Visa);
+    registreraFonster(QStringLiteral("TBilden"), TBilden_Visa);
     registreraFonster(QStringLiteral("TFLERBAR"), TFLERBAR_Visa);
     registreraFonster(QStringLiteral("TPassAkt"), TPassAkt_Visa);
     registreraFonster(QStringLiteral("TSEIN"), TSEIN_Visa);
