@@ -469,6 +469,23 @@ private slots:
         unregisterAll();
     }
 
+    // The program has a window for every button of the tree: no button is
+    // left disabled for want of one.
+    void everyButtonHasItsWindow()
+    {
+        unregisterAll();
+        registreraAllaFonster();
+        QStringList saknas;
+        for (const KatalogMeny &m : katalog())
+            for (const KatalogKnapp &k : m.knappar)
+                if ((k.sort == KnappSort::Ovning || k.sort == KnappSort::Sida) && !harFonster(k.mal)
+                    && !saknas.contains(k.mal))
+                    saknas << k.mal;
+        QCOMPARE(saknas, QStringList());
+        unregisterAll();
+        registerFakes();
+    }
+
     void eachMenuOpensFromItsParentAndEscClosesOneLevel_data() { menuRows(); }
     void eachMenuOpensFromItsParentAndEscClosesOneLevel()
     {
