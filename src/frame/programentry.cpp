@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QPixmapCache>
 #include <QTranslator>
 
 TForm1 *Form1 = nullptr;
@@ -16,10 +17,24 @@ TUtskrift *Utskrift = nullptr;
 TDiagutform *Diagutform = nullptr;
 TRegList1 *RegList1 = nullptr;
 
+namespace {
+
+// The pictures the program keeps itself (the start pictures, a reward
+// picture) and the style's pictures that are drawn again and again.
+constexpr int PixmapCacheKB = 3 * 1024;
+
+} // namespace
+
 bool startaProgrammet(QApplication &app)
 {
     vrsku1_start();
     registreraAllaFonster();
+
+    // The style keeps a picture of every button it draws, keyed by the
+    // button's palette; the coloured menu panels give each button a palette
+    // of its own, so those pictures are never used again. A small cache keeps
+    // them from piling up to Qt's 10 MB.
+    QPixmapCache::setCacheLimit(PixmapCacheKB);
 
     app.setApplicationName(QStringLiteral("Varmiko"));
     app.setApplicationDisplayName(QStringLiteral("Varmiko"));
