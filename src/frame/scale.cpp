@@ -94,12 +94,21 @@ bool hangerKvar(QChar c)
 qint32 beraknaSkalning(int screenWidth, int screenHeight,
                        const std::function<int(const QString &)> &textWidth)
 {
-    QString rad;
+    // The row ends at the first length whose width reaches the screen, and
+    // at the latest one past the screen's width (each "A" is at least a pixel
+    // wide). A row only grows wider as it grows longer, so the length is
+    // found by halving instead of measuring every row from one "A" up.
+    const auto racker = [&](qint32 antal) {
+        return antal > screenWidth || textWidth(QString(antal, QChar(u'A'))) >= screenWidth;
+    };
     qint32 n = 0;
-    // Each "A" is at least a pixel wide, so the row ends past the screen.
-    while (screenWidth > textWidth(rad) && n <= screenWidth) {
-        rad.append(QChar(u'A'));
-        ++n;
+    qint32 over = std::max(screenWidth, 0) + 1; // racker(over) holds
+    while (n < over) {
+        const qint32 mitt = n + (over - n) / 2;
+        if (racker(mitt))
+            over = mitt;
+        else
+            n = mitt + 1;
     }
     qint32 s = (n - 1) * 2; // (n - 1) * 100 / 50
     if (s > 156)
