@@ -4,6 +4,7 @@
 #include "frame/TRegList1.h"
 #include "frame/catalogue/fonsterregister.h"
 #include "frame/vrsku1.h"
+#include "platform/ButtonCacheStyle.h"
 #include "results/TDiagutform.h"
 #include "results/TUtskrift.h"
 
@@ -19,8 +20,7 @@ TRegList1 *RegList1 = nullptr;
 
 namespace {
 
-// The pictures the program keeps itself (the start pictures, a reward
-// picture) and the style's pictures that are drawn again and again.
+// The start pictures, a reward picture and the buttons' bevels.
 constexpr int PixmapCacheKB = 3 * 1024;
 
 } // namespace
@@ -30,11 +30,13 @@ bool startaProgrammet(QApplication &app)
     vrsku1_start();
     registreraAllaFonster();
 
-    // The style keeps a picture of every button it draws, keyed by the
-    // button's palette; the coloured menu panels give each button a palette
-    // of its own, so those pictures are never used again. A small cache keeps
-    // them from piling up to Qt's 10 MB.
+    // The style keeps pictures of what it draws keyed by each widget's
+    // palette, and every widget on a coloured panel has a palette of its
+    // own, so most of those pictures are never used again: a small cache
+    // keeps them from piling up to Qt's 10 MB. The buttons' bevels are kept
+    // by their looks instead (ButtonCacheStyle).
     QPixmapCache::setCacheLimit(PixmapCacheKB);
+    app.setStyle(new ButtonCacheStyle);
 
     app.setApplicationName(QStringLiteral("Varmiko"));
     app.setApplicationDisplayName(QStringLiteral("Varmiko"));
