@@ -213,10 +213,18 @@ void dela_mening(qint32 Vanster, qint32 Hoger, const QString &Text, qint32 MaxRa
             ++start;
         if (start >= n)
             break;
-        // e: the first character that no longer fits on the line.
+        // e: the first character that no longer fits on the line. A line
+        // only grows wider as it grows longer, so it is found by halving
+        // rather than by measuring every longer line in turn.
         qsizetype e = start;
-        while (e < n && passar(start, e + 1))
-            ++e;
+        qsizetype langst = n;
+        while (e < langst) {
+            const qsizetype mitt = e + (langst - e + 1) / 2;
+            if (passar(start, mitt))
+                e = mitt;
+            else
+                langst = mitt - 1;
+        }
         if (e == n) {
             MeningsRader[r] = Text.mid(start);
             break;
