@@ -255,7 +255,7 @@ QPixmap laddaBild(const QString &BildFilNamn, const QSize &storlek)
     }
     if (bildData.isNull())
         return {};
-    bild = QPixmap::fromImage(bildData);
+    bild = QPixmap::fromImage(std::move(bildData));
     QPixmapCache::insert(nyckel, bild);
     return bild;
 }
