@@ -19,21 +19,9 @@ if [ ! -f "$tools/mapwait.c" ]; then
   exit 1
 fi
 
-# What the measurements need beyond building and testing: Xlib headers for
-# the timer and, already in the project's set, the X server.
+# The project's packages include the X server and the Xlib headers the
+# start-up timer is built with.
 ./scripts/install-deps.sh
-missing=()
-for p in libx11-dev xvfb; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "bench: these packages are missing and need root to install: ${missing[*]}" >&2
-    exit 1
-  fi
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
 
 # A build directory made before the benchmark existed learns of it here.
 if [ -f build/CMakeCache.txt ]; then
@@ -44,7 +32,7 @@ out=build/bench
 gcc -O2 -o "$out/mapwait" "$tools/mapwait.c" -lX11
 
 # The large course: the bundled course's pictures, settings, rule pages and
-# praise files, and 145 data files of 1900 items, every second one scrambled.
+# praise files, and 145 data files of 1900 items, every second item scrambled.
 large_course() {
   local dir=$1
   shift
