@@ -114,7 +114,7 @@ bool lasBmpHuvud(const QByteArray &b, BmpHuvud &h)
     h.storlek = QSize(bredd, hojd < 0 ? -hojd : hojd);
     h.uppifran = hojd < 0;
     h.data = u32(10);
-    h.enkel = u16(26) == 1 && u16(28) == 24 && u32(30) == 0;
+    h.enkel = u16(26) == 1 && u16(28) == 24 && u32(30) == 0 && h.data >= 14 + dibStorlek;
     return true;
 }
 

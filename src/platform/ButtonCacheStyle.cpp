@@ -13,8 +13,10 @@ QString nyckel(QStyle::PrimitiveElement element, const QStyleOption *option, qre
 {
     size_t farger = 0;
     const QPalette &p = option->palette;
-    for (int roll = 0; roll < QPalette::NColorRoles; ++roll)
-        farger = qHashMulti(farger, quint64(p.color(p.currentColorGroup(), QPalette::ColorRole(roll)).rgba64()));
+    for (int roll = 0; roll < QPalette::NColorRoles; ++roll) {
+        const QBrush &b = p.brush(p.currentColorGroup(), QPalette::ColorRole(roll));
+        farger = qHashMulti(farger, quint64(b.color().rgba64()), int(b.style()));
+    }
     int drag = 0;
     if (const auto *knapp = qstyleoption_cast<const QStyleOptionButton *>(option))
         drag = int(knapp->features);
