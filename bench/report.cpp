@@ -132,14 +132,14 @@ bool startup(const QString &mapwait, const QString &program, const QProcessEnvir
 } // namespace
 
 // report --program build/varmiko --mapwait mapwait --bare barewindow
-//        --course label=dir … [--starts 15] [--processes 5] [--passes 4]
+//        --course label=dir … [--starts 21] [--processes 5] [--passes 4]
 //        [--answers 60] [--out results.md]
 int runReport(const QStringList &args)
 {
     const QString program = option(args, QStringLiteral("--program"));
     const QString mapwait = option(args, QStringLiteral("--mapwait"));
     const QString bare = option(args, QStringLiteral("--bare"));
-    const int starts = intOption(args, QStringLiteral("--starts"), 15);
+    const int starts = intOption(args, QStringLiteral("--starts"), 21);
     const int processes = intOption(args, QStringLiteral("--processes"), 5);
     const QString passes = option(args, QStringLiteral("--passes"), QStringLiteral("4"));
     const QString answers = option(args, QStringLiteral("--answers"), QStringLiteral("60"));

@@ -47,31 +47,26 @@ large_course() {
 large_course "$out/large"
 large_course "$out/large-nolist" --no-list
 
-# A private X server of the screen size a school computer has.
-display=""
-for n in $(seq 90 199); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-    display=$n
-    break
-  fi
-done
-if [ -z "$display" ]; then
-  echo "bench: no free X display number" >&2
-  exit 1
-fi
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
+# A private X server of the screen size a school computer has; it picks a
+# free display number and tells it once it accepts clients.
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$runtime/display" >/dev/null 2>&1 &
+xvfb_pid=$!
 cleanup() {
   kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$runtime"
 }
 trap cleanup EXIT
-for _ in $(seq 100); do
-  [ -e "/tmp/.X11-unix/X$display" ] && break
+for _ in $(seq 200); do
+  [ -s "$runtime/display" ] && break
   sleep 0.05
 done
+display=$(tr -d '[:space:]' <"$runtime/display")
+if [ -z "$display" ]; then
+  echo "bench: the X server did not start" >&2
+  exit 1
+fi
 export DISPLAY=":$display" XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb
 
 {
