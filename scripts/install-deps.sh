@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-liberation2
-  pulseaudio xvfb xauth xdotool poppler-utils sox espeak-ng
+  pulseaudio xvfb xauth xdotool poppler-utils sox espeak-ng libx11-dev
 )
 
 missing=()

@@ -84,7 +84,6 @@ void TForm1::skapaKomponenter()
     m_image1 = new QLabel(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setScaledContents(true);
-    m_image1->setPixmap(bakgrundsbild());
     m_image1->setGeometry(0, Panel9Hojd, 640, 480);
 
     static const char *const bildNamn[] = {"", "BildImage11", "BildImage12", "BildImage13",
@@ -225,6 +224,9 @@ void TForm1::placeraKomponenter(QSize skarm)
     } else {
         for (int s = 1; s <= 6; ++s)
             m_bildImage[s]->hide();
+        // Drawn only when it is shown: with start pictures on it never is.
+        if (m_image1->pixmap().isNull())
+            m_image1->setPixmap(bakgrundsbild());
         m_image1->show();
     }
 
@@ -265,15 +267,17 @@ void TForm1::startbilder()
         m_bildRuta[s] = vanster ? QRect(0, top, m_panel1->x(), h) : QRect(x2, top, W - x2, h);
 
         QLabel *bild = m_bildImage[s];
-        const QPixmap egen = laddaBild(BildFilNamn);
+        // The picture's proportions come from its header; it is decoded
+        // once, at the size it is shown.
         const QRect yta(m_bildRuta[s].topLeft(), QSize(m_bildRuta[s].width(), h - textrum));
-        const QRect plats = startbildPlats(egen.size(), yta, vanster);
-        if (egen.isNull() || plats.isEmpty()) {
+        const QRect plats = startbildPlats(bildStorlek(BildFilNamn), yta, vanster);
+        const QPixmap visad = plats.isEmpty() ? QPixmap() : laddaBild(BildFilNamn, plats.size());
+        if (visad.isNull()) {
             bild->clear();
             bild->hide();
             continue;
         }
-        bild->setPixmap(laddaBild(BildFilNamn, plats.size()));
+        bild->setPixmap(visad);
         bild->setGeometry(plats);
         bild->show();
     }

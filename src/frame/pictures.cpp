@@ -5,6 +5,7 @@
 #include "platform/ProgramPath.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmapCache>
@@ -84,6 +85,66 @@ const QString *startBildText(int nummer)
     }
 }
 
+// The course's pictures are plain BMP files: 24 bits a pixel, uncompressed.
+// Those are read here straight into an image, row by row; any other picture
+// file goes through Qt's readers.
+struct BmpHuvud
+{
+    QSize storlek;
+    bool uppifran = false; // rows stored top row first
+    quint32 data = 0;      // where the rows begin
+    bool enkel = false;    // 24 bits a pixel, uncompressed
+};
+
+bool lasBmpHuvud(const QByteArray &b, BmpHuvud &h)
+{
+    if (b.size() < 34 || b[0] != 'B' || b[1] != 'M')
+        return false;
+    const auto *d = reinterpret_cast<const uchar *>(b.constData());
+    const auto u16 = [d](int i) { return quint32(d[i]) | quint32(d[i + 1]) << 8; };
+    const auto u32 = [u16](int i) { return u16(i) | u16(i + 2) << 16; };
+    const quint32 dibStorlek = u32(14);
+    if (dibStorlek < 40)
+        return false;
+    const qint32 bredd = qint32(u32(18));
+    const qint32 hojd = qint32(u32(22));
+    constexpr qint32 Storst = 1 << 14;
+    if (bredd <= 0 || bredd > Storst || hojd == 0 || hojd < -Storst || hojd > Storst)
+        return false;
+    h.storlek = QSize(bredd, hojd < 0 ? -hojd : hojd);
+    h.uppifran = hojd < 0;
+    h.data = u32(10);
+    h.enkel = u16(26) == 1 && u16(28) == 24 && u32(30) == 0 && h.data >= 14 + dibStorlek;
+    return true;
+}
+
+QImage lasEnkelBmp(const QString &sokvag)
+{
+    QFile f(sokvag);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray b = f.readAll();
+    BmpHuvud h;
+    if (!lasBmpHuvud(b, h) || !h.enkel)
+        return {};
+    const int w = h.storlek.width();
+    const int rader = h.storlek.height();
+    const qint64 steg = (qint64(w) * 3 + 3) / 4 * 4; // rows are padded to four bytes
+    if (qint64(h.data) + steg * (rader - 1) + qint64(w) * 3 > b.size())
+        return {};
+    QImage bild(h.storlek, QImage::Format_RGB32);
+    if (bild.isNull())
+        return {};
+    for (int y = 0; y < rader; ++y) {
+        const qint64 rad = h.uppifran ? y : rader - 1 - y;
+        const auto *in = reinterpret_cast<const uchar *>(b.constData() + h.data + rad * steg);
+        auto *ut = reinterpret_cast<QRgb *>(bild.scanLine(y));
+        for (int x = 0; x < w; ++x, in += 3)
+            ut[x] = qRgb(in[2], in[1], in[0]); // stored blue, green, red
+    }
+    return bild;
+}
+
 } // namespace
 
 qint32 haemta_Bildslumptal(qint32 Pos)
@@ -146,6 +207,19 @@ QString hittaBildFil(const QString &BildFilNamn)
     return p;
 }
 
+QSize bildStorlek(const QString &BildFilNamn)
+{
+    const QString sokvag = hittaBildFil(BildFilNamn);
+    if (sokvag.isEmpty())
+        return {};
+    QFile f(sokvag);
+    BmpHuvud h;
+    if (f.open(QIODevice::ReadOnly) && lasBmpHuvud(f.read(64), h))
+        return h.storlek;
+    QImageReader lasare(sokvag);
+    return lasare.size();
+}
+
 QPixmap laddaBild(const QString &BildFilNamn, const QSize &storlek)
 {
     const QString sokvag = hittaBildFil(BildFilNamn);
@@ -163,17 +237,25 @@ QPixmap laddaBild(const QString &BildFilNamn, const QSize &storlek)
     if (QPixmapCache::find(nyckel, &bild))
         return bild;
 
-    QImageReader lasare(sokvag);
-    lasare.setAutoTransform(false);
-    if (storlek.isValid() && !storlek.isEmpty()) {
-        const QSize egen = lasare.size();
-        if (egen.isValid())
-            lasare.setScaledSize(egen.scaled(storlek, Qt::KeepAspectRatio));
+    const bool skalas = storlek.isValid() && !storlek.isEmpty();
+    QImage bildData = lasEnkelBmp(sokvag);
+    if (!bildData.isNull()) {
+        if (skalas)
+            bildData = bildData.scaled(bildData.size().scaled(storlek, Qt::KeepAspectRatio), Qt::IgnoreAspectRatio,
+                                       Qt::SmoothTransformation);
+    } else {
+        QImageReader lasare(sokvag);
+        lasare.setAutoTransform(false);
+        if (skalas) {
+            const QSize egen = lasare.size();
+            if (egen.isValid())
+                lasare.setScaledSize(egen.scaled(storlek, Qt::KeepAspectRatio));
+        }
+        bildData = lasare.read();
     }
-    const QImage bildData = lasare.read();
     if (bildData.isNull())
         return {};
-    bild = QPixmap::fromImage(bildData);
+    bild = QPixmap::fromImage(std::move(bildData));
     QPixmapCache::insert(nyckel, bild);
     return bild;
 }

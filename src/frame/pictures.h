@@ -28,6 +28,10 @@ QString bildFilNamn(const QString &prefix, qint32 nummer);
 // first and CDPath second, letter case ignored; empty when under neither.
 QString hittaBildFil(const QString &BildFilNamn);
 
+// The size a picture file gives in its header, read without decoding the
+// picture; invalid when the file is missing or unreadable.
+QSize bildStorlek(const QString &BildFilNamn);
+
 // The picture as a pixmap, scaled to storlek when one is given (aspect kept),
 // at its own size otherwise; null when the file is missing or unreadable.
 // A file is decoded once for each size asked for.

@@ -4,11 +4,13 @@
 #include "frame/TRegList1.h"
 #include "frame/catalogue/fonsterregister.h"
 #include "frame/vrsku1.h"
+#include "platform/ButtonCacheStyle.h"
 #include "results/TDiagutform.h"
 #include "results/TUtskrift.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QPixmapCache>
 #include <QTranslator>
 
 TForm1 *Form1 = nullptr;
@@ -16,10 +18,25 @@ TUtskrift *Utskrift = nullptr;
 TDiagutform *Diagutform = nullptr;
 TRegList1 *RegList1 = nullptr;
 
+namespace {
+
+// The start pictures, a reward picture and the buttons' bevels.
+constexpr int PixmapCacheKB = 3 * 1024;
+
+} // namespace
+
 bool startaProgrammet(QApplication &app)
 {
     vrsku1_start();
     registreraAllaFonster();
+
+    // The style keeps pictures of what it draws keyed by each widget's
+    // palette, and every widget on a coloured panel has a palette of its
+    // own, so most of those pictures are never used again: a small cache
+    // keeps them from piling up to Qt's 10 MB. The buttons' bevels are kept
+    // by their looks instead (ButtonCacheStyle).
+    QPixmapCache::setCacheLimit(PixmapCacheKB);
+    app.setStyle(new ButtonCacheStyle);
 
     app.setApplicationName(QStringLiteral("Varmiko"));
     app.setApplicationDisplayName(QStringLiteral("Varmiko"));

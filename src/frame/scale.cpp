@@ -94,12 +94,21 @@ bool hangerKvar(QChar c)
 qint32 beraknaSkalning(int screenWidth, int screenHeight,
                        const std::function<int(const QString &)> &textWidth)
 {
-    QString rad;
+    // The row ends at the first length whose width reaches the screen, and
+    // at the latest one past the screen's width (each "A" is at least a pixel
+    // wide). A row only grows wider as it grows longer, so the length is
+    // found by halving instead of measuring every row from one "A" up.
+    const auto racker = [&](qint32 antal) {
+        return antal > screenWidth || textWidth(QString(antal, QChar(u'A'))) >= screenWidth;
+    };
     qint32 n = 0;
-    // Each "A" is at least a pixel wide, so the row ends past the screen.
-    while (screenWidth > textWidth(rad) && n <= screenWidth) {
-        rad.append(QChar(u'A'));
-        ++n;
+    qint32 over = std::max(screenWidth, 0) + 1; // racker(over) holds
+    while (n < over) {
+        const qint32 mitt = n + (over - n) / 2;
+        if (racker(mitt))
+            over = mitt;
+        else
+            n = mitt + 1;
     }
     qint32 s = (n - 1) * 2; // (n - 1) * 100 / 50
     if (s > 156)
@@ -204,10 +213,18 @@ void dela_mening(qint32 Vanster, qint32 Hoger, const QString &Text, qint32 MaxRa
             ++start;
         if (start >= n)
             break;
-        // e: the first character that no longer fits on the line.
+        // e: the first character that no longer fits on the line. A line
+        // only grows wider as it grows longer, so it is found by halving
+        // rather than by measuring every longer line in turn.
         qsizetype e = start;
-        while (e < n && passar(start, e + 1))
-            ++e;
+        qsizetype langst = n;
+        while (e < langst) {
+            const qsizetype mitt = e + (langst - e + 1) / 2;
+            if (passar(start, mitt))
+                e = mitt;
+            else
+                langst = mitt - 1;
+        }
         if (e == n) {
             MeningsRader[r] = Text.mid(start);
             break;

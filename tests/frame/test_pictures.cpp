@@ -158,6 +158,75 @@ private slots:
         QCOMPARE(laddaBild(QStringLiteral("\\BILD\\VRS001.BMP")).size(), QSize(16, 16));
     }
 
+    // A 24-bit BMP as the course stores its pictures, written byte by byte:
+    // rows padded to four bytes, bottom row first unless uppifran.
+    static QByteArray bmp24(const QImage &img, bool uppifran)
+    {
+        const int w = img.width();
+        const int h = img.height();
+        const int steg = (w * 3 + 3) / 4 * 4;
+        QByteArray b;
+        auto u16 = [&b](quint32 v) { b.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF)); };
+        auto u32 = [&u16](quint32 v) { u16(v & 0xFFFF); u16(v >> 16); };
+        b.append("BM");
+        u32(54 + steg * h);
+        u32(0);
+        u32(54);
+        u32(40);
+        u32(quint32(w));
+        u32(quint32(uppifran ? -h : h));
+        u16(1);
+        u16(24);
+        for (int i = 0; i < 6; ++i)
+            u32(0);
+        for (int r = 0; r < h; ++r) {
+            const int y = uppifran ? r : h - 1 - r;
+            for (int x = 0; x < w; ++x) {
+                const QRgb c = img.pixel(x, y);
+                b.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c)));
+            }
+            b.append(QByteArray(steg - w * 3, '\0'));
+        }
+        return b;
+    }
+
+    void picturesReadAsQtReadsThem_data()
+    {
+        QTest::addColumn<QSize>("groesse");
+        QTest::addColumn<bool>("uppifran");
+        QTest::newRow("odd width, bottom row first") << QSize(5, 3) << false;
+        QTest::newRow("odd width, top row first") << QSize(7, 4) << true;
+        QTest::newRow("width of whole words") << QSize(8, 2) << false;
+    }
+    void picturesReadAsQtReadsThem()
+    {
+        QFETCH(QSize, groesse);
+        QFETCH(bool, uppifran);
+        QImage muster(groesse, QImage::Format_RGB32);
+        for (int y = 0; y < groesse.height(); ++y)
+            for (int x = 0; x < groesse.width(); ++x)
+                muster.setPixel(x, y, qRgb(40 * x + 3, 60 * y + 7, (x * y * 17) & 0xFF));
+        TestCourse c;
+        c.writeBytes(QStringLiteral("BILD/VRS001.BMP"), bmp24(muster, uppifran));
+        QImage indexerad = muster.convertToFormat(QImage::Format_Indexed8);
+        QDir().mkpath(c.path(QStringLiteral("BILD")));
+        QVERIFY(indexerad.save(c.path(QStringLiteral("BILD/VRS002.BMP")), "BMP"));
+        c.activate();
+
+        QCOMPARE(bildStorlek(QStringLiteral("\\BILD\\VRS001.BMP")), groesse);
+        QCOMPARE(laddaBild(QStringLiteral("\\BILD\\VRS001.BMP")).toImage().convertToFormat(QImage::Format_RGB32), muster);
+        const QImage avQt = QImage(c.path(QStringLiteral("BILD/VRS001.BMP"))).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(avQt, muster);
+        const QSize halv(groesse.width() * 2, groesse.height() * 2);
+        QCOMPARE(laddaBild(QStringLiteral("\\BILD\\VRS001.BMP"), halv).toImage().convertToFormat(QImage::Format_RGB32),
+                 avQt.scaled(halv, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+
+        // Other kinds of BMP are read by Qt.
+        QCOMPARE(bildStorlek(QStringLiteral("\\BILD\\VRS002.BMP")), groesse);
+        QCOMPARE(laddaBild(QStringLiteral("\\BILD\\VRS002.BMP")).toImage().convertToFormat(QImage::Format_RGB32),
+                 indexerad.convertToFormat(QImage::Format_RGB32));
+    }
+
     void courseHasAllItsPictures()
     {
         const QString programm = qEnvironmentVariable("VARMIKO_BUILD_DIR");

@@ -2,9 +2,16 @@
 
 #include "TestCourse.h"
 #include "TestMain.h"
+#include "platform/ButtonCacheStyle.h"
 #include "platform/Cp1252.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramPath.h"
+
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QToolButton>
+
+#include <memory>
 
 class TestPlatform : public QObject
 {
@@ -62,6 +69,45 @@ private slots:
         QCOMPARE(ini.value(QStringLiteral("PATH"), QStringLiteral("VrsScoreDirectory")), QStringLiteral("C:\\res"));
         QCOMPARE(ini.value(QStringLiteral("Other"), QStringLiteral("x"), QStringLiteral("fallback")),
                  QStringLiteral("fallback"));
+    }
+
+    // Buttons of every look, on a coloured panel as in the menus, drawn by
+    // the platform style and by the caching style twice (the second time
+    // from the kept pictures): the pixels must be the same.
+    void cachedButtonsLookAsTheStyleDrawsThem()
+    {
+        const auto rita = [](QStyle *stil) {
+            QWidget panel;
+            panel.setStyle(stil);
+            panel.resize(310, 160);
+            QPalette p = panel.palette();
+            p.setColor(QPalette::Window, QColor(0, 0, 128));
+            panel.setPalette(p);
+            panel.setAutoFillBackground(true);
+            const auto knapp = [&](const QRect &r) {
+                auto *b = new QPushButton(QStringLiteral("Knapp"), &panel);
+                b->setStyle(stil);
+                b->setGeometry(r);
+                return b;
+            };
+            knapp({10, 10, 257, 30});
+            knapp({10, 45, 257, 30})->setDefault(true);
+            knapp({10, 80, 257, 30})->setDown(true);
+            knapp({10, 115, 120, 30})->setEnabled(false);
+            QPushButton *fokus = knapp({140, 115, 120, 30});
+            auto *verktyg = new QToolButton(&panel);
+            verktyg->setStyle(stil);
+            verktyg->setGeometry(275, 115, 27, 27);
+            panel.show();
+            fokus->setFocus();
+            QCoreApplication::processEvents();
+            return panel.grab().toImage();
+        };
+        std::unique_ptr<QStyle> plattform(QStyleFactory::create(QApplication::style()->name()));
+        ButtonCacheStyle cachad(QStyleFactory::create(QApplication::style()->name()));
+        const QImage forvantad = rita(plattform.get());
+        QCOMPARE(rita(&cachad), forvantad);
+        QCOMPARE(rita(&cachad), forvantad);
     }
 };
 

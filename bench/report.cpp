@@ -1,0 +1,247 @@
+#include "bench.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace bench {
+
+namespace {
+
+using Samples = QHash<QString, QList<double>>;
+
+struct Figure
+{
+    const char *key;
+    const char *label;
+    const char *unit;
+    double goal; // 0: none
+};
+
+const Figure Figures[] = {
+    {"start.paint", "Start-up: process start to the main window painted", "ms", 30},
+    {"start.map", "Start-up: process start to the main window mapped", "ms", 0},
+    {"start.hwm", "Resident memory of the program at start (peak)", "MB", 0},
+    {"open.firstofrun", "Opening the first exercise of a run from its menu", "ms", 15},
+    {"open.first", "Opening an exercise whose file is used for the first time", "ms", 15},
+    {"open.later", "Opening an exercise again", "ms", 15},
+    {"open.menu", "Opening a menu window", "ms", 0},
+    {"feedback.right", "Enter to the feedback painted, right answer", "ms", 3},
+    {"feedback.wrong", "Enter to the feedback painted, wrong answer", "ms", 3},
+    {"feedback.roundend", "Enter on a round's last item to the end panel painted", "ms", 0},
+    {"lamp", "One keystroke to the lamp recoloured", "ms", 1},
+    {"files.items", "Items in the course's largest data file", "", 0},
+    {"files.count", "Counting that file (read, decode, count)", "ms", 0},
+    {"files.unscramble", "Unscrambling all its item lines", "ms", 0},
+    {"files.split", "Splitting all its item lines into fields", "ms", 0},
+    {"files.fetchlast", "Fetching and splitting its last item", "ms", 0},
+    {"memory.peak", "Peak resident memory after opening ten exercises", "MB", 45},
+};
+
+QString number(double v)
+{
+    if (v >= 100)
+        return QString::number(v, 'f', 0);
+    if (v >= 10)
+        return QString::number(v, 'f', 1);
+    if (v >= 1)
+        return QString::number(v, 'f', 2);
+    return QString::number(v, 'f', 3);
+}
+
+QString cell(const QList<double> &values, double goal)
+{
+    if (values.isEmpty())
+        return QStringLiteral("–");
+    const Stats s = stats(values);
+    QString c = number(s.median);
+    if (s.n > 1)
+        c += QStringLiteral(" (%1–%2)").arg(number(s.min), number(s.max));
+    if (goal > 0 && s.median > goal)
+        c += QStringLiteral(" ✗");
+    return c;
+}
+
+void parseSamples(const QByteArray &out, Samples &into)
+{
+    for (const QByteArray &line : out.split('\n')) {
+        const QList<QByteArray> parts = line.trimmed().split(' ');
+        if (parts.size() == 3 && parts[0] == "SAMPLE")
+            into[QString::fromLatin1(parts[1])].append(parts[2].toDouble());
+    }
+}
+
+bool run(const QString &program, const QStringList &args, const QProcessEnvironment &env, QByteArray &out,
+         int timeoutMs = 600000)
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::SeparateChannels);
+    p.start(program, args);
+    if (!p.waitForStarted()) {
+        fail(QStringLiteral("cannot start %1").arg(program));
+        return false;
+    }
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        fail(QStringLiteral("%1 %2 did not finish").arg(program, args.join(' ')));
+        return false;
+    }
+    out = p.readAllStandardOutput();
+    const QByteArray err = p.readAllStandardError();
+    for (const QByteArray &line : err.split('\n'))
+        if (line.startsWith("varmiko_bench:"))
+            std::fprintf(stderr, "%s\n", line.constData());
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        fail(QStringLiteral("%1 %2 ended with %3").arg(program, args.join(' ')).arg(p.exitCode()));
+        return false;
+    }
+    return true;
+}
+
+// Process start to the first window mapped and painted, as the user sees it,
+// and the memory a second later.
+bool startup(const QString &mapwait, const QString &program, const QProcessEnvironment &env, Samples &into,
+             const QString &prefix)
+{
+    static const QRegularExpression result(
+        QStringLiteral("RESULT win_ms=([0-9.]+) paint_ms=([-0-9.]+) rss_kb=([0-9]+) hwm_kb=([0-9]+)"));
+    QByteArray out;
+    if (!run(mapwait, {QStringLiteral("1"), QStringLiteral("20"), QStringLiteral("-"), QStringLiteral("--"), program},
+             env, out, 60000))
+        return false;
+    const QRegularExpressionMatch m = result.match(QString::fromLatin1(out));
+    if (!m.hasMatch() || m.captured(2).toDouble() < 0) {
+        fail(QStringLiteral("%1 showed no painted window: %2").arg(program, QString::fromLatin1(out).trimmed()));
+        return false;
+    }
+    into[prefix + QStringLiteral(".map")].append(m.captured(1).toDouble());
+    into[prefix + QStringLiteral(".paint")].append(m.captured(2).toDouble());
+    into[prefix + QStringLiteral(".rss")].append(m.captured(3).toDouble() / 1024.0);
+    into[prefix + QStringLiteral(".hwm")].append(m.captured(4).toDouble() / 1024.0);
+    return true;
+}
+
+} // namespace
+
+// report --program build/varmiko --mapwait mapwait --bare barewindow
+//        --course label=dir … [--starts 21] [--processes 5] [--passes 4]
+//        [--answers 60] [--out results.md]
+int runReport(const QStringList &args)
+{
+    const QString program = option(args, QStringLiteral("--program"));
+    const QString mapwait = option(args, QStringLiteral("--mapwait"));
+    const QString bare = option(args, QStringLiteral("--bare"));
+    const int starts = intOption(args, QStringLiteral("--starts"), 21);
+    const int processes = intOption(args, QStringLiteral("--processes"), 5);
+    const QString passes = option(args, QStringLiteral("--passes"), QStringLiteral("4"));
+    const QString answers = option(args, QStringLiteral("--answers"), QStringLiteral("60"));
+    const QString self = QCoreApplication::applicationFilePath();
+
+    QList<QPair<QString, QString>> courses;
+    for (qsizetype i = 0; i + 1 < args.size(); ++i)
+        if (args[i] == QLatin1String("--course")) {
+            const qsizetype eq = args[i + 1].indexOf('=');
+            courses.append({args[i + 1].left(eq), QDir(args[i + 1].mid(eq + 1)).absolutePath()});
+        }
+    if (program.isEmpty() || mapwait.isEmpty() || courses.isEmpty()) {
+        fail(QStringLiteral("report needs --program, --mapwait and at least one --course label=dir"));
+        return exitCode();
+    }
+
+    // The program finds a course through its path settings file.
+    QList<QTemporaryDir *> configs;
+    QList<QProcessEnvironment> envs;
+    for (const auto &course : courses) {
+        auto *config = new QTemporaryDir;
+        configs.append(config);
+        QFile ini(config->filePath(QStringLiteral("Vrs2010.Ini")));
+        if (!ini.open(QIODevice::WriteOnly)) {
+            fail(QStringLiteral("cannot write the path settings"));
+            return exitCode();
+        }
+        ini.write("[PATH]\r\nVrsPCPath=" + course.second.toLocal8Bit() + "\r\nVrsCDPath=\r\n");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config->path());
+        envs.append(env);
+    }
+
+    // Start-ups in turns, the bare window among them, so that a busy moment
+    // of the machine falls on all of them alike.
+    std::fprintf(stderr, "varmiko_bench: %d start-ups of each\n", starts);
+    Samples bareSamples;
+    QList<Samples> results(courses.size());
+    for (int i = 0; i < starts; ++i) {
+        if (!bare.isEmpty())
+            startup(mapwait, bare, QProcessEnvironment::systemEnvironment(), bareSamples, QStringLiteral("bare"));
+        for (qsizetype c = 0; c < courses.size(); ++c)
+            startup(mapwait, program, envs[c], results[c], QStringLiteral("start"));
+    }
+
+    for (qsizetype c = 0; c < courses.size(); ++c) {
+        std::fprintf(stderr, "varmiko_bench: measuring the %s\n", qPrintable(courses[c].first));
+        const QProcessEnvironment &env = envs[c];
+        Samples &s = results[c];
+        QByteArray out;
+        for (int p = 0; p < processes; ++p)
+            if (run(self, {QStringLiteral("opening"), QStringLiteral("--passes"), passes}, env, out))
+                parseSamples(out, s);
+        if (run(self, {QStringLiteral("feedback"), QStringLiteral("--answers"), answers}, env, out))
+            parseSamples(out, s);
+        if (run(self, {QStringLiteral("files")}, env, out))
+            parseSamples(out, s);
+        for (int p = 0; p < processes; ++p)
+            if (run(self, {QStringLiteral("memory")}, env, out))
+                parseSamples(out, s);
+    }
+    qDeleteAll(configs);
+
+    QString table;
+    if (!bareSamples.isEmpty()) {
+        table += QStringLiteral("A one-button Qt window on this machine: %1 ms to painted, %2 MB resident (median of %3; min–max in brackets).\n\n")
+                     .arg(cell(bareSamples.value(QStringLiteral("bare.paint")), 0),
+                          cell(bareSamples.value(QStringLiteral("bare.hwm")), 0))
+                     .arg(starts);
+    }
+    table += QStringLiteral("| Figure | Goal |");
+    QString line = QStringLiteral("|---|---|");
+    for (const auto &course : courses) {
+        table += QLatin1Char(' ') + course.first + QStringLiteral(" |");
+        line += QStringLiteral("---|");
+    }
+    table += QLatin1Char('\n') + line + QLatin1Char('\n');
+    for (const Figure &f : Figures) {
+        const QString key = QString::fromLatin1(f.key);
+        bool any = false;
+        for (const Samples &s : results)
+            any = any || s.contains(key);
+        if (!any)
+            continue;
+        const QString unit = QString::fromUtf8(f.unit);
+        table += QStringLiteral("| %1%2 | %3 |")
+                     .arg(QString::fromUtf8(f.label), unit.isEmpty() ? QString() : QStringLiteral(", ") + unit,
+                          f.goal > 0 ? QStringLiteral("≤ ") + number(f.goal) : QString());
+        for (const Samples &s : results)
+            table += QLatin1Char(' ') + cell(s.value(key), f.goal) + QStringLiteral(" |");
+        table += QLatin1Char('\n');
+    }
+    table += QStringLiteral("\nMedian (min–max). ✗: the median misses the goal.\n");
+
+    std::printf("%s", table.toUtf8().constData());
+    const QString outFile = option(args, QStringLiteral("--out"));
+    if (!outFile.isEmpty()) {
+        QFile f(outFile);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(table.toUtf8());
+    }
+    return exitCode();
+}
+
+} // namespace bench

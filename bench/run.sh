@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Measures Varmiko as a pupil meets it: start-up, opening the exercises from
+# their menus, the feedback to an answer, the lamp, the work on a large data
+# file and the memory held, on the bundled course and on a large generated
+# course (with and without its list file), under a real X server (Xvfb).
+# Prints the table and keeps it in build/bench/results.md.
+#
+#   bench/run.sh                 the whole set (a few minutes)
+#   bench/run.sh --starts 5 --processes 2 --passes 2 --answers 20   a quick look
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+cd "$repo"
+
+# The start-up timer is shared with the other tools of the project; it lies
+# beside the repository.
+tools="$(dirname "$repo")/shared/tools"
+if [ ! -f "$tools/mapwait.c" ]; then
+  echo "bench: the start-up timer $tools/mapwait.c is missing (shared/tools beside the repository)" >&2
+  exit 1
+fi
+
+# The project's packages include the X server and the Xlib headers the
+# start-up timer is built with.
+./scripts/install-deps.sh
+
+# A build directory made before the benchmark existed learns of it here.
+if [ -f build/CMakeCache.txt ]; then
+  cmake build >/dev/null
+fi
+./scripts/build.sh
+out=build/bench
+gcc -O2 -o "$out/mapwait" "$tools/mapwait.c" -lX11
+
+# The large course: the bundled course's pictures, settings, rule pages and
+# praise files, and 145 data files of 1900 items, every second item scrambled.
+large_course() {
+  local dir=$1
+  shift
+  rm -rf "$dir"
+  mkdir -p "$dir/DATA"
+  for d in BILD PROGRAM REGLER; do
+    cp -al "build/$d" "$dir/$d" 2>/dev/null || cp -r "build/$d" "$dir/$d"
+  done
+  cp build/DATA/*.LOV build/DATA/NyTysk*.txt "$dir/DATA/"
+  "$out/varmiko_bench" course --data "$dir/DATA" "$@"
+}
+large_course "$out/large"
+large_course "$out/large-nolist" --no-list
+
+# A private X server of the screen size a school computer has; it picks a
+# free display number and tells it once it accepts clients.
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$runtime/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+cleanup() {
+  kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$runtime"
+}
+trap cleanup EXIT
+for _ in $(seq 200); do
+  [ -s "$runtime/display" ] && break
+  sleep 0.05
+done
+display=$(tr -d '[:space:]' <"$runtime/display")
+if [ -z "$display" ]; then
+  echo "bench: the X server did not start" >&2
+  exit 1
+fi
+export DISPLAY=":$display" XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb
+
+{
+  echo "Machine: $(nproc) CPUs, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(free -g | awk '/^Mem:/ {print $2}') GB;"
+  echo "Qt $(qtpaths6 --qt-version 2>/dev/null || echo 6), Xvfb 1024x768x24 without a window manager; $(date -u +%Y-%m-%d)."
+  echo
+} >"$out/results.md"
+cat "$out/results.md"
+
+# A failed measurement is reported, and the figures that were taken are
+# kept all the same.
+status=0
+"$out/varmiko_bench" report --program build/varmiko --mapwait "$out/mapwait" --bare "$out/barewindow" \
+  --course "bundled course=build" --course "large course=$out/large" \
+  --course "large, no datfiler.vrs=$out/large-nolist" --out "$out/table.md" "$@" || status=$?
+cat "$out/table.md" >>"$out/results.md"
+echo
+echo "Kept in $out/results.md"
+exit "$status"
