@@ -2,6 +2,7 @@
 // answers, the question lines, the answer box, the pause and the round end,
 // driven as a pupil would.
 
+#include "ExerciseWindow.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -50,14 +51,8 @@ class TestTBilden : public QObject
 
     TBilden *oppna(const QString &fil)
     {
-        DataFilNamn = fil;
-        OvningsLage = 0;
-        if (!Kolla(fil))
+        if (!openExercise(m_w, fil, 0))
             return nullptr;
-        m_w = std::make_unique<TBilden>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
         m_w->Edit1->setFocus();
         return m_w.get();
     }

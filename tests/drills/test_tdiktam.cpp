@@ -2,6 +2,7 @@
 // which sound file each item plays, repeating, the show time and the layout
 // of the listening exercise.
 
+#include "ExerciseWindow.h"
 #include "FakeSound.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
@@ -66,14 +67,8 @@ class TestTDiktam : public QObject
     TDiktam *oppna(int program)
     {
         const QString fil = QStringLiteral("VRS%1.DAT").arg(program);
-        DataFilNamn = fil;
-        OvningsLage = 0;
-        if (!Kolla(fil))
+        if (!openExercise(m_w, fil, 0))
             return nullptr;
-        m_w = std::make_unique<TDiktam>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
         if (m_w->Edit1->isVisible())
             m_w->Edit1->setFocus();
         return m_w.get();

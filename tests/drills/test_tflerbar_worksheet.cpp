@@ -3,6 +3,7 @@
 // with a blank on the sheet and with its marked answer in the key, and the
 // printed sheet.
 
+#include "ExerciseWindow.h"
 #include "PdfPages.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -76,15 +77,7 @@ class TestTFLERBARWorksheet : public QObject
     TFLERBAR *oppna()
     {
         m_w.reset();
-        DataFilNamn = QStringLiteral("VRS55110.DAT");
-        OvningsLage = 1;
-        if (!Kolla(DataFilNamn))
-            return nullptr;
-        m_w = std::make_unique<TFLERBAR>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
-        return m_w.get();
+        return openExercise(m_w, QStringLiteral("VRS55110.DAT"), 1);
     }
 
     bool klicka(const QString &namn) { return klickaPanelknapp(m_w.get(), namn); }

@@ -1,6 +1,7 @@
 // Telling the time: the clock drawn for each item, the answers, the round and
 // its error round, driven as a pupil would on the bundled exercise.
 
+#include "ExerciseWindow.h"
 #include "MessageRecorder.h"
 #include "TestMain.h"
 #include "Typing.h"
@@ -69,14 +70,8 @@ class TestTKlockan : public QObject
 
     TKlockan *oppna()
     {
-        DataFilNamn = QStringLiteral("VRS53300.DAT");
-        OvningsLage = 0;
-        if (!Kolla(DataFilNamn))
+        if (!openExercise(m_w, QStringLiteral("VRS53300.DAT"), 0))
             return nullptr;
-        m_w = std::make_unique<TKlockan>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
         m_w->Edit1->setFocus();
         return m_w.get();
     }

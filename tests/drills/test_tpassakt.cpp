@@ -2,6 +2,7 @@
 // key's names, the sentence on screen, the round driven with clicks and keys
 // as a pupil would, and the worksheet lines.
 
+#include "ExerciseWindow.h"
 #include "TestCourse.h"
 #include "TestMain.h"
 #include "drills/grammar/TPassAkt.h"
@@ -95,15 +96,7 @@ class TestTPassAkt : public QObject
     TPassAkt *oppna(const QString &fil, quint8 lage)
     {
         m_w.reset();
-        DataFilNamn = fil;
-        OvningsLage = lage;
-        if (!Kolla(fil))
-            return nullptr;
-        m_w = std::make_unique<TPassAkt>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
-        return m_w.get();
+        return openExercise(m_w, fil, lage);
     }
 
     QStringList synliga() const

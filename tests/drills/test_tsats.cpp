@@ -4,6 +4,7 @@
 // A drop is made as the platform would deliver it: the data of the dragged
 // part label, then drag-enter, drag-move and drop events on the box.
 
+#include "ExerciseWindow.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -62,15 +63,7 @@ class TestTSats : public QObject
     TSats *oppna(const QString &fil, quint8 lage = 0)
     {
         m_w.reset();
-        DataFilNamn = fil;
-        OvningsLage = lage;
-        if (!Kolla(fil))
-            return nullptr;
-        m_w = std::make_unique<TSats>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
-        return m_w.get();
+        return openExercise(m_w, fil, lage);
     }
 
     // The part label with this text (parts 1..5 only).

@@ -2,6 +2,7 @@
 // of one and of three players driven with keys and clicks as the players
 // would, up to the winner's entry in the record table.
 
+#include "ExerciseWindow.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -65,14 +66,7 @@ class TestTSEIN : public QObject
 
     TSEIN *oppna(const QString &fil)
     {
-        DataFilNamn = fil;
-        if (!Kolla(fil))
-            return nullptr;
-        m_w = std::make_unique<TSEIN>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
-        return m_w.get();
+        return openExercise(m_w, fil, 0);
     }
 
     QStringList synligaOrd() const

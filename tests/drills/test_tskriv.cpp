@@ -1,5 +1,6 @@
 // The typed-answer exercise window, driven as a pupil would.
 
+#include "ExerciseWindow.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -52,14 +53,8 @@ class TestTSKRIV : public QObject
 
     TSKRIV *oppna(const QString &fil, quint8 lage)
     {
-        DataFilNamn = fil;
-        OvningsLage = lage;
-        if (!Kolla(fil))
+        if (!openExercise(m_w, fil, lage))
             return nullptr;
-        m_w = std::make_unique<TSKRIV>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
         m_w->Edit1->setFocus();
         return m_w.get();
     }

@@ -1,6 +1,7 @@
 // The two-answer exercise, driven as a pupil would: two forms per item, each
 // in its own box.
 
+#include "ExerciseWindow.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -56,14 +57,8 @@ class TestTskriv2 : public QObject
 
     Tskriv2 *oppna(const QString &fil, quint8 lage)
     {
-        DataFilNamn = fil;
-        OvningsLage = lage;
-        if (!Kolla(fil))
+        if (!openExercise(m_w, fil, lage))
             return nullptr;
-        m_w = std::make_unique<Tskriv2>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
         m_w->Edit1->setFocus();
         return m_w.get();
     }

@@ -2,6 +2,7 @@
 // would: the lines of its items on the sheet and in the answer key, and the
 // printed sheet.
 
+#include "ExerciseWindow.h"
 #include "PdfPages.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -39,15 +40,7 @@ class TestTskriv2Worksheet : public QObject
     Tskriv2 *oppna(const QString &fil)
     {
         m_w.reset();
-        DataFilNamn = fil;
-        OvningsLage = 1;
-        if (!Kolla(fil))
-            return nullptr;
-        m_w = std::make_unique<Tskriv2>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
-        return m_w.get();
+        return openExercise(m_w, fil, 1);
     }
 
     bool klicka(const QString &namn) { return klickaPanelknapp(m_w.get(), namn); }

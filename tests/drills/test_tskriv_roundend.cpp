@@ -1,6 +1,7 @@
 // The end of a round in the typed-answer window: praise, the reward picture,
 // error rounds, continuing, diagnosis practice and the settings dialog.
 
+#include "ExerciseWindow.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -52,14 +53,8 @@ class TestTSKRIVRoundEnd : public QObject
 
     TSKRIV *oppna(const QString &fil, quint8 lage)
     {
-        DataFilNamn = fil;
-        OvningsLage = lage;
-        if (!Kolla(fil))
+        if (!openExercise(m_w, fil, lage))
             return nullptr;
-        m_w = std::make_unique<TSKRIV>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
         m_w->Edit1->setFocus();
         return m_w.get();
     }

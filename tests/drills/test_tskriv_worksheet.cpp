@@ -3,6 +3,7 @@
 // count, the panels, printing, and the sheet living on from one exercise to
 // the next.
 
+#include "ExerciseWindow.h"
 #include "PdfPages.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -63,15 +64,7 @@ class TestTSKRIVWorksheet : public QObject
     TSKRIV *oppna(const QString &fil)
     {
         m_w.reset();
-        DataFilNamn = fil;
-        OvningsLage = 1;
-        if (!Kolla(fil))
-            return nullptr;
-        m_w = std::make_unique<TSKRIV>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
-        return m_w.get();
+        return openExercise(m_w, fil, 1);
     }
 
     // The panel the teacher sees: the topmost of the visible ones.

@@ -2,6 +2,7 @@
 // teacher would: the lead sentence and the gap sentence with its blanks on
 // the sheet, the marked answers in the key, and the printed sheet.
 
+#include "ExerciseWindow.h"
 #include "PdfPages.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -47,15 +48,7 @@ class TestTSkrivinfWorksheet : public QObject
     TSkrivinf *oppna(const QString &fil)
     {
         m_w.reset();
-        DataFilNamn = fil;
-        OvningsLage = 1;
-        if (!Kolla(fil))
-            return nullptr;
-        m_w = std::make_unique<TSkrivinf>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
-        return m_w.get();
+        return openExercise(m_w, fil, 1);
     }
 
     bool klicka(const QString &namn) { return klickaPanelknapp(m_w.get(), namn); }

@@ -2,6 +2,7 @@
 // falling, the waits, the bar, saving and fetching a level through the name
 // box, worksheet mode, and the level-numbered data files it reads.
 
+#include "ExerciseWindow.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -59,14 +60,8 @@ class TestTStegran : public QObject
     TStegran *oppna(const QString &fil, quint8 lage = 0)
     {
         m_w.reset();
-        DataFilNamn = fil;
-        OvningsLage = lage;
-        if (!Kolla(fil))
+        if (!openExercise(m_w, fil, lage))
             return nullptr;
-        m_w = std::make_unique<TStegran>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
         m_w->Edit1->setFocus();
         return m_w.get();
     }
