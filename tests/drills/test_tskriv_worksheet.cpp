@@ -7,6 +7,8 @@
 #include "PdfPages.h"
 #include "TestCourse.h"
 #include "TestMain.h"
+#include "TestUtskrift.h"
+#include "WorksheetPanels.h"
 #include "drills/writing/TSKRIV.h"
 #include "frame/TForm1.h"
 #include "frame/datafiles.h"
@@ -39,18 +41,6 @@ QStringList fragor(int n, const QStringList &huvud)
     return l;
 }
 
-QStringList rader(const QListWidget *l)
-{
-    QStringList r;
-    for (int i = 0; i < l->count(); ++i)
-        r << l->item(i)->text();
-    return r;
-}
-
-const QStringList kPaneler{QStringLiteral("SkrivutPanel1"), QStringLiteral("SkrivutAntalPanel"),
-                           QStringLiteral("SkrivutValPanel"), QStringLiteral("SkrivutListValPanel"),
-                           QStringLiteral("SkrivutSvarPanel")};
-
 } // namespace
 
 class TestTSKRIVWorksheet : public QObject
@@ -58,7 +48,7 @@ class TestTSKRIVWorksheet : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestCourse> m_course;
-    std::unique_ptr<TUtskrift> m_utskrift;
+    std::unique_ptr<TestUtskrift> m_utskrift;
     std::unique_ptr<TSKRIV> m_w;
 
     TSKRIV *oppna(const QString &fil)
@@ -68,16 +58,7 @@ class TestTSKRIVWorksheet : public QObject
     }
 
     // The panel the teacher sees: the topmost of the visible ones.
-    QString framst() const
-    {
-        QString namn;
-        for (QObject *o : m_w->SkrivutHelaPanelen->children()) {
-            auto *w = qobject_cast<QFrame *>(o);
-            if (w && kPaneler.contains(w->objectName()) && w->isVisible())
-                namn = w->objectName();
-        }
-        return namn;
-    }
+    QString framst() const { return framstaPanel(m_w.get()); }
 
     QPushButton *knapp(const QString &namn) const
     {
@@ -85,16 +66,7 @@ class TestTSKRIVWorksheet : public QObject
     }
 
     // Clicks a button of the panel in front, as the teacher can.
-    bool klicka(const QString &namn)
-    {
-        QPushButton *b = knapp(namn);
-        if (!b || !b->isVisible() || !b->isEnabled() || b->parentWidget()->objectName() != framst()) {
-            qWarning("%s can't be clicked (front panel %s)", qPrintable(namn), qPrintable(framst()));
-            return false;
-        }
-        QTest::mouseClick(b, Qt::LeftButton);
-        return true;
-    }
+    bool klicka(const QString &namn) { return klickaPanelknapp(m_w.get(), namn); }
 
     // A key as the teacher presses it: to the widget with the focus.
     void tangent(Qt::Key key)
@@ -118,15 +90,12 @@ private slots:
         m_course->write(QStringLiteral("DATA/VRS41200.DAT"), fragor(100, {QStringLiteral("$Hundert")}));
         m_course->write(QStringLiteral("DATA/VRS41300.DAT"), fragor(3, {}));
         m_course->activate();
-        m_utskrift = std::make_unique<TUtskrift>();
-        Utskrift = m_utskrift.get();
-        Utskrift->TomArbetsbladet();
+        m_utskrift = std::make_unique<TestUtskrift>();
         UtskriftNyRubrik = 0;
     }
     void cleanup()
     {
         m_w.reset();
-        Utskrift = nullptr;
         m_utskrift.reset();
         m_course.reset();
         OvningsLage = 0;
@@ -147,8 +116,8 @@ private slots:
         QVERIFY(klicka(QStringLiteral("SkrivutSkickaButton")));
         const QString rubrik = QStringLiteral("1.  Tiere Haustiere");
         const QString instruktion = QStringLiteral("      Übersetze:");
-        QCOMPARE(rader(Utskrift->ListBox1), QStringList({rubrik, instruktion, QStringLiteral("   1. das Haus"), kLinje}));
-        QCOMPARE(rader(Utskrift->ListBox2), QStringList({rubrik, instruktion, QStringLiteral("   1. das Haus"),
+        QCOMPARE(listRader(Utskrift->ListBox1), QStringList({rubrik, instruktion, QStringLiteral("   1. das Haus"), kLinje}));
+        QCOMPARE(listRader(Utskrift->ListBox2), QStringList({rubrik, instruktion, QStringLiteral("   1. das Haus"),
                                                          QStringLiteral("       Haus eller Hütte, Heim.")}));
         using K = TUtskrift::RadKlass;
         const QList<K> klasser{K::Rubrik, K::Fortsattning, K::Uppgift, K::Fortsattning};
@@ -168,7 +137,7 @@ private slots:
         QVERIFY(klicka(QStringLiteral("SkrivutKlartButton")));
         QCOMPARE(framst(), QStringLiteral("SkrivutPanel1"));
 
-        const QStringList blad = rader(Utskrift->ListBox1);
+        const QStringList blad = listRader(Utskrift->ListBox1);
         QCOMPARE(blad.size(), 1 + 2 * 100); // no instruction line in this file
         QCOMPARE(blad.first(), QStringLiteral("1.  Hundert"));
         QSet<QString> fragorna;
@@ -223,7 +192,7 @@ private slots:
 
         // "Klart" with nothing to add opens the section only.
         QVERIFY(klicka(QStringLiteral("SkrivutKlartButton")));
-        QCOMPARE(rader(Utskrift->ListBox1),
+        QCOMPARE(listRader(Utskrift->ListBox1),
                  QStringList({QStringLiteral("1.  Wörter"), QStringLiteral("      Schreibe auf Deutsch:")}));
         QCOMPARE(UtskriftPostNr, 0);
         // Up and Down belong to the count panel only.
@@ -322,11 +291,11 @@ private slots:
         QVERIFY(knapp(QStringLiteral("Skrivut1Button"))->isEnabled());
         QVERIFY(klicka(QStringLiteral("ValjaUtButton")));
         QVERIFY(klicka(QStringLiteral("SkrivutSkickaButton")));
-        const QStringList blad = rader(Utskrift->ListBox1);
+        const QStringList blad = listRader(Utskrift->ListBox1);
         QCOMPARE(blad.size(), 2 + 2 * 2 + 1 + 2);
         QCOMPARE(blad[6], QStringLiteral("2.  "));
         QVERIFY2(blad[7].startsWith(QStringLiteral("   3. Frage ")), qPrintable(blad[7]));
-        QCOMPARE(rader(Utskrift->ListBox2)[8].left(15), QStringLiteral("       Antwort "));
+        QCOMPARE(listRader(Utskrift->ListBox2)[8].left(15), QStringLiteral("       Antwort "));
 
         // "Rensa" starts the sheet again, with nothing left to view or print.
         QVERIFY(klicka(QStringLiteral("Skrivut2Button")));
@@ -351,11 +320,8 @@ private slots:
         QVERIFY(oppna(QStringLiteral("VRS41100.DAT")));
         QVERIFY(klicka(QStringLiteral("ValjaUtButton")));
         QVERIFY(klicka(QStringLiteral("SkrivutSkickaButton")));
-        QVERIFY(klicka(QStringLiteral("Skrivut2Button")));
-        QVERIFY(klicka(QStringLiteral("SkrivutUtanButton")));
-        const QString bladFil = Printing::lastPdfFile();
-        QVERIFY(klicka(QStringLiteral("SkrivutMedButton")));
-        const QString facitFil = Printing::lastPdfFile();
+        QString bladFil, facitFil;
+        QVERIFY(skrivUtBladOchFacit(m_w.get(), bladFil, facitFil));
         QVERIFY(bladFil != facitFil);
         for (const char *n : {"SkrivutUtanButton", "SkrivutMedButton", "SkrivutAvbryt3Button"})
             QVERIFY2(knapp(QLatin1String(n))->isEnabled(), n);
