@@ -62,9 +62,7 @@ class TestTBilden : public QObject
     void svara(const QString &text)
     {
         QTRY_VERIFY(m_w->Edit1->isEnabled());
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, text);
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, text);
     }
 
     QString rattSvar() const { return m_w->SvarsLabel->text(); }

@@ -77,9 +77,7 @@ class TestTDiktam : public QObject
     void svara(const QString &text)
     {
         QTRY_VERIFY(m_w->Edit1->isEnabled());
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, text);
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, text);
     }
 
     QString spelat(const FakeSound &s) const

@@ -89,8 +89,7 @@ class TestTDinaOrd : public QObject
     void angeNamn(const QString &namn)
     {
         m_w->Edit2->clear();
-        typeText(m_w->Edit2, namn);
-        QTest::keyClick(m_w->Edit2, Qt::Key_Return);
+        typeAndEnter(m_w->Edit2, namn);
     }
 
     // List chosen and name given: the first item is on screen.
@@ -105,9 +104,7 @@ class TestTDinaOrd : public QObject
 
     void svara(const QString &text)
     {
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, text);
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, text);
     }
 
     QString fraga() const { return m_w->FrageLabel2->text(); }

@@ -93,9 +93,7 @@ class TestTFalska : public QObject
     void namn(const QString &text)
     {
         m_w->Edit1->clear();
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, text);
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, text);
     }
 
     // The right count of the round on screen.

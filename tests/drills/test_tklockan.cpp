@@ -79,9 +79,7 @@ class TestTKlockan : public QObject
     void svara(const QString &text)
     {
         QTRY_VERIFY(m_w->Edit1->isEnabled());
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, text);
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, text);
         if (!m_w->Edit1->isEnabled() && !m_w->Panel1->isVisible())
             QTest::keyClick(m_w.get(), Qt::Key_Space); // end the pause at the next tick
     }
@@ -231,9 +229,7 @@ private slots:
         for (int i = 0; i < 9; ++i)
             svara(zeit(KlockPost));
         const int n = KlockPost;
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, ratt ? zeit(n) : QStringLiteral("falsch"));
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, ratt ? zeit(n) : QStringLiteral("falsch"));
         QCOMPARE(m_w->Panel1->isVisible(), ratt);
         if (!ratt) {
             QVERIFY(m_w->Label5->isVisible());

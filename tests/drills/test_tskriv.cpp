@@ -61,9 +61,7 @@ class TestTSKRIV : public QObject
 
     void svara(const QString &text)
     {
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, text);
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, text);
     }
 
     QString fraga() const { return m_w->FrageLabel2->text(); }

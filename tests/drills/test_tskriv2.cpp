@@ -68,16 +68,13 @@ class TestTskriv2 : public QObject
     void forsta(const QString &text)
     {
         QTRY_VERIFY(m_w->Edit1->isEnabled());
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, text);
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, text);
     }
 
     void andra(const QString &text)
     {
         QVERIFY(m_w->Edit2->isEnabled());
-        typeText(m_w->Edit2, text);
-        QTest::keyClick(m_w->Edit2, Qt::Key_Return);
+        typeAndEnter(m_w->Edit2, text);
     }
 
     // One item of the fixture file, answered rightly or wrongly; a wrong
@@ -224,8 +221,7 @@ private slots:
         QCOMPARE(m_w->LampShape1->brushColor(), rod); // the Swedish word is no answer
         m_w->Edit1->setText(QStringLiteral("gesünd"));
         QCOMPARE(m_w->LampShape1->brushColor(), gron);
-        typeText(m_w->Edit1, QStringLiteral("er"));
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAndEnter(m_w->Edit1, QStringLiteral("er"));
 
         QVERIFY(m_w->LampShape2->isVisible());
         typeText(m_w->Edit2, QStringLiteral("am gesu"));

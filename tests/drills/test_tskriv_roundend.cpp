@@ -65,9 +65,7 @@ class TestTSKRIVRoundEnd : public QObject
     {
         QTRY_VERIFY(m_w->Edit1->isEnabled());
         const QString q = fraga();
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, ratt ? svarPa(q) : QStringLiteral("falsch"));
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, ratt ? svarPa(q) : QStringLiteral("falsch"));
         if (!ratt && !m_w->Panel1->isVisible())
             QTest::keyClick(m_w.get(), Qt::Key_Space); // end the pause at the next tick
     }
@@ -323,9 +321,7 @@ private slots:
         QCOMPARE(PausTid, 0);
         QVERIFY(!m_w->Panel1->isVisible());
         const QString q = fraga();
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, QStringLiteral("falsch"));
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, QStringLiteral("falsch"));
         QTRY_VERIFY_WITH_TIMEOUT(fraga() != q, 1500);
     }
 };

@@ -95,9 +95,7 @@ class TestTSkrivinf : public QObject
 
     void skriv(QLineEdit *e, const QString &text)
     {
-        e->setFocus();
-        typeText(e, text);
-        QTest::keyClick(e, Qt::Key_Return);
+        typeAnswer(e, text);
     }
 
     // Answers gap k of the item on screen.
@@ -225,9 +223,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(SlumpPost != forsta, 1000);
 
         const quint16 andra = SlumpPost;
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, QStringLiteral("Wort%1").arg(andra));
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, QStringLiteral("Wort%1").arg(andra));
         QCOMPARE(int(AntalRatt), 1);
         QVERIFY(SlumpPost != andra); // a right answer brings the next item at once
         QCOMPARE(m_w->Aster1->rutNummer(), 2);

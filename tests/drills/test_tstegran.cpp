@@ -72,8 +72,7 @@ class TestTStegran : public QObject
 
     void svara(const QString &text)
     {
-        typeText(m_w->Edit1, text);
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAndEnter(m_w->Edit1, text);
     }
     // Answers and goes on at once (Space ends the wait).
     void ratt()
@@ -309,8 +308,7 @@ private slots:
         QTest::mouseClick(m_w->HaemtaNivaa2, Qt::LeftButton);
         QCOMPARE(m_w->Edit2->text(), SpelarNamn[1]);
         m_w->Edit2->clear();
-        typeText(m_w->Edit2, QStringLiteral("ANNA-MARIA MÜLLERHOFENSTEIN"));
-        QTest::keyClick(m_w->Edit2, Qt::Key_Return);
+        typeAndEnter(m_w->Edit2, QStringLiteral("ANNA-MARIA MÜLLERHOFENSTEIN"));
         QCOMPARE(niva(), QStringLiteral("3"));
         QCOMPARE(m_w->NivPanel->Gauge1->value(), 3);
         QVERIFY2(fraga().startsWith(QLatin1String("Aufgabe 3-")), qPrintable(fraga()));
@@ -319,8 +317,7 @@ private slots:
         QTest::keyClick(m_w->Edit1, Qt::Key_Escape);
         QTest::mouseClick(m_w->HaemtaNivaa2, Qt::LeftButton);
         m_w->Edit2->clear();
-        typeText(m_w->Edit2, QStringLiteral("Niemand"));
-        QTest::keyClick(m_w->Edit2, Qt::Key_Return);
+        typeAndEnter(m_w->Edit2, QStringLiteral("Niemand"));
         QCOMPARE(niva(), QStringLiteral("3"));
     }
 

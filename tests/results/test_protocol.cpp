@@ -60,9 +60,7 @@ void svara(TSKRIV *w, bool ratt)
 {
     QTRY_VERIFY(w->Edit1->isEnabled());
     const QString q = w->FrageLabel2->text();
-    w->Edit1->setFocus();
-    typeText(w->Edit1, ratt ? svarPa(q) : QStringLiteral("falsch"));
-    QTest::keyClick(w->Edit1, Qt::Key_Return);
+    typeAnswer(w->Edit1, ratt ? svarPa(q) : QStringLiteral("falsch"));
     if (!ratt && w->isVisible() && !w->Panel1->isVisible())
         QTest::keyClick(w, Qt::Key_Space); // end the pause at the next tick
 }
@@ -573,8 +571,7 @@ private slots:
             QVERIFY(n);
             fragat = true;
             for (int i = 0; i < 2; ++i) {
-                typeText(n->maskedit1, QStringLiteral("neu"));
-                QTest::keyClick(n->maskedit1, Qt::Key_Return);
+                typeAndEnter(n->maskedit1, QStringLiteral("neu"));
             }
             if (n->isVisible())
                 n->reject();
