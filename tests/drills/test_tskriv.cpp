@@ -1,6 +1,7 @@
 // The typed-answer exercise window, driven as a pupil would.
 
 #include "ExerciseWindow.h"
+#include "FrageOvning.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -31,15 +32,7 @@ namespace {
 // Questions and answers of the fixture file; the answer of "Q" + n is "A" + n.
 QStringList ovning(int n)
 {
-    QStringList l{QStringLiteral("$Übung"), QStringLiteral("$§Übersetze.")};
-    for (int i = 1; i <= n; ++i)
-        l << QStringLiteral("Frage %1#Antwort %1").arg(i);
-    return l;
-}
-
-QString svarPa(const QString &fraga)
-{
-    return QString(fraga).replace(QStringLiteral("Frage"), QStringLiteral("Antwort"));
+    return frageOvning(n, {QStringLiteral("$Übung"), QStringLiteral("$§Übersetze.")});
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // error rounds, continuing, diagnosis practice and the settings dialog.
 
 #include "ExerciseWindow.h"
+#include "FrageOvning.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -30,15 +31,7 @@ namespace {
 
 QStringList ovning(int n)
 {
-    QStringList l{QStringLiteral("$Übung")};
-    for (int i = 1; i <= n; ++i)
-        l << QStringLiteral("Frage %1#Antwort %1").arg(i);
-    return l;
-}
-
-QString svarPa(const QString &fraga)
-{
-    return QString(fraga).replace(QStringLiteral("Frage"), QStringLiteral("Antwort"));
+    return frageOvning(n, {QStringLiteral("$Übung")});
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // the next.
 
 #include "ExerciseWindow.h"
+#include "FrageOvning.h"
 #include "PdfPages.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -32,14 +33,6 @@
 namespace {
 
 const QString kLinje = QString(7, QLatin1Char(' ')) + QString(57, QLatin1Char('_'));
-
-QStringList fragor(int n, const QStringList &huvud)
-{
-    QStringList l = huvud;
-    for (int i = 1; i <= n; ++i)
-        l << QStringLiteral("Frage %1#Antwort %1").arg(i);
-    return l;
-}
 
 } // namespace
 
@@ -83,12 +76,12 @@ private slots:
         qputenv("VARMIKO_SEED", "11");
         m_course = std::make_unique<TestCourse>();
         m_course->write(QStringLiteral("DATA/VRS41000.DAT"),
-                        fragor(12, {QStringLiteral("$Wörter"), QStringLiteral("$%Schreibe auf Deutsch")}));
+                        frageOvning(12, {QStringLiteral("$Wörter"), QStringLiteral("$%Schreibe auf Deutsch")}));
         m_course->write(QStringLiteral("DATA/VRS41100.DAT"),
                         {QStringLiteral("$Tiere"), QStringLiteral("$Haustiere"), QStringLiteral("$%Übersetze"),
                          QStringLiteral("$§Schreibe das Wort."), QStringLiteral("das Haus#Haus#&Hütte#Heim")});
-        m_course->write(QStringLiteral("DATA/VRS41200.DAT"), fragor(100, {QStringLiteral("$Hundert")}));
-        m_course->write(QStringLiteral("DATA/VRS41300.DAT"), fragor(3, {}));
+        m_course->write(QStringLiteral("DATA/VRS41200.DAT"), frageOvning(100, {QStringLiteral("$Hundert")}));
+        m_course->write(QStringLiteral("DATA/VRS41300.DAT"), frageOvning(3, {}));
         m_course->activate();
         m_utskrift = std::make_unique<TestUtskrift>();
         UtskriftNyRubrik = 0;

@@ -2,6 +2,7 @@
 // the real exercise window, the buttons, the layout on any screen and the
 // printout.
 
+#include "FrageOvning.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -41,19 +42,6 @@ namespace {
 
 const QStringList fonsterKlasser{QStringLiteral("TSKRIV"), QStringLiteral("TFLERBAR"), QStringLiteral("TSkrivinf"),
                                  QStringLiteral("Tskriv2")};
-
-QStringList diagnosFil(int n)
-{
-    QStringList l{QStringLiteral("$Diagnos")};
-    for (int i = 1; i <= n; ++i)
-        l << QStringLiteral("Frage %1#Antwort %1").arg(i);
-    return l;
-}
-
-QString svarPa(const QString &fraga)
-{
-    return QString(fraga).replace(QStringLiteral("Frage"), QStringLiteral("Antwort"));
-}
 
 // Answers one item of the exercise on screen.
 void svara(TSKRIV *w, bool ratt)
@@ -180,8 +168,8 @@ private slots:
         qputenv("VARMIKO_SEED", "7");
         m_course = std::make_unique<TestCourse>();
         for (int k = 1; k <= 17; ++k) {
-            m_course->write(QStringLiteral("DATA/") + diagnosFilNamn(k, false), diagnosFil(24));
-            m_course->write(QStringLiteral("DATA/") + diagnosFilNamn(k, true), diagnosFil(24));
+            m_course->write(QStringLiteral("DATA/") + diagnosFilNamn(k, false), frageOvning(24, {QStringLiteral("$Diagnos")}));
+            m_course->write(QStringLiteral("DATA/") + diagnosFilNamn(k, true), frageOvning(24, {QStringLiteral("$Diagnos")}));
         }
         m_course->mkdir(QStringLiteral("RESULTAT"));
         m_course->activate();
