@@ -6,6 +6,7 @@
 
 #include "ExerciseWindow.h"
 #include "MessageRecorder.h"
+#include "ModalWindow.h"
 #include "TestCourse.h"
 #include "TestMain.h"
 #include "drills/grammar/NivaRuta.h"
@@ -269,10 +270,7 @@ private slots:
         // Nothing more to drag until the pupil goes on.
         QVERIFY(!slapp(1, 1));
         // The settings dialog leaves the bar, which is the way on.
-        QTimer::singleShot(0, [] {
-            if (QWidget *d = QApplication::activeModalWidget())
-                d->close();
-        });
+        closeNextModal();
         QTest::mouseClick(m_w->BitBtn1, Qt::LeftButton);
         QVERIFY(m_w->Panel1->isVisible());
 

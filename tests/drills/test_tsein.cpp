@@ -4,6 +4,7 @@
 
 #include "ExerciseWindow.h"
 #include "MessageRecorder.h"
+#include "ModalWindow.h"
 #include "TestCourse.h"
 #include "TestMain.h"
 #include "drills/grammar/Bilbild.h"
@@ -468,12 +469,7 @@ private slots:
         DataFilNamn = QStringLiteral("VRS56630.DAT");
         QVERIFY(Kolla(DataFilNamn));
         bool visad = false;
-        QTimer::singleShot(0, [&] {
-            if (QWidget *w = QApplication::activeModalWidget()) {
-                visad = true;
-                w->close();
-            }
-        });
+        closeNextModal(&visad);
         TSEIN_Visa();
         QVERIFY(!visad);
         QCOMPARE(rec.count(), 1);

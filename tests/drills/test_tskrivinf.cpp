@@ -4,6 +4,7 @@
 
 #include "ExerciseWindow.h"
 #include "MessageRecorder.h"
+#include "ModalWindow.h"
 #include "TestCourse.h"
 #include "TestMain.h"
 #include "Typing.h"
@@ -533,12 +534,7 @@ private slots:
         QTest::keyClick(m_w->Edit1, Qt::Key_Escape);
         QVERIFY(m_w->isVisible()); // Esc does not end a test
         bool oppnad = false;
-        QTimer::singleShot(0, [&oppnad] {
-            if (QWidget *d = QApplication::activeModalWidget()) {
-                oppnad = true;
-                d->close();
-            }
-        });
+        closeNextModal(&oppnad);
         QTest::mouseClick(m_w->BitBtn1, Qt::LeftButton);
         QCoreApplication::processEvents();
         QCOMPARE(oppnad, dialog);
