@@ -230,10 +230,7 @@ private slots:
     void bundledBodyExercises()
     {
         QFETCH(QString, fil);
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         MessageRecorder meddelanden;
         QVERIFY(Kolla(fil));
         QVERIFY(PostAntal[ListNummer] >= 14);

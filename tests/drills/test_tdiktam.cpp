@@ -412,10 +412,7 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("espeak-ng")).isEmpty()
             || QStandardPaths::findExecutable(QStringLiteral("sox")).isEmpty())
             QSKIP("espeak-ng or sox is not installed: the build makes no sounds");
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         MessageRecorder m;
         const QString fil = QStringLiteral("VRS%1.DAT").arg(program);
         QVERIFY(Kolla(fil));

@@ -411,10 +411,7 @@ private slots:
     void bundledDuels()
     {
         QFETCH(QString, fil);
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         MessageRecorder meddelanden;
         QVERIFY(Kolla(fil));
         const qint32 antal = PostAntal[ListNummer];

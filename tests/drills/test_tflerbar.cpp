@@ -574,10 +574,7 @@ private slots:
     {
         QFETCH(QString, fil);
         QFETCH(int, minst);
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         QVERIFY(listNummerFor(fil) <= AntalDatFiler); // listed in datfiler.vrs
 
         QStringList rader;

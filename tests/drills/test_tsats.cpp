@@ -433,10 +433,7 @@ private slots:
     void bundledExercises()
     {
         QFETCH(QString, fil);
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         MessageRecorder meddelanden;
         QVERIFY(oppna(fil));
         QVERIFY(!m_w->Overs1Label->text().isEmpty());

@@ -488,10 +488,7 @@ private slots:
     void bundledFilesFit()
     {
         QFETCH(QString, fil);
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         QVERIFY(listNummerFor(fil) <= AntalDatFiler); // listed in datfiler.vrs
 
         QStringList rader;

@@ -289,10 +289,7 @@ private slots:
     void bundledExercisesRunAWholeRound()
     {
         QFETCH(QString, fil);
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         QVERIFY(oppna(fil, 0));
         QVERIFY(!m_w->Overs1Label->text().isEmpty());
         for (int i = 0; i < 10; ++i) {

@@ -398,10 +398,7 @@ private slots:
     {
         QFETCH(QString, fil);
         QFETCH(int, lage);
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         AktivDiagnos.Namn = QStringLiteral("Anna");
         DiagRad = GeProgramtal(fil) % 100;
         QVERIFY(oppna(fil, quint8(lage)));

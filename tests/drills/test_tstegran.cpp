@@ -388,10 +388,7 @@ private slots:
     void bundledExercisesClimbToTheTop()
     {
         QFETCH(QString, fil);
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         MessageRecorder meddelanden;
         QVERIFY(oppna(fil));
         QCOMPARE(m_w->Nivaer.AntalNivaer, 20);
