@@ -811,8 +811,7 @@ private slots:
         QVERIFY(!w.ListBox1->isVisible());
         QVERIFY(w.Edit1->hasFocus());
 
-        typeText(w.Edit1, QStringLiteral("ja"));
-        QTest::keyClick(w.Edit1, Qt::Key_Return);
+        typeAndEnter(w.Edit1, QStringLiteral("ja"));
         QCOMPARE(w.Label[1]->text(), QStringLiteral("ja,"));
         QCOMPARE(w.Label[2]->text(), QStringLiteral("ja!"));
         QCOMPARE(w.Label[8]->text(), QStringLiteral("**"));
@@ -822,12 +821,10 @@ private slots:
         QCOMPARE(w.Panel5->text(), QStringLiteral("100 %"));
 
         // A dash is ignored; a word not in the story costs a try.
-        typeText(w.Edit1, QStringLiteral("-"));
-        QTest::keyClick(w.Edit1, Qt::Key_Return);
+        typeAndEnter(w.Edit1, QStringLiteral("-"));
         QCOMPARE(w.Panel8->text(), QStringLiteral("2"));
         w.Edit1->clear();
-        typeText(w.Edit1, QStringLiteral("Nein"));
-        QTest::keyClick(w.Edit1, Qt::Key_Return);
+        typeAndEnter(w.Edit1, QStringLiteral("Nein"));
         QCOMPARE(w.Panel8->text(), QStringLiteral("3"));
         QCOMPARE(w.Panel5->text(), QStringLiteral("67 %"));
         QCOMPARE(w.Label[10]->text(), QStringLiteral("****."));
@@ -844,11 +841,9 @@ private slots:
         QCOMPARE(w.Label[1]->text(), QStringLiteral("ja,"));
         QCOMPARE(w.Label[8]->text(), QStringLiteral("**"));
 
-        typeText(w.Edit1, QStringLiteral("Ja"));
-        QTest::keyClick(w.Edit1, Qt::Key_Return);
+        typeAndEnter(w.Edit1, QStringLiteral("Ja"));
         QCOMPARE(m.count(), 0);
-        typeText(w.Edit1, QStringLiteral("nein"));
-        QTest::keyClick(w.Edit1, Qt::Key_Return);
+        typeAndEnter(w.Edit1, QStringLiteral("nein"));
         QCOMPARE(m.texts(), QStringList{QStringLiteral("Glückwunsch! Geschafft!")});
         QVERIFY(w.Panel4->isVisible());
     }

@@ -61,8 +61,7 @@ class TestTberaetta : public QObject
 
     void skriv(const QString &rad)
     {
-        typeText(m_w->Edit1, rad);
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAndEnter(m_w->Edit1, rad);
     }
 
 private slots:

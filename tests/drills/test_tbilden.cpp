@@ -2,6 +2,7 @@
 // answers, the question lines, the answer box, the pause and the round end,
 // driven as a pupil would.
 
+#include "ExerciseWindow.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -50,14 +51,8 @@ class TestTBilden : public QObject
 
     TBilden *oppna(const QString &fil)
     {
-        DataFilNamn = fil;
-        OvningsLage = 0;
-        if (!Kolla(fil))
+        if (!openExercise(m_w, fil, 0))
             return nullptr;
-        m_w = std::make_unique<TBilden>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
         m_w->Edit1->setFocus();
         return m_w.get();
     }
@@ -67,9 +62,7 @@ class TestTBilden : public QObject
     void svara(const QString &text)
     {
         QTRY_VERIFY(m_w->Edit1->isEnabled());
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, text);
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, text);
     }
 
     QString rattSvar() const { return m_w->SvarsLabel->text(); }
@@ -237,10 +230,7 @@ private slots:
     void bundledBodyExercises()
     {
         QFETCH(QString, fil);
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         MessageRecorder meddelanden;
         QVERIFY(Kolla(fil));
         QVERIFY(PostAntal[ListNummer] >= 14);

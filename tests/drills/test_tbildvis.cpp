@@ -2,6 +2,7 @@
 // pause after a wrong choice, the rows, the pictures, the bird songs and the
 // round control, driven as a pupil would.
 
+#include "ExerciseWindow.h"
 #include "FakeSound.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
@@ -61,15 +62,7 @@ class TestTBildvis : public QObject
 
     TBildvis *oppna(const QString &fil)
     {
-        DataFilNamn = fil;
-        OvningsLage = 0;
-        if (!Kolla(fil))
-            return nullptr;
-        m_w = std::make_unique<TBildvis>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
-        return m_w.get();
+        return openExercise(m_w, fil, 0);
     }
 
     int felPosition() const

@@ -2,6 +2,7 @@
 // which sound file each item plays, repeating, the show time and the layout
 // of the listening exercise.
 
+#include "ExerciseWindow.h"
 #include "FakeSound.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
@@ -66,14 +67,8 @@ class TestTDiktam : public QObject
     TDiktam *oppna(int program)
     {
         const QString fil = QStringLiteral("VRS%1.DAT").arg(program);
-        DataFilNamn = fil;
-        OvningsLage = 0;
-        if (!Kolla(fil))
+        if (!openExercise(m_w, fil, 0))
             return nullptr;
-        m_w = std::make_unique<TDiktam>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
         if (m_w->Edit1->isVisible())
             m_w->Edit1->setFocus();
         return m_w.get();
@@ -82,9 +77,7 @@ class TestTDiktam : public QObject
     void svara(const QString &text)
     {
         QTRY_VERIFY(m_w->Edit1->isEnabled());
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, text);
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, text);
     }
 
     QString spelat(const FakeSound &s) const
@@ -419,10 +412,7 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("espeak-ng")).isEmpty()
             || QStandardPaths::findExecutable(QStringLiteral("sox")).isEmpty())
             QSKIP("espeak-ng or sox is not installed: the build makes no sounds");
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         MessageRecorder m;
         const QString fil = QStringLiteral("VRS%1.DAT").arg(program);
         QVERIFY(Kolla(fil));

@@ -5,7 +5,9 @@
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
+#include "TestUtskrift.h"
 #include "Typing.h"
+#include "WorksheetPanels.h"
 #include "drills/vocabulary/TDinaOrd.h"
 #include "drills/vocabulary/dinaordlistor.h"
 #include "frame/programentry.h"
@@ -46,14 +48,6 @@ QString svarPa(const QString &fraga)
     return QStringLiteral("ord ") + fraga.right(1);
 }
 
-QStringList rader(const QListWidget *l)
-{
-    QStringList r;
-    for (int i = 0; i < l->count(); ++i)
-        r << l->item(i)->text();
-    return r;
-}
-
 const QString kLang = QStringLiteral(
     "ein sehr langer Satz mit vielen Wörtern, der auf keinen Fall auf eine einzige Zeile des Blattes passt");
 
@@ -65,7 +59,7 @@ class TestTDinaOrd : public QObject
 
     std::unique_ptr<TestCourse> m_course;
     std::unique_ptr<TDinaOrd> m_w;
-    std::unique_ptr<TUtskrift> m_utskrift;
+    std::unique_ptr<TestUtskrift> m_utskrift;
     qint64 m_ms = 0;
 
     TDinaOrd *oppna(quint16 programtal, quint8 lage = 0)
@@ -95,8 +89,7 @@ class TestTDinaOrd : public QObject
     void angeNamn(const QString &namn)
     {
         m_w->Edit2->clear();
-        typeText(m_w->Edit2, namn);
-        QTest::keyClick(m_w->Edit2, Qt::Key_Return);
+        typeAndEnter(m_w->Edit2, namn);
     }
 
     // List chosen and name given: the first item is on screen.
@@ -111,9 +104,7 @@ class TestTDinaOrd : public QObject
 
     void svara(const QString &text)
     {
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, text);
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, text);
     }
 
     QString fraga() const { return m_w->FrageLabel2->text(); }
@@ -174,7 +165,6 @@ private slots:
     {
         qDeleteAll(findChildren<QTimer *>()); // answers for modal windows that never opened
         m_w.reset();
-        Utskrift = nullptr;
         m_utskrift.reset();
         m_course.reset();
         setStoppur({});
@@ -185,7 +175,7 @@ private slots:
     void choosingAListAndAName()
     {
         oppna(AllmannaGlosor);
-        QCOMPARE(rader(m_w->ListBox1), QStringList({QStringLiteral("Mycket lätta glosor"), QStringLiteral("Lätta glosor")}));
+        QCOMPARE(listRader(m_w->ListBox1), QStringList({QStringLiteral("Mycket lätta glosor"), QStringLiteral("Lätta glosor")}));
         QCOMPARE(m_w->ListBox1->currentRow(), 0);
         QCOMPARE(m_w->Overs1Label->text(), QStringLiteral("Wortschatz"));
         QCOMPARE(m_w->Overs2Label->text(), QStringLiteral("Alltäglich"));
@@ -449,9 +439,7 @@ private slots:
 
     void worksheetLinesOfAList()
     {
-        m_utskrift = std::make_unique<TUtskrift>();
-        Utskrift = m_utskrift.get();
-        Utskrift->TomArbetsbladet();
+        m_utskrift = std::make_unique<TestUtskrift>();
         setRadBredd([](const QString &text, int) { return int(text.size()) * 10; });
         oppna(AllmannaGlosor, 1);
         QVERIFY(!m_w->SkrivutHelaPanelen->isVisible());
@@ -477,8 +465,8 @@ private slots:
 
         const QString rubrik = QStringLiteral("1.  Ordförrådet ---Mycket lätta glosor");
         const QString instruktion = QStringLiteral("     Översätt följande ord:");
-        const QStringList blad = rader(Utskrift->ListBox1);
-        const QStringList facit = rader(Utskrift->ListBox2);
+        const QStringList blad = listRader(Utskrift->ListBox1);
+        const QStringList facit = listRader(Utskrift->ListBox2);
         QCOMPARE(blad.size(), 8);
         QCOMPARE(blad.mid(0, 3), QStringList({rubrik, instruktion, QStringLiteral("   1. ") + forsta}));
         QCOMPARE(blad[3], QString(7, QLatin1Char(' ')) + QString(36, QLatin1Char('_')));
@@ -499,13 +487,13 @@ private slots:
         QVERIFY(m_w->FrageLabel1->isVisible()); // a long word is shown on two lines
         QTest::mouseClick(a->ValjaUtButton, Qt::LeftButton);
         QTest::mouseClick(a->SkrivutSkickaButton, Qt::LeftButton);
-        const QStringList mer = rader(Utskrift->ListBox1).mid(8);
+        const QStringList mer = listRader(Utskrift->ListBox1).mid(8);
         QCOMPARE(mer.size(), 5);
         QCOMPARE(mer[0], QStringLiteral("2.  Ordförrådet ---Lätta glosor"));
         QVERIFY(mer[2].startsWith(QStringLiteral("   4. ein sehr")));
         QVERIFY(mer[3].startsWith(QStringLiteral("      ")) && mer[3][6] != QLatin1Char(' '));
         QCOMPARE((mer[2].mid(6) + QLatin1Char(' ') + mer[3].mid(6)).simplified(), kLang);
-        QCOMPARE(rader(Utskrift->ListBox2).last(), QStringLiteral("       svar"));
+        QCOMPARE(listRader(Utskrift->ListBox2).last(), QStringLiteral("       svar"));
     }
 };
 

@@ -93,9 +93,7 @@ class TestTFalska : public QObject
     void namn(const QString &text)
     {
         m_w->Edit1->clear();
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, text);
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, text);
     }
 
     // The right count of the round on screen.
@@ -413,10 +411,7 @@ private slots:
     void bundledDuels()
     {
         QFETCH(QString, fil);
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         MessageRecorder meddelanden;
         QVERIFY(Kolla(fil));
         const qint32 antal = PostAntal[ListNummer];

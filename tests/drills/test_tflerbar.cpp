@@ -1,6 +1,7 @@
 // The multiple-choice window: its answer set, option panels, gender rules and
 // round control, driven with clicks and keys as a pupil would.
 
+#include "ExerciseWindow.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -68,15 +69,7 @@ class TestTFLERBAR : public QObject
 
     TFLERBAR *oppna(const QString &fil, quint8 lage)
     {
-        DataFilNamn = fil;
-        OvningsLage = lage;
-        if (!Kolla(fil))
-            return nullptr;
-        m_w = std::make_unique<TFLERBAR>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
-        return m_w.get();
+        return openExercise(m_w, fil, lage);
     }
 
     // The item's answer, as the correction shows it after a wrong answer.
@@ -581,10 +574,7 @@ private slots:
     {
         QFETCH(QString, fil);
         QFETCH(int, minst);
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         QVERIFY(listNummerFor(fil) <= AntalDatFiler); // listed in datfiler.vrs
 
         QStringList rader;

@@ -3,9 +3,11 @@
 // with a blank on the sheet and with its marked answer in the key, and the
 // printed sheet.
 
+#include "ExerciseWindow.h"
 #include "PdfPages.h"
 #include "TestCourse.h"
 #include "TestMain.h"
+#include "TestUtskrift.h"
 #include "WorksheetPanels.h"
 #include "drills/grammar/TFLERBAR.h"
 #include "frame/datafiles.h"
@@ -70,21 +72,13 @@ class TestTFLERBARWorksheet : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestCourse> m_course;
-    std::unique_ptr<TUtskrift> m_utskrift;
+    std::unique_ptr<TestUtskrift> m_utskrift;
     std::unique_ptr<TFLERBAR> m_w;
 
     TFLERBAR *oppna()
     {
         m_w.reset();
-        DataFilNamn = QStringLiteral("VRS55110.DAT");
-        OvningsLage = 1;
-        if (!Kolla(DataFilNamn))
-            return nullptr;
-        m_w = std::make_unique<TFLERBAR>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
-        return m_w.get();
+        return openExercise(m_w, QStringLiteral("VRS55110.DAT"), 1);
     }
 
     bool klicka(const QString &namn) { return klickaPanelknapp(m_w.get(), namn); }
@@ -121,15 +115,12 @@ private slots:
                          QStringLiteral("Ich warte <auf> den Bus, der jeden Morgen um sieben Uhr an unserer Schule "
                                         "vorbeifährt.")});
         m_course->activate();
-        m_utskrift = std::make_unique<TUtskrift>();
-        Utskrift = m_utskrift.get();
-        Utskrift->TomArbetsbladet();
+        m_utskrift = std::make_unique<TestUtskrift>();
         UtskriftNyRubrik = 0;
     }
     void cleanup()
     {
         m_w.reset();
-        Utskrift = nullptr;
         m_utskrift.reset();
         m_course.reset();
         setRadBredd({});
@@ -211,11 +202,8 @@ private slots:
         Rader rader;
         for (int i = 0; i < 5; ++i)
             QVERIFY(skicka(rader));
-        QVERIFY(klicka(QStringLiteral("Skrivut2Button")));
-        QVERIFY(klicka(QStringLiteral("SkrivutUtanButton")));
-        const QString bladFil = Printing::lastPdfFile();
-        QVERIFY(klicka(QStringLiteral("SkrivutMedButton")));
-        const QString facitFil = Printing::lastPdfFile();
+        QString bladFil, facitFil;
+        QVERIFY(skrivUtBladOchFacit(m_w.get(), bladFil, facitFil));
 
         const QStringList blad = pdfPages(bladFil);
         QCOMPARE(blad.size(), 1);

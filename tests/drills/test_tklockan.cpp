@@ -1,6 +1,7 @@
 // Telling the time: the clock drawn for each item, the answers, the round and
 // its error round, driven as a pupil would on the bundled exercise.
 
+#include "ExerciseWindow.h"
 #include "MessageRecorder.h"
 #include "TestMain.h"
 #include "Typing.h"
@@ -69,14 +70,8 @@ class TestTKlockan : public QObject
 
     TKlockan *oppna()
     {
-        DataFilNamn = QStringLiteral("VRS53300.DAT");
-        OvningsLage = 0;
-        if (!Kolla(DataFilNamn))
+        if (!openExercise(m_w, QStringLiteral("VRS53300.DAT"), 0))
             return nullptr;
-        m_w = std::make_unique<TKlockan>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
         m_w->Edit1->setFocus();
         return m_w.get();
     }
@@ -84,9 +79,7 @@ class TestTKlockan : public QObject
     void svara(const QString &text)
     {
         QTRY_VERIFY(m_w->Edit1->isEnabled());
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, text);
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, text);
         if (!m_w->Edit1->isEnabled() && !m_w->Panel1->isVisible())
             QTest::keyClick(m_w.get(), Qt::Key_Space); // end the pause at the next tick
     }
@@ -236,9 +229,7 @@ private slots:
         for (int i = 0; i < 9; ++i)
             svara(zeit(KlockPost));
         const int n = KlockPost;
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, ratt ? zeit(n) : QStringLiteral("falsch"));
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, ratt ? zeit(n) : QStringLiteral("falsch"));
         QCOMPARE(m_w->Panel1->isVisible(), ratt);
         if (!ratt) {
             QVERIFY(m_w->Label5->isVisible());

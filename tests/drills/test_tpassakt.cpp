@@ -2,8 +2,11 @@
 // key's names, the sentence on screen, the round driven with clicks and keys
 // as a pupil would, and the worksheet lines.
 
+#include "ExerciseWindow.h"
 #include "TestCourse.h"
 #include "TestMain.h"
+#include "TestUtskrift.h"
+#include "WorksheetPanels.h"
 #include "drills/grammar/TPassAkt.h"
 #include "drills/grammar/passakt.h"
 #include "drills/writing/ArbetsbladsLage.h"
@@ -69,14 +72,6 @@ QStringList fixtur()
             QStringLiteral("Er öffnet <die Tür>.#ackusativ#dativ")};
 }
 
-QStringList rader(const QListWidget *l)
-{
-    QStringList r;
-    for (int i = 0; i < l->count(); ++i)
-        r << l->item(i)->text();
-    return r;
-}
-
 int hogerKant(const QLabel *l)
 {
     return l->x() + l->fontMetrics().horizontalAdvance(l->text());
@@ -89,21 +84,13 @@ class TestTPassAkt : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestCourse> m_course;
-    std::unique_ptr<TUtskrift> m_utskrift;
+    std::unique_ptr<TestUtskrift> m_utskrift;
     std::unique_ptr<TPassAkt> m_w;
 
     TPassAkt *oppna(const QString &fil, quint8 lage)
     {
         m_w.reset();
-        DataFilNamn = fil;
-        OvningsLage = lage;
-        if (!Kolla(fil))
-            return nullptr;
-        m_w = std::make_unique<TPassAkt>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
-        return m_w.get();
+        return openExercise(m_w, fil, lage);
     }
 
     QStringList synliga() const
@@ -150,7 +137,6 @@ private slots:
     void cleanup()
     {
         m_w.reset();
-        Utskrift = nullptr;
         m_utskrift.reset();
         m_course.reset();
         setRadBredd({});
@@ -394,9 +380,7 @@ private slots:
 
     void worksheetLines()
     {
-        m_utskrift = std::make_unique<TUtskrift>();
-        Utskrift = m_utskrift.get();
-        Utskrift->TomArbetsbladet();
+        m_utskrift = std::make_unique<TestUtskrift>();
         setRadBredd([](const QString &t, int) { return int(t.size()) * 12; });
         const QString lang = QStringLiteral("Der alte Mann mit dem grauen Hut gibt <dem kleinen Mädchen> im Park "
                                             "einen roten Ballon.");
@@ -421,7 +405,7 @@ private slots:
             QTest::mouseClick(m_w->findChild<QPushButton *>(QStringLiteral("SkrivutSkickaButton")), Qt::LeftButton);
             const QString nr = QStringLiteral("   %1. ").arg(k);
             if (langa) {
-                const QStringList b = rader(Utskrift->ListBox1).mid(blad.size());
+                const QStringList b = listRader(Utskrift->ListBox1).mid(blad.size());
                 QCOMPARE(b.size(), 3);
                 QVERIFY(b[0].startsWith(nr + QStringLiteral("Der alte Mann")));
                 QVERIFY(b[1].startsWith(QString(7, ' ')) && b[1].at(7) != ' ');
@@ -433,8 +417,8 @@ private slots:
                 blad << nr + QStringLiteral("<Er> schläft.") << linje;
                 facit << nr + QStringLiteral("<Er> schläft.") << QString(7, ' ') + QStringLiteral("Subjekt");
             }
-            QCOMPARE(rader(Utskrift->ListBox1), blad);
-            QCOMPARE(rader(Utskrift->ListBox2), facit);
+            QCOMPARE(listRader(Utskrift->ListBox1), blad);
+            QCOMPARE(listRader(Utskrift->ListBox2), facit);
         }
         QCOMPARE(Utskrift->radKlass(1, 2), TUtskrift::RadKlass::Uppgift);
         QCOMPARE(AntalRatt + AntalFel, 0);
@@ -449,10 +433,7 @@ private slots:
     void bundledFilesFit()
     {
         QFETCH(QString, fil);
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         QVERIFY(listNummerFor(fil) <= AntalDatFiler); // listed in datfiler.vrs
 
         QStringList lagrade;

@@ -4,7 +4,9 @@
 // A drop is made as the platform would deliver it: the data of the dragged
 // part label, then drag-enter, drag-move and drop events on the box.
 
+#include "ExerciseWindow.h"
 #include "MessageRecorder.h"
+#include "ModalWindow.h"
 #include "TestCourse.h"
 #include "TestMain.h"
 #include "drills/grammar/NivaRuta.h"
@@ -62,15 +64,7 @@ class TestTSats : public QObject
     TSats *oppna(const QString &fil, quint8 lage = 0)
     {
         m_w.reset();
-        DataFilNamn = fil;
-        OvningsLage = lage;
-        if (!Kolla(fil))
-            return nullptr;
-        m_w = std::make_unique<TSats>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
-        return m_w.get();
+        return openExercise(m_w, fil, lage);
     }
 
     // The part label with this text (parts 1..5 only).
@@ -276,10 +270,7 @@ private slots:
         // Nothing more to drag until the pupil goes on.
         QVERIFY(!slapp(1, 1));
         // The settings dialog leaves the bar, which is the way on.
-        QTimer::singleShot(0, [] {
-            if (QWidget *d = QApplication::activeModalWidget())
-                d->close();
-        });
+        closeNextModal();
         QTest::mouseClick(m_w->BitBtn1, Qt::LeftButton);
         QVERIFY(m_w->Panel1->isVisible());
 
@@ -442,10 +433,7 @@ private slots:
     void bundledExercises()
     {
         QFETCH(QString, fil);
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         MessageRecorder meddelanden;
         QVERIFY(oppna(fil));
         QVERIFY(!m_w->Overs1Label->text().isEmpty());

@@ -2,7 +2,9 @@
 // of one and of three players driven with keys and clicks as the players
 // would, up to the winner's entry in the record table.
 
+#include "ExerciseWindow.h"
 #include "MessageRecorder.h"
+#include "ModalWindow.h"
 #include "TestCourse.h"
 #include "TestMain.h"
 #include "drills/grammar/Bilbild.h"
@@ -65,14 +67,7 @@ class TestTSEIN : public QObject
 
     TSEIN *oppna(const QString &fil)
     {
-        DataFilNamn = fil;
-        if (!Kolla(fil))
-            return nullptr;
-        m_w = std::make_unique<TSEIN>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
-        return m_w.get();
+        return openExercise(m_w, fil, 0);
     }
 
     QStringList synligaOrd() const
@@ -474,12 +469,7 @@ private slots:
         DataFilNamn = QStringLiteral("VRS56630.DAT");
         QVERIFY(Kolla(DataFilNamn));
         bool visad = false;
-        QTimer::singleShot(0, [&] {
-            if (QWidget *w = QApplication::activeModalWidget()) {
-                visad = true;
-                w->close();
-            }
-        });
+        closeNextModal(&visad);
         TSEIN_Visa();
         QVERIFY(!visad);
         QCOMPARE(rec.count(), 1);
@@ -498,10 +488,7 @@ private slots:
     void bundledFilesFit()
     {
         QFETCH(QString, fil);
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         QVERIFY(listNummerFor(fil) <= AntalDatFiler); // listed in datfiler.vrs
 
         QStringList rader;

@@ -1,5 +1,7 @@
 // The typed-answer exercise window, driven as a pupil would.
 
+#include "ExerciseWindow.h"
+#include "FrageOvning.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -30,15 +32,7 @@ namespace {
 // Questions and answers of the fixture file; the answer of "Q" + n is "A" + n.
 QStringList ovning(int n)
 {
-    QStringList l{QStringLiteral("$Übung"), QStringLiteral("$§Übersetze.")};
-    for (int i = 1; i <= n; ++i)
-        l << QStringLiteral("Frage %1#Antwort %1").arg(i);
-    return l;
-}
-
-QString svarPa(const QString &fraga)
-{
-    return QString(fraga).replace(QStringLiteral("Frage"), QStringLiteral("Antwort"));
+    return frageOvning(n, {QStringLiteral("$Übung"), QStringLiteral("$§Übersetze.")});
 }
 
 } // namespace
@@ -52,23 +46,15 @@ class TestTSKRIV : public QObject
 
     TSKRIV *oppna(const QString &fil, quint8 lage)
     {
-        DataFilNamn = fil;
-        OvningsLage = lage;
-        if (!Kolla(fil))
+        if (!openExercise(m_w, fil, lage))
             return nullptr;
-        m_w = std::make_unique<TSKRIV>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
         m_w->Edit1->setFocus();
         return m_w.get();
     }
 
     void svara(const QString &text)
     {
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, text);
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, text);
     }
 
     QString fraga() const { return m_w->FrageLabel2->text(); }
@@ -303,10 +289,7 @@ private slots:
     void bundledExercisesRunAWholeRound()
     {
         QFETCH(QString, fil);
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         QVERIFY(oppna(fil, 0));
         QVERIFY(!m_w->Overs1Label->text().isEmpty());
         for (int i = 0; i < 10; ++i) {

@@ -1,6 +1,7 @@
 // The two-answer exercise, driven as a pupil would: two forms per item, each
 // in its own box.
 
+#include "ExerciseWindow.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -56,14 +57,8 @@ class TestTskriv2 : public QObject
 
     Tskriv2 *oppna(const QString &fil, quint8 lage)
     {
-        DataFilNamn = fil;
-        OvningsLage = lage;
-        if (!Kolla(fil))
+        if (!openExercise(m_w, fil, lage))
             return nullptr;
-        m_w = std::make_unique<Tskriv2>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
         m_w->Edit1->setFocus();
         return m_w.get();
     }
@@ -73,16 +68,13 @@ class TestTskriv2 : public QObject
     void forsta(const QString &text)
     {
         QTRY_VERIFY(m_w->Edit1->isEnabled());
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, text);
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, text);
     }
 
     void andra(const QString &text)
     {
         QVERIFY(m_w->Edit2->isEnabled());
-        typeText(m_w->Edit2, text);
-        QTest::keyClick(m_w->Edit2, Qt::Key_Return);
+        typeAndEnter(m_w->Edit2, text);
     }
 
     // One item of the fixture file, answered rightly or wrongly; a wrong
@@ -229,8 +221,7 @@ private slots:
         QCOMPARE(m_w->LampShape1->brushColor(), rod); // the Swedish word is no answer
         m_w->Edit1->setText(QStringLiteral("gesünd"));
         QCOMPARE(m_w->LampShape1->brushColor(), gron);
-        typeText(m_w->Edit1, QStringLiteral("er"));
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAndEnter(m_w->Edit1, QStringLiteral("er"));
 
         QVERIFY(m_w->LampShape2->isVisible());
         typeText(m_w->Edit2, QStringLiteral("am gesu"));
@@ -407,10 +398,7 @@ private slots:
     {
         QFETCH(QString, fil);
         QFETCH(int, lage);
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         AktivDiagnos.Namn = QStringLiteral("Anna");
         DiagRad = GeProgramtal(fil) % 100;
         QVERIFY(oppna(fil, quint8(lage)));

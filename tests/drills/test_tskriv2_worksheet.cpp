@@ -2,9 +2,11 @@
 // would: the lines of its items on the sheet and in the answer key, and the
 // printed sheet.
 
+#include "ExerciseWindow.h"
 #include "PdfPages.h"
 #include "TestCourse.h"
 #include "TestMain.h"
+#include "TestUtskrift.h"
 #include "WorksheetPanels.h"
 #include "drills/writing/Tskriv2.h"
 #include "frame/datafiles.h"
@@ -33,33 +35,20 @@ class TestTskriv2Worksheet : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestCourse> m_course;
-    std::unique_ptr<TUtskrift> m_utskrift;
+    std::unique_ptr<TestUtskrift> m_utskrift;
     std::unique_ptr<Tskriv2> m_w;
 
     Tskriv2 *oppna(const QString &fil)
     {
         m_w.reset();
-        DataFilNamn = fil;
-        OvningsLage = 1;
-        if (!Kolla(fil))
-            return nullptr;
-        m_w = std::make_unique<Tskriv2>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
-        return m_w.get();
+        return openExercise(m_w, fil, 1);
     }
 
     bool klicka(const QString &namn) { return klickaPanelknapp(m_w.get(), namn); }
 
     // Adds the item on screen ("Skickas till utskrift") or the count's first
     // item ("Klart").
-    bool laggTill(bool franKlart)
-    {
-        if (franKlart)
-            return klicka(QStringLiteral("SkrivutAntalButton")) && klicka(QStringLiteral("SkrivutKlartButton"));
-        return klicka(QStringLiteral("ValjaUtButton")) && klicka(QStringLiteral("SkrivutSkickaButton"));
-    }
+    bool laggTill(bool franKlart) { return laggTillArbetsbladet(m_w.get(), franKlart); }
 
 private slots:
     void init()
@@ -77,15 +66,12 @@ private slots:
         m_course->write(QStringLiteral("DATA/VRS52300.DAT"),
                         {QStringLiteral("; utan rubrik"), kLangFraga + QStringLiteral("#besser#am besten#bra")});
         m_course->activate();
-        m_utskrift = std::make_unique<TUtskrift>();
-        Utskrift = m_utskrift.get();
-        Utskrift->TomArbetsbladet();
+        m_utskrift = std::make_unique<TestUtskrift>();
         UtskriftNyRubrik = 0;
     }
     void cleanup()
     {
         m_w.reset();
-        Utskrift = nullptr;
         m_utskrift.reset();
         m_course.reset();
         setRadBredd({});
@@ -149,11 +135,8 @@ private slots:
         qputenv("VARMIKO_PRINT_PDF_DIR", pdf.path().toLocal8Bit());
         QVERIFY(oppna(QStringLiteral("VRS52100.DAT")));
         QVERIFY(laggTill(false));
-        QVERIFY(klicka(QStringLiteral("Skrivut2Button")));
-        QVERIFY(klicka(QStringLiteral("SkrivutUtanButton")));
-        const QString bladFil = Printing::lastPdfFile();
-        QVERIFY(klicka(QStringLiteral("SkrivutMedButton")));
-        const QString facitFil = Printing::lastPdfFile();
+        QString bladFil, facitFil;
+        QVERIFY(skrivUtBladOchFacit(m_w.get(), bladFil, facitFil));
 
         const QStringList blad = pdfPages(bladFil);
         QCOMPARE(blad.size(), 1);

@@ -1,6 +1,8 @@
 // The end of a round in the typed-answer window: praise, the reward picture,
 // error rounds, continuing, diagnosis practice and the settings dialog.
 
+#include "ExerciseWindow.h"
+#include "FrageOvning.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -29,15 +31,7 @@ namespace {
 
 QStringList ovning(int n)
 {
-    QStringList l{QStringLiteral("$Übung")};
-    for (int i = 1; i <= n; ++i)
-        l << QStringLiteral("Frage %1#Antwort %1").arg(i);
-    return l;
-}
-
-QString svarPa(const QString &fraga)
-{
-    return QString(fraga).replace(QStringLiteral("Frage"), QStringLiteral("Antwort"));
+    return frageOvning(n, {QStringLiteral("$Übung")});
 }
 
 } // namespace
@@ -52,14 +46,8 @@ class TestTSKRIVRoundEnd : public QObject
 
     TSKRIV *oppna(const QString &fil, quint8 lage)
     {
-        DataFilNamn = fil;
-        OvningsLage = lage;
-        if (!Kolla(fil))
+        if (!openExercise(m_w, fil, lage))
             return nullptr;
-        m_w = std::make_unique<TSKRIV>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
         m_w->Edit1->setFocus();
         return m_w.get();
     }
@@ -70,9 +58,7 @@ class TestTSKRIVRoundEnd : public QObject
     {
         QTRY_VERIFY(m_w->Edit1->isEnabled());
         const QString q = fraga();
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, ratt ? svarPa(q) : QStringLiteral("falsch"));
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, ratt ? svarPa(q) : QStringLiteral("falsch"));
         if (!ratt && !m_w->Panel1->isVisible())
             QTest::keyClick(m_w.get(), Qt::Key_Space); // end the pause at the next tick
     }
@@ -328,9 +314,7 @@ private slots:
         QCOMPARE(PausTid, 0);
         QVERIFY(!m_w->Panel1->isVisible());
         const QString q = fraga();
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, QStringLiteral("falsch"));
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, QStringLiteral("falsch"));
         QTRY_VERIFY_WITH_TIMEOUT(fraga() != q, 1500);
     }
 };

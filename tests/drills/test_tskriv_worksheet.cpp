@@ -3,9 +3,13 @@
 // count, the panels, printing, and the sheet living on from one exercise to
 // the next.
 
+#include "ExerciseWindow.h"
+#include "FrageOvning.h"
 #include "PdfPages.h"
 #include "TestCourse.h"
 #include "TestMain.h"
+#include "TestUtskrift.h"
+#include "WorksheetPanels.h"
 #include "drills/writing/TSKRIV.h"
 #include "frame/TForm1.h"
 #include "frame/datafiles.h"
@@ -30,26 +34,6 @@ namespace {
 
 const QString kLinje = QString(7, QLatin1Char(' ')) + QString(57, QLatin1Char('_'));
 
-QStringList fragor(int n, const QStringList &huvud)
-{
-    QStringList l = huvud;
-    for (int i = 1; i <= n; ++i)
-        l << QStringLiteral("Frage %1#Antwort %1").arg(i);
-    return l;
-}
-
-QStringList rader(const QListWidget *l)
-{
-    QStringList r;
-    for (int i = 0; i < l->count(); ++i)
-        r << l->item(i)->text();
-    return r;
-}
-
-const QStringList kPaneler{QStringLiteral("SkrivutPanel1"), QStringLiteral("SkrivutAntalPanel"),
-                           QStringLiteral("SkrivutValPanel"), QStringLiteral("SkrivutListValPanel"),
-                           QStringLiteral("SkrivutSvarPanel")};
-
 } // namespace
 
 class TestTSKRIVWorksheet : public QObject
@@ -57,34 +41,17 @@ class TestTSKRIVWorksheet : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestCourse> m_course;
-    std::unique_ptr<TUtskrift> m_utskrift;
+    std::unique_ptr<TestUtskrift> m_utskrift;
     std::unique_ptr<TSKRIV> m_w;
 
     TSKRIV *oppna(const QString &fil)
     {
         m_w.reset();
-        DataFilNamn = fil;
-        OvningsLage = 1;
-        if (!Kolla(fil))
-            return nullptr;
-        m_w = std::make_unique<TSKRIV>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
-        return m_w.get();
+        return openExercise(m_w, fil, 1);
     }
 
     // The panel the teacher sees: the topmost of the visible ones.
-    QString framst() const
-    {
-        QString namn;
-        for (QObject *o : m_w->SkrivutHelaPanelen->children()) {
-            auto *w = qobject_cast<QFrame *>(o);
-            if (w && kPaneler.contains(w->objectName()) && w->isVisible())
-                namn = w->objectName();
-        }
-        return namn;
-    }
+    QString framst() const { return framstaPanel(m_w.get()); }
 
     QPushButton *knapp(const QString &namn) const
     {
@@ -92,16 +59,7 @@ class TestTSKRIVWorksheet : public QObject
     }
 
     // Clicks a button of the panel in front, as the teacher can.
-    bool klicka(const QString &namn)
-    {
-        QPushButton *b = knapp(namn);
-        if (!b || !b->isVisible() || !b->isEnabled() || b->parentWidget()->objectName() != framst()) {
-            qWarning("%s can't be clicked (front panel %s)", qPrintable(namn), qPrintable(framst()));
-            return false;
-        }
-        QTest::mouseClick(b, Qt::LeftButton);
-        return true;
-    }
+    bool klicka(const QString &namn) { return klickaPanelknapp(m_w.get(), namn); }
 
     // A key as the teacher presses it: to the widget with the focus.
     void tangent(Qt::Key key)
@@ -118,22 +76,19 @@ private slots:
         qputenv("VARMIKO_SEED", "11");
         m_course = std::make_unique<TestCourse>();
         m_course->write(QStringLiteral("DATA/VRS41000.DAT"),
-                        fragor(12, {QStringLiteral("$Wörter"), QStringLiteral("$%Schreibe auf Deutsch")}));
+                        frageOvning(12, {QStringLiteral("$Wörter"), QStringLiteral("$%Schreibe auf Deutsch")}));
         m_course->write(QStringLiteral("DATA/VRS41100.DAT"),
                         {QStringLiteral("$Tiere"), QStringLiteral("$Haustiere"), QStringLiteral("$%Übersetze"),
                          QStringLiteral("$§Schreibe das Wort."), QStringLiteral("das Haus#Haus#&Hütte#Heim")});
-        m_course->write(QStringLiteral("DATA/VRS41200.DAT"), fragor(100, {QStringLiteral("$Hundert")}));
-        m_course->write(QStringLiteral("DATA/VRS41300.DAT"), fragor(3, {}));
+        m_course->write(QStringLiteral("DATA/VRS41200.DAT"), frageOvning(100, {QStringLiteral("$Hundert")}));
+        m_course->write(QStringLiteral("DATA/VRS41300.DAT"), frageOvning(3, {}));
         m_course->activate();
-        m_utskrift = std::make_unique<TUtskrift>();
-        Utskrift = m_utskrift.get();
-        Utskrift->TomArbetsbladet();
+        m_utskrift = std::make_unique<TestUtskrift>();
         UtskriftNyRubrik = 0;
     }
     void cleanup()
     {
         m_w.reset();
-        Utskrift = nullptr;
         m_utskrift.reset();
         m_course.reset();
         OvningsLage = 0;
@@ -154,8 +109,8 @@ private slots:
         QVERIFY(klicka(QStringLiteral("SkrivutSkickaButton")));
         const QString rubrik = QStringLiteral("1.  Tiere Haustiere");
         const QString instruktion = QStringLiteral("      Übersetze:");
-        QCOMPARE(rader(Utskrift->ListBox1), QStringList({rubrik, instruktion, QStringLiteral("   1. das Haus"), kLinje}));
-        QCOMPARE(rader(Utskrift->ListBox2), QStringList({rubrik, instruktion, QStringLiteral("   1. das Haus"),
+        QCOMPARE(listRader(Utskrift->ListBox1), QStringList({rubrik, instruktion, QStringLiteral("   1. das Haus"), kLinje}));
+        QCOMPARE(listRader(Utskrift->ListBox2), QStringList({rubrik, instruktion, QStringLiteral("   1. das Haus"),
                                                          QStringLiteral("       Haus eller Hütte, Heim.")}));
         using K = TUtskrift::RadKlass;
         const QList<K> klasser{K::Rubrik, K::Fortsattning, K::Uppgift, K::Fortsattning};
@@ -175,7 +130,7 @@ private slots:
         QVERIFY(klicka(QStringLiteral("SkrivutKlartButton")));
         QCOMPARE(framst(), QStringLiteral("SkrivutPanel1"));
 
-        const QStringList blad = rader(Utskrift->ListBox1);
+        const QStringList blad = listRader(Utskrift->ListBox1);
         QCOMPARE(blad.size(), 1 + 2 * 100); // no instruction line in this file
         QCOMPARE(blad.first(), QStringLiteral("1.  Hundert"));
         QSet<QString> fragorna;
@@ -230,7 +185,7 @@ private slots:
 
         // "Klart" with nothing to add opens the section only.
         QVERIFY(klicka(QStringLiteral("SkrivutKlartButton")));
-        QCOMPARE(rader(Utskrift->ListBox1),
+        QCOMPARE(listRader(Utskrift->ListBox1),
                  QStringList({QStringLiteral("1.  Wörter"), QStringLiteral("      Schreibe auf Deutsch:")}));
         QCOMPARE(UtskriftPostNr, 0);
         // Up and Down belong to the count panel only.
@@ -329,11 +284,11 @@ private slots:
         QVERIFY(knapp(QStringLiteral("Skrivut1Button"))->isEnabled());
         QVERIFY(klicka(QStringLiteral("ValjaUtButton")));
         QVERIFY(klicka(QStringLiteral("SkrivutSkickaButton")));
-        const QStringList blad = rader(Utskrift->ListBox1);
+        const QStringList blad = listRader(Utskrift->ListBox1);
         QCOMPARE(blad.size(), 2 + 2 * 2 + 1 + 2);
         QCOMPARE(blad[6], QStringLiteral("2.  "));
         QVERIFY2(blad[7].startsWith(QStringLiteral("   3. Frage ")), qPrintable(blad[7]));
-        QCOMPARE(rader(Utskrift->ListBox2)[8].left(15), QStringLiteral("       Antwort "));
+        QCOMPARE(listRader(Utskrift->ListBox2)[8].left(15), QStringLiteral("       Antwort "));
 
         // "Rensa" starts the sheet again, with nothing left to view or print.
         QVERIFY(klicka(QStringLiteral("Skrivut2Button")));
@@ -358,11 +313,8 @@ private slots:
         QVERIFY(oppna(QStringLiteral("VRS41100.DAT")));
         QVERIFY(klicka(QStringLiteral("ValjaUtButton")));
         QVERIFY(klicka(QStringLiteral("SkrivutSkickaButton")));
-        QVERIFY(klicka(QStringLiteral("Skrivut2Button")));
-        QVERIFY(klicka(QStringLiteral("SkrivutUtanButton")));
-        const QString bladFil = Printing::lastPdfFile();
-        QVERIFY(klicka(QStringLiteral("SkrivutMedButton")));
-        const QString facitFil = Printing::lastPdfFile();
+        QString bladFil, facitFil;
+        QVERIFY(skrivUtBladOchFacit(m_w.get(), bladFil, facitFil));
         QVERIFY(bladFil != facitFil);
         for (const char *n : {"SkrivutUtanButton", "SkrivutMedButton", "SkrivutAvbryt3Button"})
             QVERIFY2(knapp(QLatin1String(n))->isEnabled(), n);

@@ -2,7 +2,9 @@
 // sentence, lead sentences, hints, the lamp, pauses, error rounds and the
 // diagnosis modes.
 
+#include "ExerciseWindow.h"
 #include "MessageRecorder.h"
+#include "ModalWindow.h"
 #include "TestCourse.h"
 #include "TestMain.h"
 #include "Typing.h"
@@ -78,14 +80,8 @@ class TestTSkrivinf : public QObject
 
     TSkrivinf *oppna(const QString &fil, quint8 lage)
     {
-        DataFilNamn = fil;
-        OvningsLage = lage;
-        if (!Kolla(fil))
+        if (!openExercise(m_w, fil, lage))
             return nullptr;
-        m_w = std::make_unique<TSkrivinf>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
         m_w->Edit1->setFocus();
         return m_w.get();
     }
@@ -100,9 +96,7 @@ class TestTSkrivinf : public QObject
 
     void skriv(QLineEdit *e, const QString &text)
     {
-        e->setFocus();
-        typeText(e, text);
-        QTest::keyClick(e, Qt::Key_Return);
+        typeAnswer(e, text);
     }
 
     // Answers gap k of the item on screen.
@@ -230,9 +224,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(SlumpPost != forsta, 1000);
 
         const quint16 andra = SlumpPost;
-        m_w->Edit1->setFocus();
-        typeText(m_w->Edit1, QStringLiteral("Wort%1").arg(andra));
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAnswer(m_w->Edit1, QStringLiteral("Wort%1").arg(andra));
         QCOMPARE(int(AntalRatt), 1);
         QVERIFY(SlumpPost != andra); // a right answer brings the next item at once
         QCOMPARE(m_w->Aster1->rutNummer(), 2);
@@ -542,12 +534,7 @@ private slots:
         QTest::keyClick(m_w->Edit1, Qt::Key_Escape);
         QVERIFY(m_w->isVisible()); // Esc does not end a test
         bool oppnad = false;
-        QTimer::singleShot(0, [&oppnad] {
-            if (QWidget *d = QApplication::activeModalWidget()) {
-                oppnad = true;
-                d->close();
-            }
-        });
+        closeNextModal(&oppnad);
         QTest::mouseClick(m_w->BitBtn1, Qt::LeftButton);
         QCoreApplication::processEvents();
         QCOMPARE(oppnad, dialog);

@@ -2,6 +2,7 @@
 // falling, the waits, the bar, saving and fetching a level through the name
 // box, worksheet mode, and the level-numbered data files it reads.
 
+#include "ExerciseWindow.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -59,14 +60,8 @@ class TestTStegran : public QObject
     TStegran *oppna(const QString &fil, quint8 lage = 0)
     {
         m_w.reset();
-        DataFilNamn = fil;
-        OvningsLage = lage;
-        if (!Kolla(fil))
+        if (!openExercise(m_w, fil, lage))
             return nullptr;
-        m_w = std::make_unique<TStegran>();
-        m_w->FormCreate();
-        m_w->show();
-        QApplication::setActiveWindow(m_w.get());
         m_w->Edit1->setFocus();
         return m_w.get();
     }
@@ -77,8 +72,7 @@ class TestTStegran : public QObject
 
     void svara(const QString &text)
     {
-        typeText(m_w->Edit1, text);
-        QTest::keyClick(m_w->Edit1, Qt::Key_Return);
+        typeAndEnter(m_w->Edit1, text);
     }
     // Answers and goes on at once (Space ends the wait).
     void ratt()
@@ -314,8 +308,7 @@ private slots:
         QTest::mouseClick(m_w->HaemtaNivaa2, Qt::LeftButton);
         QCOMPARE(m_w->Edit2->text(), SpelarNamn[1]);
         m_w->Edit2->clear();
-        typeText(m_w->Edit2, QStringLiteral("ANNA-MARIA MÜLLERHOFENSTEIN"));
-        QTest::keyClick(m_w->Edit2, Qt::Key_Return);
+        typeAndEnter(m_w->Edit2, QStringLiteral("ANNA-MARIA MÜLLERHOFENSTEIN"));
         QCOMPARE(niva(), QStringLiteral("3"));
         QCOMPARE(m_w->NivPanel->Gauge1->value(), 3);
         QVERIFY2(fraga().startsWith(QLatin1String("Aufgabe 3-")), qPrintable(fraga()));
@@ -324,8 +317,7 @@ private slots:
         QTest::keyClick(m_w->Edit1, Qt::Key_Escape);
         QTest::mouseClick(m_w->HaemtaNivaa2, Qt::LeftButton);
         m_w->Edit2->clear();
-        typeText(m_w->Edit2, QStringLiteral("Niemand"));
-        QTest::keyClick(m_w->Edit2, Qt::Key_Return);
+        typeAndEnter(m_w->Edit2, QStringLiteral("Niemand"));
         QCOMPARE(niva(), QStringLiteral("3"));
     }
 
@@ -396,10 +388,7 @@ private slots:
     void bundledExercisesClimbToTheTop()
     {
         QFETCH(QString, fil);
-        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        CDPath.clear();
-        HaemtaDatFiler();
-        NollstallSlump(1, MaxSlumptal);
+        activateBundledCourse();
         MessageRecorder meddelanden;
         QVERIFY(oppna(fil));
         QCOMPARE(m_w->Nivaer.AntalNivaer, 20);

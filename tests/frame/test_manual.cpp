@@ -1,6 +1,7 @@
 // The manual: its text on screen, the message when it is missing, printing
 // all of it or the selection, the keys and the spelling-rules button.
 
+#include "ModalWindow.h"
 #include "PdfText.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -120,12 +121,7 @@ private slots:
         pc.activate(withCd ? cd.root() : QString());
         MessageRecorder m;
         bool opened = false;
-        QTimer::singleShot(0, [&] {
-            if (QWidget *modal = QApplication::activeModalWidget()) {
-                opened = true;
-                modal->close();
-            }
-        });
+        closeNextModal(&opened);
         TManual_Visa();
         QVERIFY(!opened);
         const QString root = withCd ? cd.root() : pc.root();

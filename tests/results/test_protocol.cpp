@@ -2,6 +2,7 @@
 // the real exercise window, the buttons, the layout on any screen and the
 // printout.
 
+#include "FrageOvning.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -42,27 +43,12 @@ namespace {
 const QStringList fonsterKlasser{QStringLiteral("TSKRIV"), QStringLiteral("TFLERBAR"), QStringLiteral("TSkrivinf"),
                                  QStringLiteral("Tskriv2")};
 
-QStringList diagnosFil(int n)
-{
-    QStringList l{QStringLiteral("$Diagnos")};
-    for (int i = 1; i <= n; ++i)
-        l << QStringLiteral("Frage %1#Antwort %1").arg(i);
-    return l;
-}
-
-QString svarPa(const QString &fraga)
-{
-    return QString(fraga).replace(QStringLiteral("Frage"), QStringLiteral("Antwort"));
-}
-
 // Answers one item of the exercise on screen.
 void svara(TSKRIV *w, bool ratt)
 {
     QTRY_VERIFY(w->Edit1->isEnabled());
     const QString q = w->FrageLabel2->text();
-    w->Edit1->setFocus();
-    typeText(w->Edit1, ratt ? svarPa(q) : QStringLiteral("falsch"));
-    QTest::keyClick(w->Edit1, Qt::Key_Return);
+    typeAnswer(w->Edit1, ratt ? svarPa(q) : QStringLiteral("falsch"));
     if (!ratt && w->isVisible() && !w->Panel1->isVisible())
         QTest::keyClick(w, Qt::Key_Space); // end the pause at the next tick
 }
@@ -182,8 +168,8 @@ private slots:
         qputenv("VARMIKO_SEED", "7");
         m_course = std::make_unique<TestCourse>();
         for (int k = 1; k <= 17; ++k) {
-            m_course->write(QStringLiteral("DATA/") + diagnosFilNamn(k, false), diagnosFil(24));
-            m_course->write(QStringLiteral("DATA/") + diagnosFilNamn(k, true), diagnosFil(24));
+            m_course->write(QStringLiteral("DATA/") + diagnosFilNamn(k, false), frageOvning(24, {QStringLiteral("$Diagnos")}));
+            m_course->write(QStringLiteral("DATA/") + diagnosFilNamn(k, true), frageOvning(24, {QStringLiteral("$Diagnos")}));
         }
         m_course->mkdir(QStringLiteral("RESULTAT"));
         m_course->activate();
@@ -573,8 +559,7 @@ private slots:
             QVERIFY(n);
             fragat = true;
             for (int i = 0; i < 2; ++i) {
-                typeText(n->maskedit1, QStringLiteral("neu"));
-                QTest::keyClick(n->maskedit1, Qt::Key_Return);
+                typeAndEnter(n->maskedit1, QStringLiteral("neu"));
             }
             if (n->isVisible())
                 n->reject();

@@ -1,5 +1,6 @@
 // Record tables: ranking the new entry, the table window, the file bytes.
 
+#include "ModalWindow.h"
 #include "TestMain.h"
 #include "frame/vrsku1.h"
 #include "platform/Clock.h"
@@ -459,12 +460,7 @@ private slots:
 
         MessageRecorder m;
         bool shown = false;
-        QTimer::singleShot(0, [&] {
-            if (QWidget *modal = QApplication::activeModalWidget()) {
-                shown = true;
-                modal->close();
-            }
-        });
+        closeNextModal(&shown);
         TRekord_Visa();
         QVERIFY(!shown); // the window never ran
         QCoreApplication::processEvents(); // the guard is spent before the next test

@@ -60,12 +60,6 @@ void enter(QWidget *w)
     QTest::keyClick(w, Qt::Key_Return);
 }
 
-void typeAndEnter(QLineEdit *e, const QString &text)
-{
-    typeText(e, text);
-    enter(e);
-}
-
 QStringList listed(const TDiag &d)
 {
     QStringList names;

@@ -64,3 +64,11 @@ void TestCourse::activate(const QString &cdRoot)
     HaemtaLovordFiler();
     NollstallSlump(1, MaxSlumptal);
 }
+
+void activateBundledCourse()
+{
+    PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
+    CDPath.clear();
+    HaemtaDatFiler();
+    NollstallSlump(1, MaxSlumptal);
+}

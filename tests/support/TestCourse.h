@@ -33,3 +33,7 @@ private:
     QTemporaryDir m_dir;
     QTemporaryDir m_config;
 };
+
+// Points PCPath at the course placed beside the built program (no CD) and
+// builds its file list with a fresh random order.
+void activateBundledCourse();

@@ -2,6 +2,8 @@
 // Drives the worksheet panels of an exercise window as a teacher does: only a
 // button of the panel in front can be clicked.
 
+#include "platform/Printing.h"
+
 #include <QFrame>
 #include <QListWidget>
 #include <QPushButton>
@@ -46,5 +48,30 @@ inline bool klickaPanelknapp(QWidget *fonster, const QString &namn)
         return false;
     }
     QTest::mouseClick(b, Qt::LeftButton);
+    return true;
+}
+
+// Adds to the sheet as the teacher does: the count's first items ("Klart")
+// or the item on screen ("Skickas till utskrift").
+inline bool laggTillArbetsbladet(QWidget *fonster, bool franKlart)
+{
+    if (franKlart)
+        return klickaPanelknapp(fonster, QStringLiteral("SkrivutAntalButton"))
+               && klickaPanelknapp(fonster, QStringLiteral("SkrivutKlartButton"));
+    return klickaPanelknapp(fonster, QStringLiteral("ValjaUtButton"))
+           && klickaPanelknapp(fonster, QStringLiteral("SkrivutSkickaButton"));
+}
+
+// Prints the sheet without and then with the answers from the print panel;
+// blad and facit get the two files written.
+inline bool skrivUtBladOchFacit(QWidget *fonster, QString &blad, QString &facit)
+{
+    if (!klickaPanelknapp(fonster, QStringLiteral("Skrivut2Button"))
+        || !klickaPanelknapp(fonster, QStringLiteral("SkrivutUtanButton")))
+        return false;
+    blad = Printing::lastPdfFile();
+    if (!klickaPanelknapp(fonster, QStringLiteral("SkrivutMedButton")))
+        return false;
+    facit = Printing::lastPdfFile();
     return true;
 }
