@@ -33,10 +33,7 @@ QFrame *panel(QWidget *parent, const char *name, const QColor &colour)
     auto *p = new QFrame(parent);
     p->setObjectName(QLatin1String(name));
     p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    p->setAutoFillBackground(true);
-    QPalette pal = p->palette();
-    pal.setColor(QPalette::Window, colour);
-    p->setPalette(pal);
+    fyllFarg(p, colour);
     return p;
 }
 
@@ -74,9 +71,7 @@ void TRekord::FormCreate()
     m_Label1->setObjectName(QStringLiteral("Label1"));
     m_Label1->setAlignment(Qt::AlignCenter);
     m_Label1->setText(QStringLiteral("Rekordtabell för ") + recordTableName(Programtal));
-    QPalette lp = m_Label1->palette();
-    lp.setColor(QPalette::WindowText, Qt::white);
-    m_Label1->setPalette(lp);
+    textfarg(m_Label1, Qt::white);
     // Shrink the title until it fits the panel, but never below 10 points.
     QFont tf(QStringLiteral("Arial"));
     tf.setBold(true);

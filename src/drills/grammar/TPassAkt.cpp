@@ -27,13 +27,6 @@ const QColor kMaroon = bgrFarg(0x000080);
 const QColor kBla = bgrFarg(0xFF0000);
 const QColor kGron = bgrFarg(0x008000);
 
-void textfarg(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    w->setPalette(p);
-}
-
 int radHojd(const QWidget *w)
 {
     return w->fontMetrics().height();

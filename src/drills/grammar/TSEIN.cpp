@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 #include <cmath>
 
@@ -32,33 +31,6 @@ const QColor kNavy = bgrFarg(0x800000);
 const QColor kBla = bgrFarg(0xFF0000);
 const QColor kRod = bgrFarg(0x0000FF);
 const QColor kGra = bgrFarg(0x808080);
-
-QFont arialPixlar(int pixlar)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(qMax(1, pixlar * Skalning / 100));
-    f.setBold(true);
-    return f;
-}
-
-void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor())
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, text);
-    if (bakgrund.isValid()) {
-        p.setColor(QPalette::Window, bakgrund);
-        w->setAutoFillBackground(true);
-    }
-    w->setPalette(p);
-}
-
-void bakgrund(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, c);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
 
 QColor knappYta()
 {
@@ -74,17 +46,6 @@ void text(QLabel *l, const QString &t)
 {
     l->setText(t);
     l->adjustSize();
-}
-
-QSize skarm()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(800, 600);
-}
-
-int skala(int v)
-{
-    return v * Skalning / 100;
 }
 
 // The largest point size from start down that lets text fit w x h.
@@ -112,7 +73,7 @@ TSEIN::TSEIN(QWidget *parent)
     setObjectName(QStringLiteral("SEIN"));
     setWindowTitle(QStringLiteral("Varmiko"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setFont(arialPixlar(19));
+    setFont(skaladArial(19));
     setFocusPolicy(Qt::StrongFocus);
     byggKomponenter();
 }
@@ -124,7 +85,7 @@ void TSEIN::byggKomponenter()
     auto label = [](QWidget *parent, const char *name, int px, const QColor &c) {
         auto *l = new QLabel(parent);
         l->setObjectName(QLatin1String(name));
-        l->setFont(arialPixlar(px));
+        l->setFont(skaladArial(px));
         farg(l, c);
         return l;
     };
@@ -132,7 +93,7 @@ void TSEIN::byggKomponenter()
         auto *p = new QFrame(parent);
         p->setObjectName(name);
         p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        bakgrund(p, c);
+        fyllFarg(p, c);
         return p;
     };
     auto knapp = [](QWidget *parent, const char *name, const QString &t) {
@@ -167,7 +128,7 @@ void TSEIN::byggKomponenter()
     for (int k = 1; k <= SeinPaneler; ++k) {
         auto *p = new QLabel(Panel1);
         p->setObjectName(QStringLiteral("Panel%1").arg(k + 1));
-        p->setFont(arialPixlar(19));
+        p->setFont(skaladArial(19));
         p->setAlignment(Qt::AlignCenter);
         p->setAutoFillBackground(true);
         p->setMouseTracking(true);
@@ -184,7 +145,7 @@ void TSEIN::byggKomponenter()
     Panel16 = label(Panel14, "Panel16", 21, Qt::black);
     Panel16->setText(QStringLiteral("ZIEL"));
     Panel16->setAlignment(Qt::AlignCenter);
-    bakgrund(Panel16, kGul);
+    fyllFarg(Panel16, kGul);
     const QColor kaross[] = {Qt::red, QColor(30, 80, 220), QColor(20, 150, 60)};
     const char *bilNamn[] = {"bil1", "bil2", "Bil3"};
     const char *namnPanel[] = {"NamnPanel1", "Namnpanel2", "Namnpanel3"};
@@ -247,7 +208,7 @@ void TSEIN::byggKomponenter()
 
 void TSEIN::FormCreate()
 {
-    const QSize s = skarm();
+    const QSize s = skarmStorlek();
     const int W = s.width();
     const int H = s.height();
     const int M = Marginal;
@@ -259,8 +220,8 @@ void TSEIN::FormCreate()
     RekordFilNamn = katalog + DataFilNamn.section(QLatin1Char('.'), 0, 0) + QStringLiteral(".TNR");
 
     // Title box; a long subheading shrinks to fit it.
-    Shape1->setGeometry(skala(26), skala(5), skala(420), skala(80));
-    Shape2->setGeometry(skala(32), skala(10), skala(408), skala(70));
+    Shape1->setGeometry(skaladPixel(26), skaladPixel(5), skaladPixel(420), skaladPixel(80));
+    Shape2->setGeometry(skaladPixel(32), skaladPixel(10), skaladPixel(408), skaladPixel(70));
     const QRect I = Shape2->geometry();
     text(Label1, rubrik.titel);
     text(r1, rubrik.underrubrik);
@@ -405,7 +366,7 @@ QString TSEIN::panelOrd(int panel) const
 void TSEIN::namnpanelFarg(qint32 gul)
 {
     for (int p = 1; p <= MaxSpelare; ++p)
-        bakgrund(NamnPanel[p], p == gul ? kGul : knappYta());
+        fyllFarg(NamnPanel[p], p == gul ? kGul : knappYta());
 }
 
 void TSEIN::rensa()
@@ -510,7 +471,7 @@ void TSEIN::starta()
         NamnPanel[p]->setVisible(p <= AntalSpelare);
     }
 
-    const QSize s = skarm();
+    const QSize s = skarmStorlek();
     Panel14->setGeometry(M, Panel14->y(), s.width() - M, Panel14->height());
     const int flaggHojd = Panel16->fontMetrics().height() + 4;
     Panel13->setGeometry(Panel14->width() - Bil[1]->width() - 2 * M, flaggHojd, qMax(4, M / 2),
@@ -532,7 +493,7 @@ void TSEIN::NyPost()
 {
     for (QLabel *l : {Label3, Label4, Label5, Label6})
         l->clear();
-    bakgrund(Label5, knappYta());
+    fyllFarg(Label5, knappYta());
     namnpanelFarg(AktivSpelare);
 
     // The next item that has a gap (a line without one can't be answered).
@@ -548,7 +509,7 @@ void TSEIN::NyPost()
     }
 
     const int M = Marginal;
-    dela_mening(3 * M, skarm().width() - 4 * M, postFalt(1), 2);
+    dela_mening(3 * M, skarmStorlek().width() - 4 * M, postFalt(1), 2);
     const int h = Label4->fontMetrics().height();
     const int rad1 = InstruktionsLabel->y() + 2 * h;
     const int rad2 = rad1 + 3 * h / 2;
@@ -630,7 +591,7 @@ void TSEIN::RaettTest(int panel, int knapp)
     } else {
         m_felSvar = 1;
         text(Label5, m_svar);
-        bakgrund(Label5, kRod);
+        fyllFarg(Label5, kRod);
         Label6->move(hogerKant(Label5), Label6->y());
         int ratt = 0;
         for (int i = 1; i <= m_ord.size() && ratt == 0; ++i)
@@ -676,8 +637,8 @@ void TSEIN::loppetSlut()
     m_stoppad = 1;
     for (int p = 1; p <= MaxSpelare; ++p) {
         const QColor c = p == Vinnare ? kGul : knappYta();
-        bakgrund(NamnPanel[p], c);
-        bakgrund(SlutSekundPanel[p], c);
+        fyllFarg(NamnPanel[p], c);
+        fyllFarg(SlutSekundPanel[p], c);
     }
     for (int p = 1; p <= AntalSpelare; ++p)
         if (Bil[p]->x() >= MalLinje)

@@ -1,6 +1,7 @@
 #include "drills/vocabulary/TFlagga.h"
 
 #include "drills/vocabulary/tysklandssidor.h"
+#include "frame/scale.h"
 #include "frame/vrsku1.h"
 
 #include <QApplication>
@@ -17,10 +18,7 @@ TFlagga::TFlagga(QWidget *parent)
     setObjectName(QStringLiteral("Flagga"));
     setWindowTitle(QStringLiteral("Varmiko"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
+    fyllFarg(this, Qt::white);
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(18);
     setFont(f);
@@ -31,9 +29,7 @@ TFlagga::TFlagga(QWidget *parent)
     rubrik.setPixelSize(47);
     rubrik.setBold(true);
     Label1->setFont(rubrik);
-    QPalette lp = Label1->palette();
-    lp.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    Label1->setPalette(lp);
+    textfarg(Label1, QColor(0, 0, 255));
     Label1->adjustSize();
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -46,9 +42,7 @@ TFlagga::TFlagga(QWidget *parent)
         FlagLabel[i] = new QLabel(historia[i], this);
         FlagLabel[i]->setObjectName(QLatin1String(namn[i]));
         FlagLabel[i]->setFont(rad);
-        QPalette np = FlagLabel[i]->palette();
-        np.setColor(QPalette::WindowText, QColor(0, 0, 128));
-        FlagLabel[i]->setPalette(np);
+        textfarg(FlagLabel[i], QColor(0, 0, 128));
     }
     AvbrytPanel1 = avbrytPanel(this, &Button1);
     connect(Button1, &QPushButton::clicked, this, &TFlagga::Button1Click);

@@ -1,6 +1,7 @@
 #include "drills/vocabulary/THymn.h"
 
 #include "drills/vocabulary/tysklandssidor.h"
+#include "frame/scale.h"
 #include "frame/sound.h"
 #include "frame/vrsku1.h"
 
@@ -19,21 +20,6 @@ namespace {
 // placed from here.
 constexpr int KompLabel1Topp = 100;
 
-QFont arial(int px, bool bold)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(px);
-    f.setBold(bold);
-    return f;
-}
-
-void farg(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    w->setPalette(p);
-}
-
 } // namespace
 
 THymn::THymn(QWidget *parent)
@@ -42,10 +28,7 @@ THymn::THymn(QWidget *parent)
     setObjectName(QStringLiteral("Hymn"));
     setWindowTitle(QStringLiteral("Varmiko"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
+    fyllFarg(this, Qt::white);
     setFont(arial(18, false));
 
     Image1 = new QLabel(this);
@@ -53,7 +36,7 @@ THymn::THymn(QWidget *parent)
     Label1 = new QLabel(QStringLiteral("Tysklands nationalsång"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(arial(47, true));
-    farg(Label1, QColor(0, 0, 255));
+    textfarg(Label1, QColor(0, 0, 255));
     Label1->adjustSize();
     Label1->move(0, 8);
 
@@ -68,7 +51,7 @@ THymn::THymn(QWidget *parent)
         KompLabel[i] = new QLabel(texter[i], this);
         KompLabel[i]->setObjectName(QLatin1String(namn[i]));
         KompLabel[i]->setFont(arial(18, true));
-        farg(KompLabel[i], Qt::black);
+        textfarg(KompLabel[i], Qt::black);
         KompLabel[i]->adjustSize();
     }
     KompLabel[0]->move(0, KompLabel1Topp);

@@ -1,6 +1,7 @@
 #include "drills/vocabulary/TKarta.h"
 
 #include "drills/vocabulary/tysklandssidor.h"
+#include "frame/scale.h"
 #include "frame/vrsku1.h"
 
 #include <QApplication>
@@ -31,9 +32,7 @@ TKarta::TKarta(QWidget *parent)
     rubrik.setPixelSize(47);
     rubrik.setBold(true);
     Label1->setFont(rubrik);
-    QPalette lp = Label1->palette();
-    lp.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    Label1->setPalette(lp);
+    textfarg(Label1, QColor(0, 0, 255));
     Label1->adjustSize();
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));

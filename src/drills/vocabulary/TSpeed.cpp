@@ -2,39 +2,23 @@
 
 #include "drills/vocabulary/LasYta.h"
 #include "frame/datafiles.h"
+#include "frame/scale.h"
 #include "platform/DesignTimer.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 
 namespace {
 
 const QString TextFil = QStringLiteral("VRS61000.DAT");
 constexpr int Radsteg = 20;
-
-QFont arial(int px, bool bold = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(px);
-    f.setBold(bold);
-    return f;
-}
-
-void farg(QWidget *w, QPalette::ColorRole roll, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(roll, c);
-    w->setPalette(p);
-}
 
 QFrame *panel(const char *namn, QWidget *parent, const QColor &bakgrund)
 {
@@ -43,7 +27,7 @@ QFrame *panel(const char *namn, QWidget *parent, const QColor &bakgrund)
     f->setFrameShape(QFrame::Panel);
     f->setFrameShadow(QFrame::Raised);
     f->setAutoFillBackground(true);
-    farg(f, QPalette::Window, bakgrund);
+    fargRoller(f, {QPalette::Window}, bakgrund);
     return f;
 }
 
@@ -52,12 +36,6 @@ QLabel *etikett(const char *namn, const QString &text, QWidget *parent)
     auto *l = new QLabel(text, parent);
     l->setObjectName(QLatin1String(namn));
     return l;
-}
-
-QSize skarmen()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(800, 600);
 }
 
 } // namespace
@@ -69,7 +47,7 @@ TSpeed::TSpeed(QWidget *parent)
     setWindowTitle(QStringLiteral("Lästräning"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAutoFillBackground(true);
-    farg(this, QPalette::Window, LasYta::silver());
+    fargRoller(this, {QPalette::Window}, LasYta::silver());
     setFont(arial(16));
 
     Panel3 = panel("Panel3", this, LasYta::silver());
@@ -94,7 +72,7 @@ TSpeed::TSpeed(QWidget *parent)
     Label10 = etikett("Label10", QString(), Panel4);
     for (QLabel *l : {Label8, Label9, Label10}) {
         l->setFont(arial(15, true));
-        farg(l, QPalette::WindowText, Qt::yellow);
+        fargRoller(l, {QPalette::WindowText}, Qt::yellow);
     }
     Label1 = etikett("Label1", QString(), this);
     Label1->hide();
@@ -131,7 +109,7 @@ TSpeed::TSpeed(QWidget *parent)
 
 void TSpeed::layout()
 {
-    const QSize skarm = skarmen();
+    const QSize skarm = skarmStorlek();
     const int W = skarm.width();
     const int H = skarm.height();
     resize(W, H);

@@ -4,6 +4,7 @@
 #include "drills/vocabulary/Ordruta.h"
 #include "frame/datafiles.h"
 #include "frame/fields.h"
+#include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/MessageBox.h"
 #include "platform/ShapeWidget.h"
@@ -13,14 +14,12 @@
 #include <QDragEnterEvent>
 #include <QFrame>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace {
 
@@ -30,21 +29,6 @@ constexpr int ForstaVanster = 126;
 
 const QColor Navy(0, 0, 128);
 
-QFont arial(int px, bool bold = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(px);
-    f.setBold(bold);
-    return f;
-}
-
-void farg(QWidget *w, QPalette::ColorRole roll, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(roll, c);
-    w->setPalette(p);
-}
-
 QFrame *panel(const char *namn, QWidget *parent, const QColor &bakgrund)
 {
     auto *f = new QFrame(parent);
@@ -52,7 +36,7 @@ QFrame *panel(const char *namn, QWidget *parent, const QColor &bakgrund)
     f->setFrameShape(QFrame::Panel);
     f->setFrameShadow(QFrame::Raised);
     f->setAutoFillBackground(true);
-    farg(f, QPalette::Window, bakgrund);
+    fargRoller(f, {QPalette::Window}, bakgrund);
     return f;
 }
 
@@ -65,12 +49,6 @@ QLabel *etikett(const QString &text, QWidget *parent, const char *namn = nullptr
     return l;
 }
 
-QSize skarmen()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(800, 600);
-}
-
 } // namespace
 
 Tavsloj::Tavsloj(QWidget *parent)
@@ -80,11 +58,11 @@ Tavsloj::Tavsloj(QWidget *parent)
     setWindowTitle(QStringLiteral("Rätsel lösen"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAutoFillBackground(true);
-    farg(this, QPalette::Window, QColor(128, 128, 128));
+    fargRoller(this, {QPalette::Window}, QColor(128, 128, 128));
     setFont(arial(16));
     setAcceptDrops(true);
 
-    const QSize skarm = skarmen();
+    const QSize skarm = skarmStorlek();
     const int W = skarm.width();
     const int H = skarm.height();
     resize(W, H);
@@ -97,8 +75,8 @@ Tavsloj::Tavsloj(QWidget *parent)
         l->setFont(arial(45, true));
         l->adjustSize();
     }
-    farg(skugga, QPalette::WindowText, Qt::black);
-    farg(titel, QPalette::WindowText, Qt::yellow);
+    fargRoller(skugga, {QPalette::WindowText}, Qt::black);
+    fargRoller(titel, {QPalette::WindowText}, Qt::yellow);
     titel->move((W - titel->width()) / 2, 6);
     skugga->move(titel->x() + 2, titel->y() + 2);
     for (int i = 0; i < 2; ++i) {
@@ -122,7 +100,7 @@ Tavsloj::Tavsloj(QWidget *parent)
         n->setObjectName(QStringLiteral("namn%1").arg(r));
         n->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         n->setFont(arial(16, true));
-        farg(n, QPalette::WindowText, Navy);
+        fargRoller(n, {QPalette::WindowText}, Navy);
         n->setGeometry(4, RadTopp[r - 1], ForstaVanster - 12, QFontMetrics(n->font()).height());
         namn[r] = n;
     }
@@ -149,7 +127,7 @@ Tavsloj::Tavsloj(QWidget *parent)
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(20);
     Edit1->setFont(arial(20));
-    farg(Edit1, QPalette::Text, Navy);
+    fargRoller(Edit1, {QPalette::Text}, Navy);
     Edit1->setGeometry(12, raten->y() + raten->height() + 6, 260, Edit1->sizeHint().height());
     Edit1->installEventFilter(this);
     Button1 = new QPushButton(QStringLiteral("Die Geschichte &sehen"), Panel7);
@@ -174,7 +152,7 @@ Tavsloj::Tavsloj(QWidget *parent)
     for (const auto &f : figurer) {
         auto *rubrik = etikett(QString::fromUtf16(f.rad1) + QLatin1Char('\n') + QString::fromUtf16(f.rad2), Statistik);
         rubrik->setFont(arial(16, true));
-        farg(rubrik, QPalette::WindowText, Qt::yellow);
+        fargRoller(rubrik, {QPalette::WindowText}, Qt::yellow);
         rubrik->setAlignment(Qt::AlignCenter);
         rubrik->setGeometry(x, 0, 130, 2 * QFontMetrics(rubrik->font()).height() + 4);
         auto *v = new QLabel(QString::fromUtf16(f.varde), Statistik);
@@ -182,8 +160,8 @@ Tavsloj::Tavsloj(QWidget *parent)
         v->setFont(arial(23, true));
         v->setAlignment(Qt::AlignCenter);
         v->setAutoFillBackground(true);
-        farg(v, QPalette::Window, Navy);
-        farg(v, QPalette::WindowText, Qt::yellow);
+        fargRoller(v, {QPalette::Window}, Navy);
+        fargRoller(v, {QPalette::WindowText}, Qt::yellow);
         v->setFrameShape(QFrame::Panel);
         v->setFrameShadow(QFrame::Sunken);
         v->setGeometry(x + 10, rubrik->height() + 4, 110, QFontMetrics(v->font()).height() + 14);

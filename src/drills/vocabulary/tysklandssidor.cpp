@@ -1,6 +1,7 @@
 #include "drills/vocabulary/tysklandssidor.h"
 
 #include "frame/pictures.h"
+#include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPath.h"
@@ -72,10 +73,7 @@ QFrame *avbrytPanel(QWidget *sida, QPushButton **knapp)
     panel->setObjectName(QStringLiteral("AvbrytPanel1"));
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
-    panel->setAutoFillBackground(true);
-    QPalette p = panel->palette();
-    p.setColor(QPalette::Window, QColor(0, 0, 255));
-    panel->setPalette(p);
+    fyllFarg(panel, QColor(0, 0, 255));
     auto *b = new QPushButton(QStringLiteral("&Avbryt"), panel);
     b->setObjectName(QStringLiteral("Button1"));
     b->setAutoDefault(false);
