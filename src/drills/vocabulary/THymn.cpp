@@ -7,12 +7,10 @@
 
 #include <QApplication>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -25,19 +23,11 @@ constexpr int KompLabel1Topp = 100;
 THymn::THymn(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Hymn"));
-    setWindowTitle(QStringLiteral("Varmiko"));
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    fyllFarg(this, Qt::white);
-    setFont(arial(18, false));
+    sidStart(this, QStringLiteral("Hymn"), Qt::white);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Label1 = new QLabel(QStringLiteral("Tysklands nationalsång"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(arial(47, true));
-    textfarg(Label1, QColor(0, 0, 255));
-    Label1->adjustSize();
+    Label1 = sidRubrik(this, QStringLiteral("Tysklands nationalsång"));
     Label1->move(0, 8);
 
     const QString texter[] = {QStringLiteral("DAS LIED DER DEUTSCHEN"),
@@ -94,12 +84,9 @@ THymn::THymn(QWidget *parent)
 
 void THymn::FormCreate()
 {
-    const QScreen *s = QGuiApplication::primaryScreen();
-    const QSize skarm = s ? s->geometry().size() : QSize(800, 600);
+    const QSize skarm = sidanOverSkarmen(this);
     const int W = skarm.width();
     const int H = skarm.height();
-    resize(W, H);
-    setWindowState(Qt::WindowMaximized);
 
     m_HymnTopp = KompLabel[0]->y() + 2 * KompLabel[0]->height();
     QFont steg = Label2->font();
