@@ -1,5 +1,6 @@
 #include "drills/grammar/TFLERBAR.h"
 
+#include "drills/grammar/panelmus.h"
 #include "frame/Ovningsrunda.h"
 #include "frame/TAster.h"
 #include "frame/answercheck.h"
@@ -391,23 +392,10 @@ bool TFLERBAR::eventFilter(QObject *o, QEvent *e)
             Svarspanel->setEnabled(OvningsLage != Arbetsblad);
         return TSKRIV::eventFilter(o, e);
     }
-    for (int k = 1; k <= MaxSvarsord; ++k) {
-        if (o != OrdPanel[k])
-            continue;
-        if (e->type() == QEvent::MouseMove) {
-            PanelMouseMove(k + 1);
-            return true;
-        }
-        if (e->type() == QEvent::MouseButtonPress) {
-            const auto *m = static_cast<QMouseEvent *>(e);
-            if (m->button() == Qt::LeftButton)
-                RaettTest(k + 1, 0);
-            else if (m->button() == Qt::RightButton)
-                RaettTest(k + 1, 1);
-            return true;
-        }
-        break;
-    }
+    if (const int panel = panelNummer(o, OrdPanel);
+        panel && panelMus(e, panel, [this](int n) { PanelMouseMove(n); },
+                          [this](int n, int knapp) { RaettTest(n, knapp); }))
+        return true;
     return TSKRIV::eventFilter(o, e);
 }
 

@@ -1,6 +1,7 @@
 #include "drills/grammar/TSEIN.h"
 
 #include "drills/grammar/Bilbild.h"
+#include "drills/grammar/panelmus.h"
 #include "frame/answercheck.h"
 #include "frame/datafiles.h"
 #include "frame/fields.h"
@@ -752,23 +753,10 @@ bool TSEIN::eventFilter(QObject *o, QEvent *e)
             return false;
         }
     }
-    for (int k = 1; k <= SeinPaneler; ++k) {
-        if (o != OrdPanel[k])
-            continue;
-        if (e->type() == QEvent::MouseMove) {
-            PanelMouseMove(k + 1);
-            return true;
-        }
-        if (e->type() == QEvent::MouseButtonPress) {
-            const auto *m = static_cast<QMouseEvent *>(e);
-            if (m->button() == Qt::LeftButton)
-                RaettTest(k + 1, 0);
-            else if (m->button() == Qt::RightButton)
-                RaettTest(k + 1, 1);
-            return true;
-        }
-        break;
-    }
+    if (const int panel = panelNummer(o, OrdPanel);
+        panel && panelMus(e, panel, [this](int n) { PanelMouseMove(n); },
+                          [this](int n, int knapp) { RaettTest(n, knapp); }))
+        return true;
     return QDialog::eventFilter(o, e);
 }
 
