@@ -360,19 +360,8 @@ void TSats::UppgraderaNivRutan(qint32 niva, qint32 rad)
 
 void TSats::RitaUtskriftOverskriftRuta(bool visa)
 {
-    const QRect y(NivPanel->pos() + NivPanel->NivYtterShape->pos(), NivPanel->NivYtterShape->size());
-    SkrivutOverskriftShape1->setGeometry(y);
-    SkrivutOverskriftShape2->setGeometry(y.adjusted(6, 6, -6, -6));
-    const QRect i = SkrivutOverskriftShape2->geometry();
-    SkrivutOverskriftLabel->adjustSize();
-    SkrivutOverskriftLabel->setGeometry(i.left(), i.top() + (i.height() - SkrivutOverskriftLabel->height()) / 2,
-                                        i.width(), SkrivutOverskriftLabel->height());
-    SkrivutOverskriftLabel->setAlignment(Qt::AlignCenter);
-    for (QWidget *w : std::initializer_list<QWidget *>{SkrivutOverskriftShape1, SkrivutOverskriftShape2,
-                                                       SkrivutOverskriftLabel}) {
-        w->setVisible(visa);
-        w->raise();
-    }
+    RitaUtskriftOverskriften(QRect(NivPanel->pos() + NivPanel->NivYtterShape->pos(), NivPanel->NivYtterShape->size()),
+                             visa);
 }
 
 void TSats::NyPost()

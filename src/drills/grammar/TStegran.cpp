@@ -244,19 +244,8 @@ void TStegran::UppgraderaNivRutan(qint32 niva, qint32 rad)
 
 void TStegran::RitaUtskriftOverskriftRuta(bool visa)
 {
-    const QRect y(NivPanel->pos() + NivPanel->NivYtterShape->pos(), NivPanel->NivYtterShape->size());
-    SkrivutOverskriftShape1->setGeometry(y);
-    SkrivutOverskriftShape2->setGeometry(y.adjusted(6, 6, -6, -6));
-    const QRect i = SkrivutOverskriftShape2->geometry();
-    SkrivutOverskriftLabel->adjustSize();
-    SkrivutOverskriftLabel->setGeometry(i.left(), i.top() + (i.height() - SkrivutOverskriftLabel->height()) / 2,
-                                        i.width(), SkrivutOverskriftLabel->height());
-    SkrivutOverskriftLabel->setAlignment(Qt::AlignCenter);
-    for (QWidget *w : std::initializer_list<QWidget *>{SkrivutOverskriftShape1, SkrivutOverskriftShape2,
-                                                       SkrivutOverskriftLabel}) {
-        w->setVisible(visa);
-        w->raise();
-    }
+    RitaUtskriftOverskriften(QRect(NivPanel->pos() + NivPanel->NivYtterShape->pos(), NivPanel->NivYtterShape->size()),
+                             visa);
 }
 
 void TStegran::RitaOverskriften(const QString &line1, const QString &line2, const QString &line3)

@@ -1140,6 +1140,22 @@ void TSKRIV::closeEvent(QCloseEvent *e)
     }
 }
 
+void TSKRIV::RitaUtskriftOverskriften(const QRect &yta, bool visa)
+{
+    SkrivutOverskriftShape1->setGeometry(yta);
+    SkrivutOverskriftShape2->setGeometry(yta.adjusted(6, 6, -6, -6));
+    const QRect i = SkrivutOverskriftShape2->geometry();
+    SkrivutOverskriftLabel->adjustSize();
+    SkrivutOverskriftLabel->setGeometry(i.left(), i.top() + (i.height() - SkrivutOverskriftLabel->height()) / 2,
+                                        i.width(), SkrivutOverskriftLabel->height());
+    SkrivutOverskriftLabel->setAlignment(Qt::AlignCenter);
+    for (QWidget *w : std::initializer_list<QWidget *>{SkrivutOverskriftShape1, SkrivutOverskriftShape2,
+                                                       SkrivutOverskriftLabel}) {
+        w->setVisible(visa);
+        w->raise();
+    }
+}
+
 void TSKRIV::arbetsbladStart()
 {
     Edit1->setEnabled(false);
