@@ -70,8 +70,7 @@ TForm1::TForm1(QWidget *parent)
 void TForm1::skapaKomponenter()
 {
     setFont(arial(13));
-    setAutoFillBackground(true);
-    fargRoller(this, {QPalette::Window}, Bla);
+    fyllFarg(this, Bla);
     resize(792, 545);
 
     m_image1 = new QLabel(this);
@@ -95,8 +94,7 @@ void TForm1::skapaKomponenter()
     m_panel9 = new QLabel(QStringLiteral("  Varmiko  –  tyska för svenska elever"), this);
     m_panel9->setObjectName(QStringLiteral("Panel9"));
     m_panel9->setFont(arial(13, true));
-    m_panel9->setAutoFillBackground(true);
-    fargRoller(m_panel9, {QPalette::Window}, Marinbla);
+    fyllFarg(m_panel9, Marinbla);
     fargRoller(m_panel9, {QPalette::WindowText}, Qt::white);
     m_panel9->setGeometry(0, 0, 792, Panel9Hojd);
 
@@ -104,8 +102,7 @@ void TForm1::skapaKomponenter()
     m_panel1->setObjectName(QStringLiteral("Panel1"));
     m_panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_panel1->setLineWidth(3);
-    m_panel1->setAutoFillBackground(true);
-    fargRoller(m_panel1, {QPalette::Window}, Marinbla);
+    fyllFarg(m_panel1, Marinbla);
     m_panel1->setGeometry(249, 60, Panel1Bredd, Panel1Hojd);
 
     m_label1 = new QLabel(QStringLiteral("VARMIKO"), m_panel1);

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QList>
 #include <QScreen>
@@ -323,4 +324,13 @@ void farg(QWidget *w, const QColor &text, const QColor &bakgrund)
         w->setAutoFillBackground(true);
     }
     w->setPalette(p);
+}
+
+QFrame *upphojdPanel(QWidget *parent, const QString &namn, const QColor &bakgrund)
+{
+    auto *p = new QFrame(parent);
+    p->setObjectName(namn);
+    p->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    fyllFarg(p, bakgrund);
+    return p;
 }

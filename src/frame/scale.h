@@ -12,6 +12,7 @@
 #include <functional>
 #include <initializer_list>
 
+class QFrame;
 class QWidget;
 
 // The smallest scale used, however small the screen.
@@ -68,3 +69,6 @@ void fargRoller(QWidget *w, std::initializer_list<QPalette::ColorRole> roller, c
 void textfarg(QWidget *w, const QColor &c);
 void fyllFarg(QWidget *w, const QColor &c);
 void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor());
+
+// A raised panel named namn on parent, filled with bakgrund.
+QFrame *upphojdPanel(QWidget *parent, const QString &namn, const QColor &bakgrund);

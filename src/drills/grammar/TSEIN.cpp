@@ -90,13 +90,6 @@ void TSEIN::byggKomponenter()
         farg(l, c);
         return l;
     };
-    auto panel = [](QWidget *parent, const QString &name, const QColor &c) {
-        auto *p = new QFrame(parent);
-        p->setObjectName(name);
-        p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        fyllFarg(p, c);
-        return p;
-    };
     auto knapp = [](QWidget *parent, const char *name, const QString &t) {
         auto *b = new QPushButton(t, parent);
         b->setObjectName(QLatin1String(name));
@@ -141,8 +134,8 @@ void TSEIN::byggKomponenter()
     Templabel2 = label(this, "Templabel2", 19, Qt::black);
     Templabel2->hide();
 
-    Panel14 = panel(this, QStringLiteral("Panel14"), kGra);
-    Panel13 = panel(Panel14, QStringLiteral("Panel13"), kGul);
+    Panel14 = upphojdPanel(this, QStringLiteral("Panel14"), kGra);
+    Panel13 = upphojdPanel(Panel14, QStringLiteral("Panel13"), kGul);
     Panel16 = label(Panel14, "Panel16", 21, Qt::black);
     Panel16->setText(QStringLiteral("ZIEL"));
     Panel16->setAlignment(Qt::AlignCenter);
@@ -153,24 +146,24 @@ void TSEIN::byggKomponenter()
     for (int p = 1; p <= MaxSpelare; ++p) {
         Bil[p] = new Bilbild(kaross[p - 1], Panel14);
         Bil[p]->setObjectName(QLatin1String(bilNamn[p - 1]));
-        NamnPanel[p] = panel(Panel14, QLatin1String(namnPanel[p - 1]), knappYta());
+        NamnPanel[p] = upphojdPanel(Panel14, QLatin1String(namnPanel[p - 1]), knappYta());
         NamnLabel[p] = label(NamnPanel[p], "", 19, Qt::black);
         NamnLabel[p]->setObjectName(QStringLiteral("NamnLabel%1").arg(p));
         NamnLabel[p]->setAlignment(Qt::AlignCenter);
-        SlutSekundPanel[p] = panel(Panel14, QStringLiteral("SlutSekundPanel%1").arg(p), knappYta());
+        SlutSekundPanel[p] = upphojdPanel(Panel14, QStringLiteral("SlutSekundPanel%1").arg(p), knappYta());
         SlutSekundLabel[p] = label(SlutSekundPanel[p], "", 16, Qt::black);
         SlutSekundLabel[p]->setObjectName(QStringLiteral("SlutSekundLabel%1").arg(p));
     }
 
-    SlutPanel = panel(this, QStringLiteral("SlutPanel"), kGul);
+    SlutPanel = upphojdPanel(this, QStringLiteral("SlutPanel"), kGul);
     Slutlabel = label(SlutPanel, "Slutlabel", 19, kNavy);
     SlutButton = knapp(SlutPanel, "SlutButton", QStringLiteral("OK"));
     SlutButton->setAutoDefault(true);
     connect(SlutButton, &QPushButton::clicked, this, &TSEIN::SlutButtonClick);
     SlutPanel->hide();
 
-    Panel11 = panel(this, QStringLiteral("Panel11"), knappYta());
-    Panel12 = panel(Panel11, QStringLiteral("Panel12"), knappYta());
+    Panel11 = upphojdPanel(this, QStringLiteral("Panel11"), knappYta());
+    Panel12 = upphojdPanel(Panel11, QStringLiteral("Panel12"), knappYta());
     Label9 = label(Panel12, "Label9", 19, kNavy);
     text(Label9, QStringLiteral("Anzahl Spieler?"));
     Button3 = knapp(Panel12, "Button3", QStringLiteral("1"));
@@ -179,7 +172,7 @@ void TSEIN::byggKomponenter()
     connect(Button3, &QPushButton::clicked, this, [this] { AntalSpelareClick(1); });
     connect(Button4, &QPushButton::clicked, this, [this] { AntalSpelareClick(2); });
     connect(Button5, &QPushButton::clicked, this, [this] { AntalSpelareClick(3); });
-    Panel15 = panel(Panel11, QStringLiteral("Panel15"), knappYta());
+    Panel15 = upphojdPanel(Panel11, QStringLiteral("Panel15"), knappYta());
     Label13 = label(Panel15, "Label13", 19, kNavy);
     text(Label13, QStringLiteral("Namen eingeben"));
     for (int p = 1; p <= MaxSpelare; ++p) {
@@ -195,7 +188,7 @@ void TSEIN::byggKomponenter()
     Button6->setAutoDefault(true);
     connect(Button6, &QPushButton::clicked, this, &TSEIN::Button6Click);
 
-    Panel10 = panel(this, QStringLiteral("Panel10"), kNavy);
+    Panel10 = upphojdPanel(this, QStringLiteral("Panel10"), kNavy);
     Button1 = knapp(Panel10, "Button1", QStringLiteral("&Fortsetzen"));
     Button2 = knapp(Panel10, "Button2", QStringLiteral("&Abbrechen"));
     connect(Button1, &QPushButton::clicked, Panel10, &QWidget::hide);

@@ -29,17 +29,6 @@ constexpr int ForstaVanster = 126;
 
 const QColor Navy(0, 0, 128);
 
-QFrame *panel(const char *namn, QWidget *parent, const QColor &bakgrund)
-{
-    auto *f = new QFrame(parent);
-    f->setObjectName(QLatin1String(namn));
-    f->setFrameShape(QFrame::Panel);
-    f->setFrameShadow(QFrame::Raised);
-    f->setAutoFillBackground(true);
-    fargRoller(f, {QPalette::Window}, bakgrund);
-    return f;
-}
-
 QLabel *etikett(const QString &text, QWidget *parent, const char *namn = nullptr)
 {
     auto *l = new QLabel(text, parent);
@@ -57,8 +46,7 @@ Tavsloj::Tavsloj(QWidget *parent)
     setObjectName(QStringLiteral("avsloj"));
     setWindowTitle(QStringLiteral("Rätsel lösen"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setAutoFillBackground(true);
-    fargRoller(this, {QPalette::Window}, QColor(128, 128, 128));
+    fyllFarg(this, QColor(128, 128, 128));
     setFont(arial(16));
     setAcceptDrops(true);
 
@@ -90,7 +78,7 @@ Tavsloj::Tavsloj(QWidget *parent)
     const int under = titel->y() + titel->height() + 10;
 
     // The story: a name column and seven rows of seven word places.
-    Panel1 = panel("Panel1", this, QColor(160, 160, 160));
+    Panel1 = upphojdPanel(this, QStringLiteral("Panel1"), QColor(160, 160, 160));
     Panel1->setGeometry(20, under, W - 40, RadTopp[Avslojning::Rader - 1] + 34);
     // The space between the words takes no word.
     Panel1->setAcceptDrops(true);
@@ -120,7 +108,7 @@ Tavsloj::Tavsloj(QWidget *parent)
     ListBox1->setGeometry(20, nere, 260, bankHojd);
     ListBox1->installEventFilter(this);
 
-    Panel7 = panel("Panel7", this, QColor(160, 160, 160));
+    Panel7 = upphojdPanel(this, QStringLiteral("Panel7"), QColor(160, 160, 160));
     auto *raten = etikett(QStringLiteral("Ein Wort raten"), Panel7);
     raten->move(12, 10);
     Edit1 = new QLineEdit(Panel7);
@@ -159,8 +147,7 @@ Tavsloj::Tavsloj(QWidget *parent)
         v->setObjectName(QLatin1String(f.namn));
         v->setFont(arial(23, true));
         v->setAlignment(Qt::AlignCenter);
-        v->setAutoFillBackground(true);
-        fargRoller(v, {QPalette::Window}, Navy);
+        fyllFarg(v, Navy);
         fargRoller(v, {QPalette::WindowText}, Qt::yellow);
         v->setFrameShape(QFrame::Panel);
         v->setFrameShadow(QFrame::Sunken);
@@ -180,7 +167,7 @@ Tavsloj::Tavsloj(QWidget *parent)
     status->hide();
 
     // The choice of story and of the kind of exercise.
-    Panel4 = panel("Panel4", this, QColor(160, 160, 160));
+    Panel4 = upphojdPanel(this, QStringLiteral("Panel4"), QColor(160, 160, 160));
     Label52 = etikett(QStringLiteral("Einen Text wählen"), Panel4, "Label52");
     Label52->setFont(arial(16, true));
     Label52->adjustSize();

@@ -71,11 +71,7 @@ QPixmap laddaSidbild(const QString &namn)
 
 QFrame *avbrytPanel(QWidget *sida, QPushButton **knapp)
 {
-    auto *panel = new QFrame(sida);
-    panel->setObjectName(QStringLiteral("AvbrytPanel1"));
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Raised);
-    fyllFarg(panel, QColor(0, 0, 255));
+    QFrame *panel = upphojdPanel(sida, QStringLiteral("AvbrytPanel1"), QColor(0, 0, 255));
     auto *b = new QPushButton(QStringLiteral("&Avbryt"), panel);
     b->setObjectName(QStringLiteral("Button1"));
     b->setAutoDefault(false);

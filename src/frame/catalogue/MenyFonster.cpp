@@ -45,8 +45,7 @@ void MenyFonster::bygg()
 
     // A single border is the black window edge round the panel.
     const int kant = m_meny.enkelKant ? 1 : 0;
-    fargRoller(this, {QPalette::Window}, Qt::black);
-    setAutoFillBackground(true);
+    fyllFarg(this, Qt::black);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
