@@ -43,13 +43,6 @@ constexpr int KnappHojd = 30;
 constexpr int BildtextPixlar = 12;
 constexpr int BildtextGolv = 7;
 
-void farga(QWidget *w, QPalette::ColorRole roll, const QColor &farg)
-{
-    QPalette p = w->palette();
-    p.setColor(roll, farg);
-    w->setPalette(p);
-}
-
 // The background when the start pictures are off: the German colours.
 QPixmap bakgrundsbild()
 {
@@ -77,8 +70,7 @@ TForm1::TForm1(QWidget *parent)
 void TForm1::skapaKomponenter()
 {
     setFont(arial(13));
-    setAutoFillBackground(true);
-    farga(this, QPalette::Window, Bla);
+    fyllFarg(this, Bla);
     resize(792, 545);
 
     m_image1 = new QLabel(this);
@@ -101,24 +93,22 @@ void TForm1::skapaKomponenter()
     m_panel9 = new QLabel(QStringLiteral("  Varmiko  –  tyska för svenska elever"), this);
     m_panel9->setObjectName(QStringLiteral("Panel9"));
     m_panel9->setFont(arial(13, true));
-    m_panel9->setAutoFillBackground(true);
-    farga(m_panel9, QPalette::Window, Marinbla);
-    farga(m_panel9, QPalette::WindowText, Qt::white);
+    fyllFarg(m_panel9, Marinbla);
+    fargRoller(m_panel9, {QPalette::WindowText}, Qt::white);
     m_panel9->setGeometry(0, 0, 792, Panel9Hojd);
 
     m_panel1 = new QFrame(this);
     m_panel1->setObjectName(QStringLiteral("Panel1"));
     m_panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_panel1->setLineWidth(3);
-    m_panel1->setAutoFillBackground(true);
-    farga(m_panel1, QPalette::Window, Marinbla);
+    fyllFarg(m_panel1, Marinbla);
     m_panel1->setGeometry(249, 60, Panel1Bredd, Panel1Hojd);
 
     m_label1 = new QLabel(QStringLiteral("VARMIKO"), m_panel1);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setFont(arial(28, true));
     m_label1->setAlignment(Qt::AlignCenter);
-    farga(m_label1, QPalette::WindowText, Qt::yellow);
+    fargRoller(m_label1, {QPalette::WindowText}, Qt::yellow);
     m_label1->adjustSize();
 
     static const char *const texter[] = {"",       "Tyskland", "Dina ord",         "Tala",   "Skriva",
@@ -133,7 +123,7 @@ void TForm1::skapaKomponenter()
         auto *knapp = new QPushButton(QString::fromUtf8(texter[i]), m_panel1);
         knapp->setObjectName(QStringLiteral("Button%1").arg(i));
         knapp->setFont(arial(17, true));
-        farga(knapp, QPalette::ButtonText, Qt::black);
+        fargRoller(knapp, {QPalette::ButtonText}, Qt::black);
         knapp->setGeometry(KnappVanster, KnappOverst + (i - 1) * KnappSteg, KnappBredd, KnappHojd);
         connect(knapp, &QPushButton::clicked, this, klick[i]);
         m_button[i] = knapp;
@@ -150,14 +140,14 @@ void TForm1::skapaKomponenter()
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->setFont(arial(13, true));
     m_label2->setAlignment(Qt::AlignCenter);
-    farga(m_label2, QPalette::WindowText, Qt::black);
+    fargRoller(m_label2, {QPalette::WindowText}, Qt::black);
     m_label2->setText(QStringLiteral("Arbetsblad aktiverat"));
     m_label2->adjustSize();
     m_label2->hide();
 
     for (QLabel **rad : {&m_label3, &m_label4}) {
         *rad = new QLabel(this);
-        farga(*rad, QPalette::WindowText, Qt::white);
+        fargRoller(*rad, {QPalette::WindowText}, Qt::white);
         (*rad)->setFont(arial(BildtextPixlar));
         // The caption follows the mouse over the pictures; it must not take
         // the pointer away from them.
@@ -430,14 +420,14 @@ void TForm1::Button8Click()
         m_button[8]->setText(QStringLiteral("Avaktivera arbetsblad"));
         for (int i : {1, 3, 6, 7})
             m_button[i]->setEnabled(false);
-        farga(m_panel1, QPalette::Window, Rodbrun);
+        fargRoller(m_panel1, {QPalette::Window}, Rodbrun);
     } else {
         m_button[8]->setText(QStringLiteral("Göra arbetsblad"));
         for (int i : {1, 2, 3, 6, 7})
             m_button[i]->setEnabled(true);
         m_shape1->hide();
         m_label2->hide();
-        farga(m_panel1, QPalette::Window, Marinbla);
+        fargRoller(m_panel1, {QPalette::Window}, Marinbla);
     }
 
     // A new sheet, or none: nothing collected before is printed with it, and

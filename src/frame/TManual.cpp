@@ -40,10 +40,7 @@ TManual::TManual(QWidget *parent)
     setObjectName(QStringLiteral("Manual"));
     setWindowTitle(QStringLiteral("Varmiko"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    fyllFarg(this, Qt::white);
     setFont(arial(18));
     resize(skarmStorlek());
     setWindowState(Qt::WindowMaximized);
@@ -51,9 +48,7 @@ TManual::TManual(QWidget *parent)
     Label1 = new QLabel(QStringLiteral("Manual till Varmiko"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(arial(47, true, true));
-    QPalette lp = Label1->palette();
-    lp.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    Label1->setPalette(lp);
+    textfarg(Label1, QColor(0, 0, 128));
     Label1->adjustSize();
 
     auto memo = [this](const char *namn) {
@@ -63,9 +58,7 @@ TManual::TManual(QWidget *parent)
         // The text can be selected with the keys as well as the mouse.
         m->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        QPalette mp = m->palette();
-        mp.setColor(QPalette::Base, Qt::white);
-        m->setPalette(mp);
+        fargRoller(m, {QPalette::Base}, Qt::white);
         return m;
     };
     Memo1 = memo("Memo1");

@@ -59,9 +59,7 @@ QLabel *etikett(QWidget *parent, const char *namn, const QString &text, const QF
     auto *l = new QLabel(text, parent);
     l->setObjectName(QLatin1String(namn));
     l->setFont(font);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, farg);
-    l->setPalette(pal);
+    textfarg(l, farg);
     // Clicks go through to the background picture below.
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     l->adjustSize();
@@ -76,10 +74,7 @@ TOmMivo::TOmMivo(QWidget *parent)
     setObjectName(QStringLiteral("OmMivo"));
     setWindowTitle(QStringLiteral("Varmiko"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    fyllFarg(this, QColor(192, 192, 192));
     setFont(arial(14));
     resize(skarmStorlek());
     setWindowState(Qt::WindowMaximized);
@@ -170,10 +165,7 @@ void TOmMivo::FormCreate()
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameShape(QFrame::Panel);
     Panel1->setFrameShadow(QFrame::Raised);
-    QPalette pp = Panel1->palette();
-    pp.setColor(QPalette::Window, QColor(0, 255, 0));
-    Panel1->setPalette(pp);
-    Panel1->setAutoFillBackground(true);
+    fyllFarg(Panel1, QColor(0, 255, 0));
     auto *lager = new QVBoxLayout(Panel1);
     lager->setContentsMargins(24, 16, 24, 16);
     auto rad2 = [this, lager](const char *namn, const QString &text, bool fet) {

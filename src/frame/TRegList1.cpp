@@ -1,5 +1,6 @@
 #include "frame/TRegList1.h"
 
+#include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/Cp1252.h"
 #include "platform/MessageBox.h"
@@ -22,14 +23,6 @@ quint16 RegListNummer = 0;
 
 namespace {
 
-QFont pixelFont(const QString &family, int px, bool bold)
-{
-    QFont f(family);
-    f.setPixelSize(px);
-    f.setBold(bold);
-    return f;
-}
-
 QString listfil(const QString &root, const QString &namn)
 {
     const QString p = ProgramPath::resolve(root, QStringLiteral("\\DATA\\") + namn);
@@ -51,7 +44,7 @@ TRegList1::TRegList1(QWidget *parent)
 {
     setObjectName(QStringLiteral("RegList1"));
     setWindowTitle(QStringLiteral("Varmiko"));
-    setFont(pixelFont(QStringLiteral("Arial"), 16, false));
+    setFont(teckensnitt(QStringLiteral("Arial"), 16, false));
 
     ListView1 = new QTreeWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
@@ -60,12 +53,12 @@ TRegList1::TRegList1(QWidget *parent)
     ListView1->header()->setSectionsMovable(false);
     Button1 = new QPushButton(QStringLiteral("Avbryt"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setFont(pixelFont(QStringLiteral("Arial"), 23, true));
+    Button1->setFont(teckensnitt(QStringLiteral("Arial"), 23, true));
     Button1->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &TRegList1::Button1Click);
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(pixelFont(QStringLiteral("Arial"), 17, true));
+    Label1->setFont(teckensnitt(QStringLiteral("Arial"), 17, true));
     Label1->hide();
 
     auto *lager = new QVBoxLayout(this);

@@ -26,10 +26,7 @@ TRegelform::TRegelform(QWidget *parent)
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    QPalette pp = Panel1->palette();
-    pp.setColor(QPalette::Window, Qt::yellow);
-    Panel1->setPalette(pp);
-    Panel1->setAutoFillBackground(true);
+    fyllFarg(Panel1, Qt::yellow);
 
     Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));

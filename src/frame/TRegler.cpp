@@ -22,10 +22,7 @@ TRegler::TRegler(QWidget *parent)
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    QPalette pp = Panel1->palette();
-    pp.setColor(QPalette::Window, Qt::yellow);
-    Panel1->setPalette(pp);
-    Panel1->setAutoFillBackground(true);
+    fyllFarg(Panel1, Qt::yellow);
     Panel1->setGeometry(0, 0, skarm.width(), skarm.height());
 
     Image1 = new QLabel(Panel1);

@@ -19,20 +19,14 @@ TStallin::TStallin(QWidget *parent)
     const int W = skaladPixel(610);
     const int H = skaladPixel(356);
     setFixedSize(W, H);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::blue);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    fyllFarg(this, Qt::blue);
     setFont(skaladArial(18, false));
 
     const int M = Marginal;
     auto *ytter = new QFrame(this);
     ytter->setObjectName(QStringLiteral("YtterPanel"));
     ytter->setGeometry(M, M, W - 2 * M, H - 2 * M);
-    QPalette yp = ytter->palette();
-    yp.setColor(QPalette::Window, bgrFarg(0x00FFFF));
-    ytter->setPalette(yp);
-    ytter->setAutoFillBackground(true);
+    fyllFarg(ytter, bgrFarg(0x00FFFF));
     auto *inner = new QFrame(ytter);
     inner->setObjectName(QStringLiteral("InnerPanel"));
     inner->setGeometry(M, M, ytter->width() - 2 * M, ytter->height() - 2 * M);

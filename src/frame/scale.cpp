@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QList>
 #include <QScreen>
@@ -277,6 +278,14 @@ QFont arial(int pixlar, bool fet, bool kursiv)
     return f;
 }
 
+QFont teckensnitt(const QString &familj, int pixlar, bool fet)
+{
+    QFont f(familj);
+    f.setPixelSize(pixlar);
+    f.setBold(fet);
+    return f;
+}
+
 QFont skaladArial(int designPixlar, bool fet)
 {
     return arial(skaladPixel(designPixlar), fet);
@@ -302,4 +311,43 @@ void svartKnapptext(QWidget *knapp)
     p.setColor(QPalette::ButtonText, Qt::black);
     p.setColor(QPalette::WindowText, Qt::black);
     knapp->setPalette(p);
+}
+
+void fargRoller(QWidget *w, std::initializer_list<QPalette::ColorRole> roller, const QColor &c)
+{
+    QPalette p = w->palette();
+    for (const QPalette::ColorRole roll : roller)
+        p.setColor(roll, c);
+    w->setPalette(p);
+}
+
+void textfarg(QWidget *w, const QColor &c)
+{
+    fargRoller(w, {QPalette::WindowText}, c);
+}
+
+void fyllFarg(QWidget *w, const QColor &c)
+{
+    fargRoller(w, {QPalette::Window}, c);
+    w->setAutoFillBackground(true);
+}
+
+void farg(QWidget *w, const QColor &text, const QColor &bakgrund)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, text);
+    if (bakgrund.isValid()) {
+        p.setColor(QPalette::Window, bakgrund);
+        w->setAutoFillBackground(true);
+    }
+    w->setPalette(p);
+}
+
+QFrame *upphojdPanel(QWidget *parent, const QString &namn, const QColor &bakgrund)
+{
+    auto *p = new QFrame(parent);
+    p->setObjectName(namn);
+    p->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    fyllFarg(p, bakgrund);
+    return p;
 }

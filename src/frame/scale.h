@@ -2,13 +2,17 @@
 // The screen scale of every window and the wrapping of a sentence into the
 // display lines of an exercise.
 
+#include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QSize>
 #include <QString>
 #include <QtGlobal>
 
 #include <functional>
+#include <initializer_list>
 
+class QFrame;
 class QWidget;
 
 // The smallest scale used, however small the screen.
@@ -50,9 +54,21 @@ void setRadBredd(RadBredd matt);
 // Arial at a pixel size, and the size of the primary screen.
 int skaladPixel(int designPixlar);
 QFont arial(int pixlar, bool fet = false, bool kursiv = false);
+QFont teckensnitt(const QString &familj, int pixlar, bool fet = false);
 QFont skaladArial(int designPixlar, bool fet = true); // at least 1 pixel
 QFont skaladArialPunkter(int designPunkter, bool fet = true); // a point size, at least 1
 QSize skarmStorlek();
 
 // Buttons keep black captions on the coloured panels they stand on.
 void svartKnapptext(QWidget *knapp);
+
+// Colours on a widget's own palette: the given roles in c; the text
+// (WindowText); the background filled with c (Window, filled); and the text
+// together with, when bakgrund is valid, the filled background.
+void fargRoller(QWidget *w, std::initializer_list<QPalette::ColorRole> roller, const QColor &c);
+void textfarg(QWidget *w, const QColor &c);
+void fyllFarg(QWidget *w, const QColor &c);
+void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor());
+
+// A raised panel named namn on parent, filled with bakgrund.
+QFrame *upphojdPanel(QWidget *parent, const QString &namn, const QColor &bakgrund);

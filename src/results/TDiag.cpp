@@ -119,9 +119,7 @@ void TDiag::byggKomponenter()
     QWidget *p = Panel2;
     OverskriftLabel = label(p, "OverskriftLabel", QStringLiteral("Diagnose"), 40);
     FelLosenLabel = label(p, "FelLosenLabel", QStringLiteral("Falsche Losung. Neuer Versuch!"), 20);
-    QPalette rod = FelLosenLabel->palette();
-    rod.setColor(QPalette::WindowText, Qt::red);
-    FelLosenLabel->setPalette(rod);
+    textfarg(FelLosenLabel, Qt::red);
     SkrivLosenLabel = label(p, "SkrivLosenLabel", QStringLiteral("Losung schreiben:"), 20);
     SkrivDittNamnLabel = label(p, "SkrivDittNamnLabel", QStringLiteral("Namen schreiben. Enter drucken:"), 20);
     ListOverskriftLabel = label(p, "ListOverskriftLabel", QStringLiteral("Namenliste"), 20);

@@ -28,18 +28,6 @@ constexpr int kRows = RekordMax + 1; // rows 1..101 under the header row
 // A name of 32 characters that the name column is measured by.
 const QString kSampleName = QStringLiteral("Karl-Heinz Zacharias Müllerström");
 
-QFrame *panel(QWidget *parent, const char *name, const QColor &colour)
-{
-    auto *p = new QFrame(parent);
-    p->setObjectName(QLatin1String(name));
-    p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    p->setAutoFillBackground(true);
-    QPalette pal = p->palette();
-    pal.setColor(QPalette::Window, colour);
-    p->setPalette(pal);
-    return p;
-}
-
 } // namespace
 
 TRekord::TRekord(QWidget *parent)
@@ -63,20 +51,18 @@ void TRekord::FormCreate()
     setFixedSize(W, H);
 
     // The side panels lie under the table and title panels that overlap them.
-    m_VPanel = panel(this, "VPanel", Qt::blue);
+    m_VPanel = upphojdPanel(this, QStringLiteral("VPanel"), Qt::blue);
     m_VPanel->setGeometry(0, 0, W / 8, H);
-    m_HPanel = panel(this, "HPanel", Qt::blue);
+    m_HPanel = upphojdPanel(this, QStringLiteral("HPanel"), Qt::blue);
     m_HPanel->setGeometry(W - W / 8, 0, W / 8, H);
 
-    m_OverPanelen = panel(this, "OverPanelen", Qt::blue);
+    m_OverPanelen = upphojdPanel(this, QStringLiteral("OverPanelen"), Qt::blue);
     m_OverPanelen->setGeometry(W / 8, 0, 3 * W / 4, H / 8);
     m_Label1 = new QLabel(m_OverPanelen);
     m_Label1->setObjectName(QStringLiteral("Label1"));
     m_Label1->setAlignment(Qt::AlignCenter);
     m_Label1->setText(QStringLiteral("Rekordtabell för ") + recordTableName(Programtal));
-    QPalette lp = m_Label1->palette();
-    lp.setColor(QPalette::WindowText, Qt::white);
-    m_Label1->setPalette(lp);
+    textfarg(m_Label1, Qt::white);
     // Shrink the title until it fits the panel, but never below 10 points.
     QFont tf(QStringLiteral("Arial"));
     tf.setBold(true);
@@ -92,9 +78,9 @@ void TRekord::FormCreate()
     const int lh = QFontMetrics(tf).height();
     m_Label1->setGeometry(0, (m_OverPanelen->height() - lh) / 2, m_OverPanelen->width(), lh);
 
-    m_RekordPanelen = panel(this, "RekordPanelen", Qt::white);
+    m_RekordPanelen = upphojdPanel(this, QStringLiteral("RekordPanelen"), Qt::white);
     m_RekordPanelen->setGeometry(W / 16, H / 8, 7 * W / 8, 3 * H / 4);
-    m_RekordPanel2 = panel(m_RekordPanelen, "RekordPanel2", Qt::red);
+    m_RekordPanel2 = upphojdPanel(m_RekordPanelen, QStringLiteral("RekordPanel2"), Qt::red);
     m_RekordPanel2->setGeometry(M, M, m_RekordPanelen->width() - 2 * M, m_RekordPanelen->height() - 2 * M);
 
     m_StringGrid1 = new QTableWidget(kRows, 4, m_RekordPanel2);
@@ -131,7 +117,7 @@ void TRekord::FormCreate()
     }
     m_StringGrid1->installEventFilter(this);
 
-    m_NederPanelen = panel(this, "NederPanelen", Qt::blue);
+    m_NederPanelen = upphojdPanel(this, QStringLiteral("NederPanelen"), Qt::blue);
     m_NederPanelen->setGeometry(W / 16, H / 8 + 3 * H / 4, 7 * W / 8, H / 8);
     QFont bf(QStringLiteral("Arial"));
     bf.setPixelSize(skaladPixel(kButtonFontPx));

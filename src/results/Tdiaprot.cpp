@@ -36,15 +36,6 @@ const QColor kRed(255, 0, 0);
 const QColor kAqua(0, 255, 255);
 const QColor kYellow(255, 255, 0);
 
-void fyll(QWidget *w, const QColor &bakgrund)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, bakgrund);
-    p.setColor(QPalette::WindowText, Qt::black);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
 bool arOmradesRad(int rad)
 {
     return rad >= 1 && rad <= DiagnosOmradenIBruk;
@@ -78,7 +69,7 @@ Tdiaprot::Tdiaprot(QWidget *parent)
     setObjectName(QStringLiteral("diaprot"));
     setWindowTitle(QStringLiteral("Varmiko"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    fyll(this, kRed);
+    farg(this, Qt::black, kRed);
     byggKomponenter();
 
     if (!arOmradesRad(ProtokollRad))
@@ -118,18 +109,18 @@ void Tdiaprot::byggKomponenter()
         l->setObjectName(QLatin1String(name));
         return l;
     };
-    auto panel = [](const char *name, QWidget *parent, const QColor &farg) {
+    auto panel = [](const char *name, QWidget *parent, const QColor &bakgrund) {
         auto *p = new QFrame(parent);
         p->setObjectName(QLatin1String(name));
         p->setFrameShape(QFrame::Panel);
         p->setFrameShadow(QFrame::Raised);
-        fyll(p, farg);
+        farg(p, Qt::black, bakgrund);
         return p;
     };
 
     Label1 = label("Label1", this);
     Label1->setFont(skaladArial(28));
-    fyll(Label1, kAqua);
+    farg(Label1, Qt::black, kAqua);
     Label1->setIndent(Marginal);
 
     StringGrid1 = new QTableWidget(ProtokollRader, ProtokollKolumner, this);

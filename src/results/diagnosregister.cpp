@@ -5,20 +5,13 @@
 #include "platform/Cp1252.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPath.h"
+#include "platform/SafeRewrite.h"
 #include "results/diagnosstatus.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-
-#include <filesystem>
-#include <system_error>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 QString RaderaNamn;
 quint8 RaderaLage = 0;
@@ -58,36 +51,6 @@ QString freeName(const QString &dir, const QString &base, const QString &ext)
     }
 }
 
-std::filesystem::path fsPath(const QString &path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-// Makes written data and a rename in dir survive a power cut.
-bool syncFile(QFile &f)
-{
-    if (!f.flush())
-        return false;
-#ifdef Q_OS_UNIX
-    return ::fsync(f.handle()) == 0;
-#else
-    return true;
-#endif
-}
-
-void syncDirectory(const QString &dir)
-{
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-#else
-    Q_UNUSED(dir);
-#endif
-}
-
 struct RegisterFile
 {
     QString dir;  // the diagnosis directory as found on the disk; empty when missing
@@ -102,15 +65,7 @@ enum class ReadResult { Ok, Missing, Unreadable };
 // cannot be done. An existing file is never touched.
 bool copyAside(const QString &dir, const QString &copyName, const QByteArray &data)
 {
-    QFile copy(dir + QLatin1Char('/') + copyName);
-    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return false;
-    bool saved = copy.write(data) == data.size() && syncFile(copy);
-    copy.close();
-    saved = saved && copy.error() == QFileDevice::NoError;
-    if (!saved)
-        copy.remove();
-    return saved;
+    return SafeRewrite::writeNew(dir + QLatin1Char('/') + copyName, data);
 }
 
 // A register that ends in part of a record: the whole file is copied aside
@@ -170,66 +125,6 @@ ReadResult readRegister(RegisterFile &r)
     return ReadResult::Ok;
 }
 
-// Writes the new register as "Slask.DI2" beside the old one and renames it
-// over it. Until commit() succeeds the old register is untouched; a failed
-// or abandoned rewrite removes "Slask.DI2" again.
-class RegisterRewrite
-{
-public:
-    explicit RegisterRewrite(const RegisterFile &r)
-        : m_dir(r.dir), m_target(r.path), m_temp(r.dir + QLatin1Char('/') + SlaskNamn)
-    {
-    }
-    ~RegisterRewrite()
-    {
-        if (m_temp.isOpen())
-            m_temp.close();
-        if (!m_committed && m_opened)
-            m_temp.remove();
-    }
-    RegisterRewrite(const RegisterRewrite &) = delete;
-    RegisterRewrite &operator=(const RegisterRewrite &) = delete;
-
-    bool open()
-    {
-        if (m_dir.isEmpty())
-            return false;
-        m_opened = m_temp.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        return m_opened;
-    }
-
-    bool commit(const QList<QByteArray> &records)
-    {
-        if (!m_temp.isOpen())
-            return false;
-        bool ok = true;
-        for (const QByteArray &rec : records)
-            ok = ok && m_temp.write(rec) == rec.size();
-        ok = ok && syncFile(m_temp);
-        m_temp.close();
-        ok = ok && m_temp.error() == QFileDevice::NoError;
-        if (!ok)
-            return false;
-        // A register shared by several accounts keeps its access rights.
-        if (QFileInfo::exists(m_target))
-            QFile::setPermissions(m_temp.fileName(), QFileInfo(m_target).permissions());
-        std::error_code ec;
-        std::filesystem::rename(fsPath(m_temp.fileName()), fsPath(m_target), ec);
-        if (ec)
-            return false;
-        m_committed = true;
-        syncDirectory(m_dir);
-        return true;
-    }
-
-private:
-    QString m_dir;
-    QString m_target;
-    QFile m_temp;
-    bool m_opened = false;
-    bool m_committed = false;
-};
-
 // Creates (or opens) "temp.dtt" in dir; a file of that name keeps its content.
 bool canWriteMarker(const QString &katalog)
 {
@@ -288,7 +183,9 @@ bool SparaProtokoll()
         }
         if (!replaced)
             records.append(AktivDiagnos.toBytes());
-        RegisterRewrite rewrite(r);
+        // The new register is written as "Slask.DI2" beside the old one and
+        // renamed over it; the old register is untouched until then.
+        SafeRewrite rewrite(r.dir, r.path, SlaskNamn);
         saved = rewrite.open() && rewrite.commit(records);
     }
     if (saved) {
@@ -309,7 +206,7 @@ bool SparaRaderaProt()
         RaderaLage = 0;
         return false;
     }
-    RegisterRewrite rewrite(r);
+    SafeRewrite rewrite(r.dir, r.path, SlaskNamn);
     if (!rewrite.open()) {
         MessageBox::information(QStringLiteral("Ny fil i katalogen ") + shown(DiagnosPath)
                                 + QStringLiteral(" kunde inte skapas"));
@@ -362,7 +259,7 @@ bool ArkiveraDiagnoser()
             continue;
         const QString target = dir + QLatin1Char('/') + name;
         if (QFile::rename(path, target)) {
-            syncDirectory(dir);
+            SafeRewrite::syncDirectory(dir);
             return true;
         }
         if (!QFileInfo::exists(target))

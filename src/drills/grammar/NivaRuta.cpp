@@ -1,5 +1,6 @@
 #include "drills/grammar/NivaRuta.h"
 
+#include "frame/scale.h"
 #include "platform/ShapeWidget.h"
 
 #include <QLabel>
@@ -35,9 +36,7 @@ NivaRuta::NivaRuta(const QString &rubrik, Siffra siffra, int skalning, QWidget *
         f.setPixelSize(qMax(1, skala(px)));
         f.setBold(true);
         l->setFont(f);
-        QPalette p = l->palette();
-        p.setColor(QPalette::WindowText, kYellow);
-        l->setPalette(p);
+        textfarg(l, kYellow);
         l->setAlignment(Qt::AlignCenter);
         return l;
     };

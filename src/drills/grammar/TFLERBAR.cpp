@@ -1,5 +1,6 @@
 #include "drills/grammar/TFLERBAR.h"
 
+#include "drills/grammar/panelmus.h"
 #include "frame/Ovningsrunda.h"
 #include "frame/TAster.h"
 #include "frame/answercheck.h"
@@ -13,13 +14,11 @@
 #include "results/diagnosstatus.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 
 using namespace Ovningsrunda;
@@ -29,35 +28,6 @@ namespace {
 // Lines and panels that the program places itself, in pixels.
 constexpr int RadVanster = 30;
 constexpr int RegelVanster = 50;
-
-QFont arialPunkter(int punkter)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(qMax(1, punkter * Skalning / 100));
-    f.setBold(true);
-    return f;
-}
-
-QFont arialPixlar(int pixlar)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(qMax(1, pixlar * Skalning / 100));
-    f.setBold(true);
-    return f;
-}
-
-void textfarg(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    w->setPalette(p);
-}
-
-int skarmBredd()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().width() : 800;
-}
 
 int radHojd(const QWidget *w)
 {
@@ -98,19 +68,19 @@ TFLERBAR::TFLERBAR(QWidget *parent)
     sattText(InstruktionsLabel, QStringLiteral(" Mit den Mouse wählen, bitte. "));
 
     for (QLabel *l : {Label4, Label5, Label6, Label8})
-        l->setFont(arialPunkter(22));
+        l->setFont(skaladArialPunkter(22));
     textfarg(Label4, kNavy);
     textfarg(Label5, kBla);
     textfarg(Label6, kNavy);
     textfarg(Label8, kNavy);
     KorrektSvarLabel = new QLabel(this);
     KorrektSvarLabel->setObjectName(QStringLiteral("KorrektSvarLabel"));
-    KorrektSvarLabel->setFont(arialPunkter(22));
+    KorrektSvarLabel->setFont(skaladArialPunkter(22));
     textfarg(KorrektSvarLabel, kMaroon);
     KorrektSvarLabel->hide();
     EfterdelLabel = new QLabel(this);
     EfterdelLabel->setObjectName(QStringLiteral("EfterdelLabel"));
-    EfterdelLabel->setFont(arialPunkter(22));
+    EfterdelLabel->setFont(skaladArialPunkter(22));
     textfarg(EfterdelLabel, kNavy);
     EfterdelLabel->hide();
     Label9->move(RegelVanster, Label9->y());
@@ -135,7 +105,7 @@ void TFLERBAR::byggOrdpaneler()
     for (int k = 1; k <= MaxSvarsord; ++k) {
         auto *p = new QLabel(Svarspanel);
         p->setObjectName(QStringLiteral("Panel%1").arg(k + 1));
-        p->setFont(arialPixlar(19));
+        p->setFont(skaladArial(19));
         p->setAlignment(Qt::AlignCenter);
         p->setAutoFillBackground(true);
         p->setMouseTracking(true);
@@ -217,7 +187,7 @@ void TFLERBAR::visaFragan()
     FrageLabel1->move(RadVanster, stegUnder(FrageLabel2));
     int radTopp = stegUnder(FrageLabel1);
 
-    dela_mening(FrageLabel2->x(), skarmBredd() - Aster1->width() - 2 * Marginal, mening, 2);
+    dela_mening(FrageLabel2->x(), skarmStorlek().width() - Aster1->width() - 2 * Marginal, mening, 2);
     QString gapRad = mening;
     QWidget *sistaRaden = Label4;
     if (!MeningsRader[2].isEmpty()) {
@@ -422,23 +392,10 @@ bool TFLERBAR::eventFilter(QObject *o, QEvent *e)
             Svarspanel->setEnabled(OvningsLage != Arbetsblad);
         return TSKRIV::eventFilter(o, e);
     }
-    for (int k = 1; k <= MaxSvarsord; ++k) {
-        if (o != OrdPanel[k])
-            continue;
-        if (e->type() == QEvent::MouseMove) {
-            PanelMouseMove(k + 1);
-            return true;
-        }
-        if (e->type() == QEvent::MouseButtonPress) {
-            const auto *m = static_cast<QMouseEvent *>(e);
-            if (m->button() == Qt::LeftButton)
-                RaettTest(k + 1, 0);
-            else if (m->button() == Qt::RightButton)
-                RaettTest(k + 1, 1);
-            return true;
-        }
-        break;
-    }
+    if (const int panel = panelNummer(o, OrdPanel);
+        panel && panelMus(e, panel, [this](int n) { PanelMouseMove(n); },
+                          [this](int n, int knapp) { RaettTest(n, knapp); }))
+        return true;
     return TSKRIV::eventFilter(o, e);
 }
 

@@ -1,5 +1,6 @@
 #include "drills/grammar/TPassAkt.h"
 
+#include "drills/grammar/panelmus.h"
 #include "drills/writing/ArbetsbladsLage.h"
 #include "frame/Ovningsrunda.h"
 #include "frame/TAster.h"
@@ -26,13 +27,6 @@ const QColor kGul = bgrFarg(0x00FFFF);
 const QColor kMaroon = bgrFarg(0x000080);
 const QColor kBla = bgrFarg(0xFF0000);
 const QColor kGron = bgrFarg(0x008000);
-
-void textfarg(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    w->setPalette(p);
-}
 
 int radHojd(const QWidget *w)
 {
@@ -369,23 +363,10 @@ bool TPassAkt::eventFilter(QObject *o, QEvent *e)
             uppdateraAlternativ();
         return TSKRIV::eventFilter(o, e);
     }
-    for (int k = 1; k <= PassAktPaneler; ++k) {
-        if (o != AlternativPanel[k])
-            continue;
-        if (e->type() == QEvent::MouseMove) {
-            PanelMouseMove(k + 1);
-            return true;
-        }
-        if (e->type() == QEvent::MouseButtonPress) {
-            const auto *m = static_cast<QMouseEvent *>(e);
-            if (m->button() == Qt::LeftButton)
-                RaettTest(k + 1, 0);
-            else if (m->button() == Qt::RightButton)
-                RaettTest(k + 1, 1);
-            return true;
-        }
-        break;
-    }
+    if (const int panel = panelNummer(o, AlternativPanel);
+        panel && panelMus(e, panel, [this](int n) { PanelMouseMove(n); },
+                          [this](int n, int knapp) { RaettTest(n, knapp); }))
+        return true;
     return TSKRIV::eventFilter(o, e);
 }
 

@@ -1,6 +1,7 @@
 #include "drills/grammar/TSEIN.h"
 
 #include "drills/grammar/Bilbild.h"
+#include "drills/grammar/panelmus.h"
 #include "frame/answercheck.h"
 #include "frame/datafiles.h"
 #include "frame/fields.h"
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 #include <cmath>
 
@@ -32,33 +32,6 @@ const QColor kNavy = bgrFarg(0x800000);
 const QColor kBla = bgrFarg(0xFF0000);
 const QColor kRod = bgrFarg(0x0000FF);
 const QColor kGra = bgrFarg(0x808080);
-
-QFont arialPixlar(int pixlar)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(qMax(1, pixlar * Skalning / 100));
-    f.setBold(true);
-    return f;
-}
-
-void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor())
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, text);
-    if (bakgrund.isValid()) {
-        p.setColor(QPalette::Window, bakgrund);
-        w->setAutoFillBackground(true);
-    }
-    w->setPalette(p);
-}
-
-void bakgrund(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, c);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
 
 QColor knappYta()
 {
@@ -74,17 +47,6 @@ void text(QLabel *l, const QString &t)
 {
     l->setText(t);
     l->adjustSize();
-}
-
-QSize skarm()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(800, 600);
-}
-
-int skala(int v)
-{
-    return v * Skalning / 100;
 }
 
 // The largest point size from start down that lets text fit w x h.
@@ -112,7 +74,7 @@ TSEIN::TSEIN(QWidget *parent)
     setObjectName(QStringLiteral("SEIN"));
     setWindowTitle(QStringLiteral("Varmiko"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setFont(arialPixlar(19));
+    setFont(skaladArial(19));
     setFocusPolicy(Qt::StrongFocus);
     byggKomponenter();
 }
@@ -124,16 +86,9 @@ void TSEIN::byggKomponenter()
     auto label = [](QWidget *parent, const char *name, int px, const QColor &c) {
         auto *l = new QLabel(parent);
         l->setObjectName(QLatin1String(name));
-        l->setFont(arialPixlar(px));
+        l->setFont(skaladArial(px));
         farg(l, c);
         return l;
-    };
-    auto panel = [](QWidget *parent, const QString &name, const QColor &c) {
-        auto *p = new QFrame(parent);
-        p->setObjectName(name);
-        p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        bakgrund(p, c);
-        return p;
     };
     auto knapp = [](QWidget *parent, const char *name, const QString &t) {
         auto *b = new QPushButton(t, parent);
@@ -167,7 +122,7 @@ void TSEIN::byggKomponenter()
     for (int k = 1; k <= SeinPaneler; ++k) {
         auto *p = new QLabel(Panel1);
         p->setObjectName(QStringLiteral("Panel%1").arg(k + 1));
-        p->setFont(arialPixlar(19));
+        p->setFont(skaladArial(19));
         p->setAlignment(Qt::AlignCenter);
         p->setAutoFillBackground(true);
         p->setMouseTracking(true);
@@ -179,36 +134,36 @@ void TSEIN::byggKomponenter()
     Templabel2 = label(this, "Templabel2", 19, Qt::black);
     Templabel2->hide();
 
-    Panel14 = panel(this, QStringLiteral("Panel14"), kGra);
-    Panel13 = panel(Panel14, QStringLiteral("Panel13"), kGul);
+    Panel14 = upphojdPanel(this, QStringLiteral("Panel14"), kGra);
+    Panel13 = upphojdPanel(Panel14, QStringLiteral("Panel13"), kGul);
     Panel16 = label(Panel14, "Panel16", 21, Qt::black);
     Panel16->setText(QStringLiteral("ZIEL"));
     Panel16->setAlignment(Qt::AlignCenter);
-    bakgrund(Panel16, kGul);
+    fyllFarg(Panel16, kGul);
     const QColor kaross[] = {Qt::red, QColor(30, 80, 220), QColor(20, 150, 60)};
     const char *bilNamn[] = {"bil1", "bil2", "Bil3"};
     const char *namnPanel[] = {"NamnPanel1", "Namnpanel2", "Namnpanel3"};
     for (int p = 1; p <= MaxSpelare; ++p) {
         Bil[p] = new Bilbild(kaross[p - 1], Panel14);
         Bil[p]->setObjectName(QLatin1String(bilNamn[p - 1]));
-        NamnPanel[p] = panel(Panel14, QLatin1String(namnPanel[p - 1]), knappYta());
+        NamnPanel[p] = upphojdPanel(Panel14, QLatin1String(namnPanel[p - 1]), knappYta());
         NamnLabel[p] = label(NamnPanel[p], "", 19, Qt::black);
         NamnLabel[p]->setObjectName(QStringLiteral("NamnLabel%1").arg(p));
         NamnLabel[p]->setAlignment(Qt::AlignCenter);
-        SlutSekundPanel[p] = panel(Panel14, QStringLiteral("SlutSekundPanel%1").arg(p), knappYta());
+        SlutSekundPanel[p] = upphojdPanel(Panel14, QStringLiteral("SlutSekundPanel%1").arg(p), knappYta());
         SlutSekundLabel[p] = label(SlutSekundPanel[p], "", 16, Qt::black);
         SlutSekundLabel[p]->setObjectName(QStringLiteral("SlutSekundLabel%1").arg(p));
     }
 
-    SlutPanel = panel(this, QStringLiteral("SlutPanel"), kGul);
+    SlutPanel = upphojdPanel(this, QStringLiteral("SlutPanel"), kGul);
     Slutlabel = label(SlutPanel, "Slutlabel", 19, kNavy);
     SlutButton = knapp(SlutPanel, "SlutButton", QStringLiteral("OK"));
     SlutButton->setAutoDefault(true);
     connect(SlutButton, &QPushButton::clicked, this, &TSEIN::SlutButtonClick);
     SlutPanel->hide();
 
-    Panel11 = panel(this, QStringLiteral("Panel11"), knappYta());
-    Panel12 = panel(Panel11, QStringLiteral("Panel12"), knappYta());
+    Panel11 = upphojdPanel(this, QStringLiteral("Panel11"), knappYta());
+    Panel12 = upphojdPanel(Panel11, QStringLiteral("Panel12"), knappYta());
     Label9 = label(Panel12, "Label9", 19, kNavy);
     text(Label9, QStringLiteral("Anzahl Spieler?"));
     Button3 = knapp(Panel12, "Button3", QStringLiteral("1"));
@@ -217,7 +172,7 @@ void TSEIN::byggKomponenter()
     connect(Button3, &QPushButton::clicked, this, [this] { AntalSpelareClick(1); });
     connect(Button4, &QPushButton::clicked, this, [this] { AntalSpelareClick(2); });
     connect(Button5, &QPushButton::clicked, this, [this] { AntalSpelareClick(3); });
-    Panel15 = panel(Panel11, QStringLiteral("Panel15"), knappYta());
+    Panel15 = upphojdPanel(Panel11, QStringLiteral("Panel15"), knappYta());
     Label13 = label(Panel15, "Label13", 19, kNavy);
     text(Label13, QStringLiteral("Namen eingeben"));
     for (int p = 1; p <= MaxSpelare; ++p) {
@@ -233,7 +188,7 @@ void TSEIN::byggKomponenter()
     Button6->setAutoDefault(true);
     connect(Button6, &QPushButton::clicked, this, &TSEIN::Button6Click);
 
-    Panel10 = panel(this, QStringLiteral("Panel10"), kNavy);
+    Panel10 = upphojdPanel(this, QStringLiteral("Panel10"), kNavy);
     Button1 = knapp(Panel10, "Button1", QStringLiteral("&Fortsetzen"));
     Button2 = knapp(Panel10, "Button2", QStringLiteral("&Abbrechen"));
     connect(Button1, &QPushButton::clicked, Panel10, &QWidget::hide);
@@ -247,7 +202,7 @@ void TSEIN::byggKomponenter()
 
 void TSEIN::FormCreate()
 {
-    const QSize s = skarm();
+    const QSize s = skarmStorlek();
     const int W = s.width();
     const int H = s.height();
     const int M = Marginal;
@@ -259,8 +214,8 @@ void TSEIN::FormCreate()
     RekordFilNamn = katalog + DataFilNamn.section(QLatin1Char('.'), 0, 0) + QStringLiteral(".TNR");
 
     // Title box; a long subheading shrinks to fit it.
-    Shape1->setGeometry(skala(26), skala(5), skala(420), skala(80));
-    Shape2->setGeometry(skala(32), skala(10), skala(408), skala(70));
+    Shape1->setGeometry(skaladPixel(26), skaladPixel(5), skaladPixel(420), skaladPixel(80));
+    Shape2->setGeometry(skaladPixel(32), skaladPixel(10), skaladPixel(408), skaladPixel(70));
     const QRect I = Shape2->geometry();
     text(Label1, rubrik.titel);
     text(r1, rubrik.underrubrik);
@@ -405,7 +360,7 @@ QString TSEIN::panelOrd(int panel) const
 void TSEIN::namnpanelFarg(qint32 gul)
 {
     for (int p = 1; p <= MaxSpelare; ++p)
-        bakgrund(NamnPanel[p], p == gul ? kGul : knappYta());
+        fyllFarg(NamnPanel[p], p == gul ? kGul : knappYta());
 }
 
 void TSEIN::rensa()
@@ -510,7 +465,7 @@ void TSEIN::starta()
         NamnPanel[p]->setVisible(p <= AntalSpelare);
     }
 
-    const QSize s = skarm();
+    const QSize s = skarmStorlek();
     Panel14->setGeometry(M, Panel14->y(), s.width() - M, Panel14->height());
     const int flaggHojd = Panel16->fontMetrics().height() + 4;
     Panel13->setGeometry(Panel14->width() - Bil[1]->width() - 2 * M, flaggHojd, qMax(4, M / 2),
@@ -532,7 +487,7 @@ void TSEIN::NyPost()
 {
     for (QLabel *l : {Label3, Label4, Label5, Label6})
         l->clear();
-    bakgrund(Label5, knappYta());
+    fyllFarg(Label5, knappYta());
     namnpanelFarg(AktivSpelare);
 
     // The next item that has a gap (a line without one can't be answered).
@@ -548,7 +503,7 @@ void TSEIN::NyPost()
     }
 
     const int M = Marginal;
-    dela_mening(3 * M, skarm().width() - 4 * M, postFalt(1), 2);
+    dela_mening(3 * M, skarmStorlek().width() - 4 * M, postFalt(1), 2);
     const int h = Label4->fontMetrics().height();
     const int rad1 = InstruktionsLabel->y() + 2 * h;
     const int rad2 = rad1 + 3 * h / 2;
@@ -630,7 +585,7 @@ void TSEIN::RaettTest(int panel, int knapp)
     } else {
         m_felSvar = 1;
         text(Label5, m_svar);
-        bakgrund(Label5, kRod);
+        fyllFarg(Label5, kRod);
         Label6->move(hogerKant(Label5), Label6->y());
         int ratt = 0;
         for (int i = 1; i <= m_ord.size() && ratt == 0; ++i)
@@ -676,8 +631,8 @@ void TSEIN::loppetSlut()
     m_stoppad = 1;
     for (int p = 1; p <= MaxSpelare; ++p) {
         const QColor c = p == Vinnare ? kGul : knappYta();
-        bakgrund(NamnPanel[p], c);
-        bakgrund(SlutSekundPanel[p], c);
+        fyllFarg(NamnPanel[p], c);
+        fyllFarg(SlutSekundPanel[p], c);
     }
     for (int p = 1; p <= AntalSpelare; ++p)
         if (Bil[p]->x() >= MalLinje)
@@ -791,23 +746,10 @@ bool TSEIN::eventFilter(QObject *o, QEvent *e)
             return false;
         }
     }
-    for (int k = 1; k <= SeinPaneler; ++k) {
-        if (o != OrdPanel[k])
-            continue;
-        if (e->type() == QEvent::MouseMove) {
-            PanelMouseMove(k + 1);
-            return true;
-        }
-        if (e->type() == QEvent::MouseButtonPress) {
-            const auto *m = static_cast<QMouseEvent *>(e);
-            if (m->button() == Qt::LeftButton)
-                RaettTest(k + 1, 0);
-            else if (m->button() == Qt::RightButton)
-                RaettTest(k + 1, 1);
-            return true;
-        }
-        break;
-    }
+    if (const int panel = panelNummer(o, OrdPanel);
+        panel && panelMus(e, panel, [this](int n) { PanelMouseMove(n); },
+                          [this](int n, int knapp) { RaettTest(n, knapp); }))
+        return true;
     return QDialog::eventFilter(o, e);
 }
 

@@ -8,6 +8,7 @@
 #include "frame/datafiles.h"
 #include "frame/fields.h"
 #include "frame/regelsidor.h"
+#include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/DesignTimer.h"
 #include "platform/MessageBox.h"
@@ -63,15 +64,7 @@ const char *const kHjalp[] = {"Styr musen till meningen!", "Här kan du klicka m
                               "Håll knappen nedtryckt och dra musen till satsdelsruta!",
                               "Här kan du släppa upp knappen."};
 
-QFont arial(int pixels)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(qMax(1, pixels * Skalning / 100));
-    f.setBold(true);
-    return f;
-}
-
-void textfarg(QWidget *w, const QColor &c)
+void fastTextfarg(QWidget *w, const QColor &c)
 {
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, c);
@@ -184,9 +177,9 @@ void TSats::byggKomponenter()
     auto etikett = [this](const QString &namn, int px) {
         auto *l = new QLabel(this);
         l->setObjectName(namn);
-        l->setFont(arial(px));
+        l->setFont(skaladArial(px));
         l->setMouseTracking(true);
-        textfarg(l, Qt::black);
+        fastTextfarg(l, Qt::black);
         return l;
     };
     for (int k = 1; k <= 6; ++k)
@@ -207,13 +200,13 @@ void TSats::byggKomponenter()
     for (int k = 1; k <= MaxDelar; ++k) {
         auto *m = new QLabel(this);
         m->setObjectName(QStringLiteral("Memo%1").arg(k));
-        m->setFont(arial(13));
+        m->setFont(skaladArial(13));
         m->setAlignment(Qt::AlignCenter);
         m->setFrameShape(QFrame::Box);
         m->setAcceptDrops(true);
         m->setMouseTracking(true);
         m->installEventFilter(this);
-        textfarg(m, Qt::black);
+        fastTextfarg(m, Qt::black);
         bakgrund(m, kYellow);
         m->setGeometry(skala(rutaX[k - 1]), 0, skala(85), skala(41));
         m->hide();
@@ -229,15 +222,15 @@ void TSats::byggKomponenter()
     bakgrund(FelPanel, kMaroon);
     auto *fel = new QLabel(QStringLiteral("Fel. Gör ett nytt försök!"), FelPanel);
     fel->setObjectName(QStringLiteral("FelLabel"));
-    fel->setFont(arial(17));
-    textfarg(fel, kYellow);
+    fel->setFont(skaladArial(17));
+    fastTextfarg(fel, kYellow);
     fel->adjustSize();
     FelPanel->resize(fel->width() + 2 * Marginal, fel->height() + Marginal / 2);
     fel->move(Marginal, Marginal / 4);
     FelPanel->hide();
 
     Label3 = etikett(QStringLiteral("Label3"), 17);
-    textfarg(Label3, kGreen);
+    fastTextfarg(Label3, kGreen);
 
     NivPanel = new NivaRuta(QStringLiteral("Nivå"), NivaRuta::Siffra::NedreHalvan, Skalning, this);
     NivPanel->hide();
@@ -367,19 +360,8 @@ void TSats::UppgraderaNivRutan(qint32 niva, qint32 rad)
 
 void TSats::RitaUtskriftOverskriftRuta(bool visa)
 {
-    const QRect y(NivPanel->pos() + NivPanel->NivYtterShape->pos(), NivPanel->NivYtterShape->size());
-    SkrivutOverskriftShape1->setGeometry(y);
-    SkrivutOverskriftShape2->setGeometry(y.adjusted(6, 6, -6, -6));
-    const QRect i = SkrivutOverskriftShape2->geometry();
-    SkrivutOverskriftLabel->adjustSize();
-    SkrivutOverskriftLabel->setGeometry(i.left(), i.top() + (i.height() - SkrivutOverskriftLabel->height()) / 2,
-                                        i.width(), SkrivutOverskriftLabel->height());
-    SkrivutOverskriftLabel->setAlignment(Qt::AlignCenter);
-    for (QWidget *w : std::initializer_list<QWidget *>{SkrivutOverskriftShape1, SkrivutOverskriftShape2,
-                                                       SkrivutOverskriftLabel}) {
-        w->setVisible(visa);
-        w->raise();
-    }
+    RitaUtskriftOverskriften(QRect(NivPanel->pos() + NivPanel->NivYtterShape->pos(), NivPanel->NivYtterShape->size()),
+                             visa);
 }
 
 void TSats::NyPost()
@@ -393,7 +375,7 @@ void TSats::NyPost()
         Men[k]->clear();
         Men[k]->hide();
         Men[k]->move(Men[k]->x(), RadTopp[1]);
-        textfarg(Men[k], k <= MaxDelar ? kBlue : QColor(Qt::black));
+        fastTextfarg(Men[k], k <= MaxDelar ? kBlue : QColor(Qt::black));
         bakgrund(Men[k], QColor());
     }
     for (int k = 1; k <= MaxDelar; ++k) {
@@ -649,7 +631,7 @@ bool TSats::slapp(int ruta, int del)
         QLabel *m = Memo[ruta];
         l->move(m->x() + m->width() / 2 - l->width() / 2, m->y() - skala(30));
         bakgrund(l, QColor());
-        textfarg(l, Qt::black);
+        fastTextfarg(l, Qt::black);
         m_placerad[del] = true;
         bakgrund(m, kAqua);
         ++AntalPlacerade;

@@ -7,6 +7,7 @@
 #include "frame/answercheck.h"
 #include "frame/datafiles.h"
 #include "frame/fields.h"
+#include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/DesignTimer.h"
 #include "platform/MessageBox.h"
@@ -30,22 +31,6 @@ const QColor kNavy = bgrFarg(0x800000);
 const QColor kMaroon = bgrFarg(0x000080);
 const QColor kGreen = bgrFarg(0x008000);
 const QColor kYellow = bgrFarg(0x00FFFF);
-
-QFont arial(int pixels)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(qMax(1, pixels * Skalning / 100));
-    f.setBold(true);
-    return f;
-}
-
-void textfarg(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::Text, c);
-    w->setPalette(p);
-}
 
 void punkter(QLabel *l, int storlek)
 {
@@ -88,11 +73,11 @@ void TStegran::byggKomponenter()
         w->hide();
     Timer2->setInterval(0);
 
-    Label5->setFont(arial(23));
-    textfarg(Label5, kGreen);
-    Edit1->setFont(arial(23));
-    Label6->setFont(arial(23));
-    textfarg(Label6, kMaroon);
+    Label5->setFont(skaladArial(23));
+    fargRoller(Label5, {QPalette::WindowText, QPalette::Text}, kGreen);
+    Edit1->setFont(skaladArial(23));
+    Label6->setFont(skaladArial(23));
+    fargRoller(Label6, {QPalette::WindowText, QPalette::Text}, kMaroon);
     Label7->hide();
     LampShape->setToolTip(QStringLiteral("Hier Fehleranzeige ausschalten."));
 
@@ -107,15 +92,15 @@ void TStegran::byggKomponenter()
     NamnLabel2 = new QLabel(QStringLiteral("Enter drücken."), namnruta);
     NamnLabel2->setObjectName(QStringLiteral("NamnLabel2"));
     for (QLabel *l : {NamnLabel1, NamnLabel2}) {
-        l->setFont(arial(19));
-        textfarg(l, kNavy);
+        l->setFont(skaladArial(19));
+        fargRoller(l, {QPalette::WindowText, QPalette::Text}, kNavy);
         l->adjustSize();
     }
     Edit2 = new QLineEdit(namnruta);
     Edit2->setObjectName(QStringLiteral("Edit2"));
-    Edit2->setFont(arial(19));
+    Edit2->setFont(skaladArial(19));
     Edit2->setMaxLength(255);
-    textfarg(Edit2, kNavy);
+    fargRoller(Edit2, {QPalette::WindowText, QPalette::Text}, kNavy);
     Edit2->installEventFilter(this);
     const int M = Marginal;
     NamnLabel1->move(M / 2, M / 2);
@@ -259,19 +244,8 @@ void TStegran::UppgraderaNivRutan(qint32 niva, qint32 rad)
 
 void TStegran::RitaUtskriftOverskriftRuta(bool visa)
 {
-    const QRect y(NivPanel->pos() + NivPanel->NivYtterShape->pos(), NivPanel->NivYtterShape->size());
-    SkrivutOverskriftShape1->setGeometry(y);
-    SkrivutOverskriftShape2->setGeometry(y.adjusted(6, 6, -6, -6));
-    const QRect i = SkrivutOverskriftShape2->geometry();
-    SkrivutOverskriftLabel->adjustSize();
-    SkrivutOverskriftLabel->setGeometry(i.left(), i.top() + (i.height() - SkrivutOverskriftLabel->height()) / 2,
-                                        i.width(), SkrivutOverskriftLabel->height());
-    SkrivutOverskriftLabel->setAlignment(Qt::AlignCenter);
-    for (QWidget *w : std::initializer_list<QWidget *>{SkrivutOverskriftShape1, SkrivutOverskriftShape2,
-                                                       SkrivutOverskriftLabel}) {
-        w->setVisible(visa);
-        w->raise();
-    }
+    RitaUtskriftOverskriften(QRect(NivPanel->pos() + NivPanel->NivYtterShape->pos(), NivPanel->NivYtterShape->size()),
+                             visa);
 }
 
 void TStegran::RitaOverskriften(const QString &line1, const QString &line2, const QString &line3)

@@ -5,18 +5,11 @@
 #include "platform/Cp1252.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPath.h"
+#include "platform/SafeRewrite.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-
-#include <filesystem>
-#include <system_error>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -30,35 +23,6 @@ QString visad(const QString &sokvag)
 bool sammaNamn(const QString &a, const QString &b)
 {
     return Cp1252::upper(a) == Cp1252::upper(b);
-}
-
-std::filesystem::path fsSokvag(const QString &sokvag)
-{
-    return std::filesystem::path(QFile::encodeName(sokvag).toStdString());
-}
-
-bool synka(QFile &f)
-{
-    if (!f.flush())
-        return false;
-#ifdef Q_OS_UNIX
-    return ::fsync(f.handle()) == 0;
-#else
-    return true;
-#endif
-}
-
-void synkaKatalog(const QString &katalog)
-{
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(katalog).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-#else
-    Q_UNUSED(katalog);
-#endif
 }
 
 struct StegFil
@@ -129,41 +93,15 @@ QString ledigtNamn(const QString &katalog, const QString &namn)
 bool sparaUndan(const StegFil &fil, QString &kopia)
 {
     kopia = ledigtNamn(fil.katalog, QFileInfo(fil.sokvag).fileName());
-    QFile f(kopia);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return false;
-    bool ok = f.write(fil.data) == fil.data.size() && synka(f);
-    f.close();
-    ok = ok && f.error() == QFileDevice::NoError;
-    if (!ok)
-        f.remove();
-    return ok;
+    return SafeRewrite::writeNew(kopia, fil.data);
 }
 
 // Writes the records to "SLASK.SLK" and renames it over the file. The old
 // file is untouched until the new one is whole on the disk.
 bool skrivStegFil(const StegFil &fil, const QList<QByteArray> &poster)
 {
-    QFile slask(fil.katalog + QLatin1Char('/') + SlaskNamn);
-    if (!slask.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    bool ok = true;
-    for (const QByteArray &post : poster)
-        ok = ok && slask.write(post) == post.size();
-    ok = ok && synka(slask);
-    slask.close();
-    ok = ok && slask.error() == QFileDevice::NoError;
-    if (ok && fil.finns)
-        QFile::setPermissions(slask.fileName(), QFileInfo(fil.sokvag).permissions());
-    std::error_code ec;
-    if (ok)
-        std::filesystem::rename(fsSokvag(slask.fileName()), fsSokvag(fil.sokvag), ec);
-    if (!ok || ec) {
-        slask.remove();
-        return false;
-    }
-    synkaKatalog(fil.katalog);
-    return true;
+    SafeRewrite slask(fil.katalog, fil.sokvag, SlaskNamn);
+    return slask.open() && slask.commit(poster);
 }
 
 } // namespace

@@ -32,20 +32,6 @@ const QColor kNavy = bgrFarg(0x800000);
 const QColor kMaroon = bgrFarg(0x000080);
 const QColor kAqua = bgrFarg(0xFFFF00);
 
-void textfarg(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    w->setPalette(p);
-}
-
-void bakgrund(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, c);
-    w->setPalette(p);
-}
-
 QFont punkter(QFont f, int storlek)
 {
     f.setPointSize(qMax(1, storlek));
@@ -209,8 +195,8 @@ void TBildvis::markeraRad(int k)
 {
     const QColor normal = palette().color(QPalette::Button);
     for (int i = 1; i <= 3; ++i) {
-        bakgrund(NrPanel[i], i == k ? kAqua : normal);
-        bakgrund(AlternativPanel[i], i == k ? kAqua : normal);
+        fargRoller(NrPanel[i], {QPalette::Window}, i == k ? kAqua : normal);
+        fargRoller(AlternativPanel[i], {QPalette::Window}, i == k ? kAqua : normal);
     }
 }
 
@@ -335,8 +321,8 @@ void TBildvis::valjAlternativ(int k)
 void TBildvis::visaRattelse()
 {
     aktiveraRader(false);
-    bakgrund(NrPanel[RattPosition], kAqua);
-    bakgrund(AlternativPanel[RattPosition], kAqua);
+    fargRoller(NrPanel[RattPosition], {QPalette::Window}, kAqua);
+    fargRoller(AlternativPanel[RattPosition], {QPalette::Window}, kAqua);
     RattSvarLabel->show();
     SvarVisas = 1;
 }

@@ -35,17 +35,14 @@ const QColor kYellow = bgrFarg(0x00FFFF);
 const QColor kTeal = bgrFarg(0x808000);
 const QColor kSilver = bgrFarg(0xC0C0C0);
 
-void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor())
+// Lists and edit fields take the text and background colours too.
+void fargOchFalt(QWidget *w, const QColor &text, const QColor &bakgrund = QColor())
 {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Text, text);
+    fargRoller(w, {QPalette::WindowText, QPalette::Text}, text);
     if (bakgrund.isValid()) {
-        p.setColor(QPalette::Window, bakgrund);
-        p.setColor(QPalette::Base, bakgrund);
+        fargRoller(w, {QPalette::Window, QPalette::Base}, bakgrund);
         w->setAutoFillBackground(true);
     }
-    w->setPalette(p);
 }
 
 bool arEnter(const QKeyEvent *k)
@@ -71,9 +68,7 @@ TDinaOrd::TDinaOrd(QWidget *parent)
     setObjectName(QStringLiteral("DinaOrd"));
     m_art = Programtal == SpeciellaGlosor ? SpeciellaGlosor : AllmannaGlosor;
     setFont(skaladArial(16, false));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, kSilver);
-    setPalette(p);
+    fargRoller(this, {QPalette::Window}, kSilver);
     byggKomponenter();
 }
 
@@ -111,7 +106,7 @@ void TDinaOrd::byggKomponenter()
 
     for (QLabel *l : {FrageLabel1, FrageLabel2}) {
         l->setFont(skaladArial(20));
-        farg(l, kNavy);
+        fargOchFalt(l, kNavy);
     }
     Edit1->setFont(skaladArial(20));
     SvarsLabel = Label5;
@@ -148,14 +143,14 @@ void TDinaOrd::byggKomponenter()
         l->setAlignment(Qt::AlignCenter);
         felRad->addWidget(l);
     }
-    farg(Label17, kYellow, kNavy);
+    fargOchFalt(Label17, kYellow, kNavy);
     Panel13->hide();
 
     FilPanel = new QLabel(this);
     FilPanel->setObjectName(QStringLiteral("FilPanel"));
     FilPanel->setFont(skaladArial(20));
     FilPanel->setMargin(skala(6));
-    farg(FilPanel, kYellow, kNavy);
+    fargOchFalt(FilPanel, kYellow, kNavy);
     FilPanel->hide();
 
     // The list choice.
@@ -170,11 +165,11 @@ void TDinaOrd::byggKomponenter()
     Panel4->setObjectName(QStringLiteral("Panel4"));
     Panel4->setFont(skaladArial(20));
     Panel4->setAlignment(Qt::AlignCenter);
-    farg(Panel4, kYellow, kNavy);
+    fargOchFalt(Panel4, kYellow, kNavy);
     ListBox1 = new QListWidget(Panel3);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setFont(skaladArial(20));
-    farg(ListBox1, kYellow, kTeal);
+    fargOchFalt(ListBox1, kYellow, kTeal);
     ListBox1->installEventFilter(this);
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TDinaOrd::ListBox1Val);
     listRad->addWidget(Panel4);
@@ -184,10 +179,10 @@ void TDinaOrd::byggKomponenter()
     namnruta = new QFrame(this);
     namnruta->setObjectName(QStringLiteral("namnruta"));
     namnruta->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    farg(namnruta, Qt::black, kNavy);
+    fargOchFalt(namnruta, Qt::black, kNavy);
     Panel11 = new QFrame(namnruta);
     Panel11->setObjectName(QStringLiteral("Panel11"));
-    farg(Panel11, kYellow, kTeal);
+    fargOchFalt(Panel11, kYellow, kTeal);
     auto *namnRad = new QVBoxLayout(Panel11);
     NamnLabel1 = new QLabel(QStringLiteral("Namen eingeben."), Panel11);
     NamnLabel1->setObjectName(QStringLiteral("NamnLabel1"));
@@ -197,11 +192,11 @@ void TDinaOrd::byggKomponenter()
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setMaxLength(20);
     Edit2->setFont(skaladArial(20));
-    farg(Edit2, kNavy, Qt::white);
+    fargOchFalt(Edit2, kNavy, Qt::white);
     Edit2->installEventFilter(this);
     for (QLabel *l : {NamnLabel1, NamnLabel2}) {
         l->setFont(skaladArial(20));
-        farg(l, kYellow);
+        fargOchFalt(l, kYellow);
         namnRad->addWidget(l);
     }
     namnRad->addWidget(Edit2);
@@ -303,7 +298,7 @@ void TDinaOrd::FormCreate()
     if (OvningsLage == Arbetsblad) {
         OverskriftInnerShape->setBrushColor(kMaroon);
         DiagPanel1->hide();
-        farg(FilPanel, kYellow, kMaroon);
+        fargOchFalt(FilPanel, kYellow, kMaroon);
         FilPanel->move(DiagPanel1->x(), OverskriftYtterShape->y());
         Edit1->setEnabled(false);
         Edit1->hide();
@@ -311,7 +306,7 @@ void TDinaOrd::FormCreate()
         namnruta->hide();
     } else {
         OverskriftInnerShape->setBrushColor(kNavy);
-        farg(FilPanel, kYellow, kNavy);
+        fargOchFalt(FilPanel, kYellow, kNavy);
         FilPanel->move(DiagPanel1->x() + DiagPanel1->width() + Marginal, OverskriftYtterShape->y());
         DiagPanel1->hide();
         Edit1->hide(); // until the name is given

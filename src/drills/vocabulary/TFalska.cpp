@@ -37,17 +37,6 @@ constexpr int MalPoang = 20;
 // The explanations beside the words stand this far right of the widest.
 constexpr int SvenskaAvstand = 100;
 
-void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor())
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, text);
-    if (bakgrund.isValid()) {
-        p.setColor(QPalette::Window, bakgrund);
-        w->setAutoFillBackground(true);
-    }
-    w->setPalette(p);
-}
-
 QPushButton *spelknapp(const QString &text, const char *namn, QWidget *parent)
 {
     auto *b = new QPushButton(text, parent);

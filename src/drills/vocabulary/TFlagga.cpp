@@ -1,40 +1,20 @@
 #include "drills/vocabulary/TFlagga.h"
 
 #include "drills/vocabulary/tysklandssidor.h"
+#include "frame/scale.h"
 #include "frame/vrsku1.h"
 
 #include <QApplication>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
 TFlagga::TFlagga(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Flagga"));
-    setWindowTitle(QStringLiteral("Varmiko"));
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(18);
-    setFont(f);
-
-    Label1 = new QLabel(QStringLiteral("Tysklands flagga"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont rubrik(QStringLiteral("Arial"));
-    rubrik.setPixelSize(47);
-    rubrik.setBold(true);
-    Label1->setFont(rubrik);
-    QPalette lp = Label1->palette();
-    lp.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    Label1->setPalette(lp);
-    Label1->adjustSize();
+    sidStart(this, QStringLiteral("Flagga"), Qt::white);
+    Label1 = sidRubrik(this, QStringLiteral("Tysklands flagga"));
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     const QStringList historia = flaggHistoria();
@@ -46,9 +26,7 @@ TFlagga::TFlagga(QWidget *parent)
         FlagLabel[i] = new QLabel(historia[i], this);
         FlagLabel[i]->setObjectName(QLatin1String(namn[i]));
         FlagLabel[i]->setFont(rad);
-        QPalette np = FlagLabel[i]->palette();
-        np.setColor(QPalette::WindowText, QColor(0, 0, 128));
-        FlagLabel[i]->setPalette(np);
+        textfarg(FlagLabel[i], QColor(0, 0, 128));
     }
     AvbrytPanel1 = avbrytPanel(this, &Button1);
     connect(Button1, &QPushButton::clicked, this, &TFlagga::Button1Click);
@@ -58,12 +36,9 @@ TFlagga::TFlagga(QWidget *parent)
 
 void TFlagga::FormCreate()
 {
-    const QScreen *s = QGuiApplication::primaryScreen();
-    const QSize skarm = s ? s->geometry().size() : QSize(800, 600);
+    const QSize skarm = sidanOverSkarmen(this);
     const int W = skarm.width();
     const int H = skarm.height();
-    resize(W, H);
-    setWindowState(Qt::WindowMaximized);
 
     Label1->move((W / 2 - Label1->width()) / 2 + W / 3, Marginal / 2);
     const QPixmap flagga = laddaSidbild(QStringLiteral("VRSK_FL.BMP"));

@@ -1,17 +1,16 @@
 #include "drills/vocabulary/THymn.h"
 
 #include "drills/vocabulary/tysklandssidor.h"
+#include "frame/scale.h"
 #include "frame/sound.h"
 #include "frame/vrsku1.h"
 
 #include <QApplication>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -19,42 +18,16 @@ namespace {
 // placed from here.
 constexpr int KompLabel1Topp = 100;
 
-QFont arial(int px, bool bold)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(px);
-    f.setBold(bold);
-    return f;
-}
-
-void farg(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    w->setPalette(p);
-}
-
 } // namespace
 
 THymn::THymn(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Hymn"));
-    setWindowTitle(QStringLiteral("Varmiko"));
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
-    setFont(arial(18, false));
+    sidStart(this, QStringLiteral("Hymn"), Qt::white);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Label1 = new QLabel(QStringLiteral("Tysklands nationalsång"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(arial(47, true));
-    farg(Label1, QColor(0, 0, 255));
-    Label1->adjustSize();
+    Label1 = sidRubrik(this, QStringLiteral("Tysklands nationalsång"));
     Label1->move(0, 8);
 
     const QString texter[] = {QStringLiteral("DAS LIED DER DEUTSCHEN"),
@@ -68,7 +41,7 @@ THymn::THymn(QWidget *parent)
         KompLabel[i] = new QLabel(texter[i], this);
         KompLabel[i]->setObjectName(QLatin1String(namn[i]));
         KompLabel[i]->setFont(arial(18, true));
-        farg(KompLabel[i], Qt::black);
+        textfarg(KompLabel[i], Qt::black);
         KompLabel[i]->adjustSize();
     }
     KompLabel[0]->move(0, KompLabel1Topp);
@@ -111,12 +84,9 @@ THymn::THymn(QWidget *parent)
 
 void THymn::FormCreate()
 {
-    const QScreen *s = QGuiApplication::primaryScreen();
-    const QSize skarm = s ? s->geometry().size() : QSize(800, 600);
+    const QSize skarm = sidanOverSkarmen(this);
     const int W = skarm.width();
     const int H = skarm.height();
-    resize(W, H);
-    setWindowState(Qt::WindowMaximized);
 
     m_HymnTopp = KompLabel[0]->y() + 2 * KompLabel[0]->height();
     QFont steg = Label2->font();

@@ -1,40 +1,20 @@
 #include "drills/vocabulary/TKarta.h"
 
 #include "drills/vocabulary/tysklandssidor.h"
+#include "frame/scale.h"
 #include "frame/vrsku1.h"
 
 #include <QApplication>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
 TKarta::TKarta(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Karta"));
-    setWindowTitle(QStringLiteral("Varmiko"));
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, p.color(QPalette::Button));
-    setPalette(p);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(18);
-    setFont(f);
-
-    Label1 = new QLabel(QStringLiteral("Tysklands karta"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont rubrik(QStringLiteral("Arial"));
-    rubrik.setPixelSize(47);
-    rubrik.setBold(true);
-    Label1->setFont(rubrik);
-    QPalette lp = Label1->palette();
-    lp.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    Label1->setPalette(lp);
-    Label1->adjustSize();
+    sidStart(this, QStringLiteral("Karta"), palette().color(QPalette::Button));
+    Label1 = sidRubrik(this, QStringLiteral("Tysklands karta"));
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     const QStringList fakta = kartFakta();
@@ -51,12 +31,9 @@ TKarta::TKarta(QWidget *parent)
 
 void TKarta::FormCreate()
 {
-    const QScreen *s = QGuiApplication::primaryScreen();
-    const QSize skarm = s ? s->geometry().size() : QSize(800, 600);
+    const QSize skarm = sidanOverSkarmen(this);
     const int W = skarm.width();
     const int H = skarm.height();
-    resize(W, H);
-    setWindowState(Qt::WindowMaximized);
 
     Label1->move((W - Label1->width()) / 2, Marginal / 2);
     const QPixmap karta = laddaSidbild(kartBildNamn(W));

@@ -2,18 +2,17 @@
 
 #include "drills/vocabulary/LasYta.h"
 #include "frame/datafiles.h"
+#include "frame/scale.h"
 #include "platform/DesignTimer.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 
 namespace {
@@ -21,43 +20,11 @@ namespace {
 const QString TextFil = QStringLiteral("VRS61000.DAT");
 constexpr int Radsteg = 20;
 
-QFont arial(int px, bool bold = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(px);
-    f.setBold(bold);
-    return f;
-}
-
-void farg(QWidget *w, QPalette::ColorRole roll, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(roll, c);
-    w->setPalette(p);
-}
-
-QFrame *panel(const char *namn, QWidget *parent, const QColor &bakgrund)
-{
-    auto *f = new QFrame(parent);
-    f->setObjectName(QLatin1String(namn));
-    f->setFrameShape(QFrame::Panel);
-    f->setFrameShadow(QFrame::Raised);
-    f->setAutoFillBackground(true);
-    farg(f, QPalette::Window, bakgrund);
-    return f;
-}
-
 QLabel *etikett(const char *namn, const QString &text, QWidget *parent)
 {
     auto *l = new QLabel(text, parent);
     l->setObjectName(QLatin1String(namn));
     return l;
-}
-
-QSize skarmen()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(800, 600);
 }
 
 } // namespace
@@ -68,19 +35,18 @@ TSpeed::TSpeed(QWidget *parent)
     setObjectName(QStringLiteral("Speed"));
     setWindowTitle(QStringLiteral("Lästräning"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setAutoFillBackground(true);
-    farg(this, QPalette::Window, LasYta::silver());
+    fyllFarg(this, LasYta::silver());
     setFont(arial(16));
 
-    Panel3 = panel("Panel3", this, LasYta::silver());
-    Panel4 = panel("Panel4", Panel3, QColor(0, 128, 128));
+    Panel3 = upphojdPanel(this, QStringLiteral("Panel3"), LasYta::silver());
+    Panel4 = upphojdPanel(Panel3, QStringLiteral("Panel4"), QColor(0, 128, 128));
     Button1 = new QPushButton(QStringLiteral("&Starta"), Panel4);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button2 = new QPushButton(QStringLiteral("&Avbryt"), Panel4);
     Button2->setObjectName(QStringLiteral("Button2"));
     for (QPushButton *b : {Button1, Button2})
         b->setAutoDefault(false);
-    Panel5 = panel("Panel5", Panel4, LasYta::silver());
+    Panel5 = upphojdPanel(Panel4, QStringLiteral("Panel5"), LasYta::silver());
     Label7 = etikett("Label7", QStringLiteral("Beräknad läshastighet"), Panel5);
     Label11 = etikett("Label11", QStringLiteral("120 ord / min"), Panel5);
     ScrollBar1 = new QScrollBar(Qt::Horizontal, Panel5);
@@ -94,15 +60,15 @@ TSpeed::TSpeed(QWidget *parent)
     Label10 = etikett("Label10", QString(), Panel4);
     for (QLabel *l : {Label8, Label9, Label10}) {
         l->setFont(arial(15, true));
-        farg(l, QPalette::WindowText, Qt::yellow);
+        fargRoller(l, {QPalette::WindowText}, Qt::yellow);
     }
     Label1 = etikett("Label1", QString(), this);
     Label1->hide();
 
     PaintBox1 = new LasYta(this);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
-    Panel1 = panel("Panel1", this, LasYta::silver());
-    Panel2 = panel("Panel2", Panel1, LasYta::silver());
+    Panel1 = upphojdPanel(this, QStringLiteral("Panel1"), LasYta::silver());
+    Panel2 = upphojdPanel(Panel1, QStringLiteral("Panel2"), LasYta::silver());
     Label2 = etikett("Label2", QStringLiteral("Lästräning"), Panel2);
     Label2->setFont(arial(23, true));
     Label3 = etikett("Label3", QStringLiteral("Du ska nu få testa din läshastighet."), Panel2);
@@ -131,7 +97,7 @@ TSpeed::TSpeed(QWidget *parent)
 
 void TSpeed::layout()
 {
-    const QSize skarm = skarmen();
+    const QSize skarm = skarmStorlek();
     const int W = skarm.width();
     const int H = skarm.height();
     resize(W, H);

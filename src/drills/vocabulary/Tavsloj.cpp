@@ -4,6 +4,7 @@
 #include "drills/vocabulary/Ordruta.h"
 #include "frame/datafiles.h"
 #include "frame/fields.h"
+#include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/MessageBox.h"
 #include "platform/ShapeWidget.h"
@@ -13,14 +14,12 @@
 #include <QDragEnterEvent>
 #include <QFrame>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace {
 
@@ -29,32 +28,6 @@ constexpr int RadTopp[Avslojning::Rader] = {18, 45, 72, 99, 126, 153, 180};
 constexpr int ForstaVanster = 126;
 
 const QColor Navy(0, 0, 128);
-
-QFont arial(int px, bool bold = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(px);
-    f.setBold(bold);
-    return f;
-}
-
-void farg(QWidget *w, QPalette::ColorRole roll, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(roll, c);
-    w->setPalette(p);
-}
-
-QFrame *panel(const char *namn, QWidget *parent, const QColor &bakgrund)
-{
-    auto *f = new QFrame(parent);
-    f->setObjectName(QLatin1String(namn));
-    f->setFrameShape(QFrame::Panel);
-    f->setFrameShadow(QFrame::Raised);
-    f->setAutoFillBackground(true);
-    farg(f, QPalette::Window, bakgrund);
-    return f;
-}
 
 QLabel *etikett(const QString &text, QWidget *parent, const char *namn = nullptr)
 {
@@ -65,12 +38,6 @@ QLabel *etikett(const QString &text, QWidget *parent, const char *namn = nullptr
     return l;
 }
 
-QSize skarmen()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(800, 600);
-}
-
 } // namespace
 
 Tavsloj::Tavsloj(QWidget *parent)
@@ -79,12 +46,11 @@ Tavsloj::Tavsloj(QWidget *parent)
     setObjectName(QStringLiteral("avsloj"));
     setWindowTitle(QStringLiteral("Rätsel lösen"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setAutoFillBackground(true);
-    farg(this, QPalette::Window, QColor(128, 128, 128));
+    fyllFarg(this, QColor(128, 128, 128));
     setFont(arial(16));
     setAcceptDrops(true);
 
-    const QSize skarm = skarmen();
+    const QSize skarm = skarmStorlek();
     const int W = skarm.width();
     const int H = skarm.height();
     resize(W, H);
@@ -97,8 +63,8 @@ Tavsloj::Tavsloj(QWidget *parent)
         l->setFont(arial(45, true));
         l->adjustSize();
     }
-    farg(skugga, QPalette::WindowText, Qt::black);
-    farg(titel, QPalette::WindowText, Qt::yellow);
+    fargRoller(skugga, {QPalette::WindowText}, Qt::black);
+    fargRoller(titel, {QPalette::WindowText}, Qt::yellow);
     titel->move((W - titel->width()) / 2, 6);
     skugga->move(titel->x() + 2, titel->y() + 2);
     for (int i = 0; i < 2; ++i) {
@@ -112,7 +78,7 @@ Tavsloj::Tavsloj(QWidget *parent)
     const int under = titel->y() + titel->height() + 10;
 
     // The story: a name column and seven rows of seven word places.
-    Panel1 = panel("Panel1", this, QColor(160, 160, 160));
+    Panel1 = upphojdPanel(this, QStringLiteral("Panel1"), QColor(160, 160, 160));
     Panel1->setGeometry(20, under, W - 40, RadTopp[Avslojning::Rader - 1] + 34);
     // The space between the words takes no word.
     Panel1->setAcceptDrops(true);
@@ -122,7 +88,7 @@ Tavsloj::Tavsloj(QWidget *parent)
         n->setObjectName(QStringLiteral("namn%1").arg(r));
         n->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         n->setFont(arial(16, true));
-        farg(n, QPalette::WindowText, Navy);
+        fargRoller(n, {QPalette::WindowText}, Navy);
         n->setGeometry(4, RadTopp[r - 1], ForstaVanster - 12, QFontMetrics(n->font()).height());
         namn[r] = n;
     }
@@ -142,14 +108,14 @@ Tavsloj::Tavsloj(QWidget *parent)
     ListBox1->setGeometry(20, nere, 260, bankHojd);
     ListBox1->installEventFilter(this);
 
-    Panel7 = panel("Panel7", this, QColor(160, 160, 160));
+    Panel7 = upphojdPanel(this, QStringLiteral("Panel7"), QColor(160, 160, 160));
     auto *raten = etikett(QStringLiteral("Ein Wort raten"), Panel7);
     raten->move(12, 10);
     Edit1 = new QLineEdit(Panel7);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(20);
     Edit1->setFont(arial(20));
-    farg(Edit1, QPalette::Text, Navy);
+    fargRoller(Edit1, {QPalette::Text}, Navy);
     Edit1->setGeometry(12, raten->y() + raten->height() + 6, 260, Edit1->sizeHint().height());
     Edit1->installEventFilter(this);
     Button1 = new QPushButton(QStringLiteral("Die Geschichte &sehen"), Panel7);
@@ -174,16 +140,15 @@ Tavsloj::Tavsloj(QWidget *parent)
     for (const auto &f : figurer) {
         auto *rubrik = etikett(QString::fromUtf16(f.rad1) + QLatin1Char('\n') + QString::fromUtf16(f.rad2), Statistik);
         rubrik->setFont(arial(16, true));
-        farg(rubrik, QPalette::WindowText, Qt::yellow);
+        fargRoller(rubrik, {QPalette::WindowText}, Qt::yellow);
         rubrik->setAlignment(Qt::AlignCenter);
         rubrik->setGeometry(x, 0, 130, 2 * QFontMetrics(rubrik->font()).height() + 4);
         auto *v = new QLabel(QString::fromUtf16(f.varde), Statistik);
         v->setObjectName(QLatin1String(f.namn));
         v->setFont(arial(23, true));
         v->setAlignment(Qt::AlignCenter);
-        v->setAutoFillBackground(true);
-        farg(v, QPalette::Window, Navy);
-        farg(v, QPalette::WindowText, Qt::yellow);
+        fyllFarg(v, Navy);
+        fargRoller(v, {QPalette::WindowText}, Qt::yellow);
         v->setFrameShape(QFrame::Panel);
         v->setFrameShadow(QFrame::Sunken);
         v->setGeometry(x + 10, rubrik->height() + 4, 110, QFontMetrics(v->font()).height() + 14);
@@ -202,7 +167,7 @@ Tavsloj::Tavsloj(QWidget *parent)
     status->hide();
 
     // The choice of story and of the kind of exercise.
-    Panel4 = panel("Panel4", this, QColor(160, 160, 160));
+    Panel4 = upphojdPanel(this, QStringLiteral("Panel4"), QColor(160, 160, 160));
     Label52 = etikett(QStringLiteral("Einen Text wählen"), Panel4, "Label52");
     Label52->setFont(arial(16, true));
     Label52->adjustSize();

@@ -2,6 +2,7 @@
 
 #include "drills/vocabulary/Zodiakbild.h"
 #include "frame/datafiles.h"
+#include "frame/scale.h"
 #include "platform/MessageBox.h"
 #include "platform/Printing.h"
 #include "platform/ShapeWidget.h"
@@ -9,45 +10,23 @@
 
 #include <QApplication>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
 const QString HoroskopFil = QStringLiteral("VRS62000.DAT");
 const QString OrdFil = QStringLiteral("VRS62000.ORD");
 
-QFont teckensnitt(const QString &familj, int px, bool bold)
-{
-    QFont f(familj);
-    f.setPixelSize(px);
-    f.setBold(bold);
-    return f;
-}
-
-QFont arial(int px, bool bold = true)
-{
-    return teckensnitt(QStringLiteral("Arial"), px, bold);
-}
-
-void farg(QWidget *w, QPalette::ColorRole roll, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(roll, c);
-    w->setPalette(p);
-}
-
 QPushButton *knapp(const char *namn, const QString &text, QWidget *parent)
 {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(namn));
     b->setAutoDefault(false);
-    b->setFont(arial(15));
+    b->setFont(arial(15, true));
     b->resize(qMax(110, b->sizeHint().width() + 16), b->sizeHint().height() + 6);
     return b;
 }
@@ -56,16 +35,10 @@ QPlainTextEdit *memo(const char *namn, QWidget *parent, int px)
 {
     auto *m = new QPlainTextEdit(parent);
     m->setObjectName(QLatin1String(namn));
-    m->setFont(arial(px));
+    m->setFont(arial(px, true));
     m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m->setLineWrapMode(QPlainTextEdit::NoWrap);
     return m;
-}
-
-QSize skarmen()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(800, 600);
 }
 
 QString felaktig(const QString &namn)
@@ -81,15 +54,14 @@ Thoroskop::Thoroskop(QWidget *parent)
     setObjectName(QStringLiteral("horoskop"));
     setWindowTitle(QStringLiteral("Horoskop"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setAutoFillBackground(true);
-    farg(this, QPalette::Window, Qt::black);
-    farg(this, QPalette::WindowText, Qt::white);
-    setFont(arial(15));
+    fyllFarg(this, Qt::black);
+    fargRoller(this, {QPalette::WindowText}, Qt::white);
+    setFont(arial(15, true));
 
     Label1 = new QLabel(QStringLiteral("HOROSKOP"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(arial(20));
-    farg(Label1, QPalette::WindowText, Qt::yellow);
+    Label1->setFont(arial(20, true));
+    fargRoller(Label1, {QPalette::WindowText}, Qt::yellow);
     Label1->adjustSize();
     for (QLabel **l : {&Label2, &Label3}) {
         *l = new QLabel(this);
@@ -118,7 +90,7 @@ Thoroskop::Thoroskop(QWidget *parent)
     ListBox3->setObjectName(QStringLiteral("ListBox3"));
     ListBox3->setGeometry(148, 43, 361, 300);
     ListBox3->setFrameShape(QFrame::NoFrame);
-    ListBox3->setFont(arial(20));
+    ListBox3->setFont(arial(20, true));
     QPalette lp = ListBox3->palette();
     lp.setColor(QPalette::Base, Qt::black);
     lp.setColor(QPalette::Text, Qt::yellow);
@@ -130,8 +102,7 @@ Thoroskop::Thoroskop(QWidget *parent)
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameShape(QFrame::Panel);
-    Panel1->setAutoFillBackground(true);
-    farg(Panel1, QPalette::Window, QColor(0, 0, 64));
+    fyllFarg(Panel1, QColor(0, 0, 64));
     Memo1 = memo("Memo1", Panel1, 22);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setGeometry(10, 10, 745, 548);
@@ -149,8 +120,7 @@ Thoroskop::Thoroskop(QWidget *parent)
     ordlista = new QFrame(this);
     ordlista->setObjectName(QStringLiteral("ordlista"));
     ordlista->setFrameShape(QFrame::Panel);
-    ordlista->setAutoFillBackground(true);
-    farg(ordlista, QPalette::Window, QColor(0, 0, 64));
+    fyllFarg(ordlista, QColor(0, 0, 64));
     Memo2 = memo("Memo2", ordlista, 13);
     Memo2->setReadOnly(true);
     Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -159,7 +129,7 @@ Thoroskop::Thoroskop(QWidget *parent)
 
     Testlabel = new QLabel(this);
     Testlabel->setObjectName(QStringLiteral("Testlabel"));
-    Testlabel->setFont(arial(13));
+    Testlabel->setFont(arial(13, true));
     Testlabel->hide();
     TestLabel2 = new QLabel(this);
     TestLabel2->setObjectName(QStringLiteral("TestLabel2"));
@@ -185,7 +155,7 @@ double Thoroskop::bredd(const QLabel *l, const QString &text) const
 
 void Thoroskop::FormCreate()
 {
-    const QSize skarm = skarmen();
+    const QSize skarm = skarmStorlek();
     const int W = skarm.width();
     const int H = skarm.height();
     resize(W, H);
@@ -345,7 +315,7 @@ bool Thoroskop::MemoOrdLista()
     for (const QString &s : lista)
         bredast = qMax(bredast, qCeil(bredd(Testlabel, s)));
     Memo2->setPlainText(lista.join(QLatin1Char('\n')));
-    const int W = skarmen().width();
+    const int W = skarmStorlek().width();
     ordlista->resize(bredast + 55, ordlista->height());
     ordlista->move(W - ordlista->width() - 20, ordlista->y());
     Memo2->setGeometry(10, 10, ordlista->width() - 20, Memo2->height());

@@ -1,11 +1,14 @@
 #include "drills/vocabulary/tysklandssidor.h"
 
 #include "frame/pictures.h"
+#include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPath.h"
 
+#include <QDialog>
 #include <QFrame>
+#include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -68,24 +71,41 @@ QPixmap laddaSidbild(const QString &namn)
 
 QFrame *avbrytPanel(QWidget *sida, QPushButton **knapp)
 {
-    auto *panel = new QFrame(sida);
-    panel->setObjectName(QStringLiteral("AvbrytPanel1"));
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Raised);
-    panel->setAutoFillBackground(true);
-    QPalette p = panel->palette();
-    p.setColor(QPalette::Window, QColor(0, 0, 255));
-    panel->setPalette(p);
+    QFrame *panel = upphojdPanel(sida, QStringLiteral("AvbrytPanel1"), QColor(0, 0, 255));
     auto *b = new QPushButton(QStringLiteral("&Avbryt"), panel);
     b->setObjectName(QStringLiteral("Button1"));
     b->setAutoDefault(false);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(23);
-    f.setBold(true);
-    b->setFont(f);
+    b->setFont(arial(23, true));
     const QSize s = b->sizeHint() + QSize(40, 10);
     b->setGeometry(8, 8, s.width(), s.height());
     panel->resize(s.width() + 16, s.height() + 16);
     *knapp = b;
     return panel;
+}
+
+void sidStart(QDialog *sida, const QString &namn, const QColor &bakgrund)
+{
+    sida->setObjectName(namn);
+    sida->setWindowTitle(QStringLiteral("Varmiko"));
+    sida->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    fyllFarg(sida, bakgrund);
+    sida->setFont(arial(18));
+}
+
+QLabel *sidRubrik(QWidget *sida, const QString &text)
+{
+    auto *l = new QLabel(text, sida);
+    l->setObjectName(QStringLiteral("Label1"));
+    l->setFont(arial(47, true));
+    textfarg(l, QColor(0, 0, 255));
+    l->adjustSize();
+    return l;
+}
+
+QSize sidanOverSkarmen(QDialog *sida)
+{
+    const QSize skarm = skarmStorlek();
+    sida->resize(skarm);
+    sida->setWindowState(Qt::WindowMaximized);
+    return skarm;
 }

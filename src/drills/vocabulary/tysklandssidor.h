@@ -5,8 +5,12 @@
 #include <QString>
 #include <QStringList>
 
+class QColor;
+class QDialog;
 class QFrame;
+class QLabel;
 class QPushButton;
+class QSize;
 class QWidget;
 
 // The map picture in BILD for a screen width: below 800 pixels
@@ -29,3 +33,13 @@ QPixmap laddaSidbild(const QString &namn);
 
 // The blue panel AvbrytPanel1 with its button "&Avbryt" (Button1).
 QFrame *avbrytPanel(QWidget *sida, QPushButton **knapp);
+
+// A page: the frameless dialog sida, named namn, filled with bakgrund, in
+// Arial 18 pixels.
+void sidStart(QDialog *sida, const QString &namn, const QColor &bakgrund);
+
+// The heading Label1 of a page: text in Arial 47 pixels, bold and blue.
+QLabel *sidRubrik(QWidget *sida, const QString &text);
+
+// The page covers the screen, maximised; the size of the screen.
+QSize sidanOverSkarmen(QDialog *sida);

@@ -20,17 +20,6 @@ const QColor kMaroon = bgrFarg(0x000080);
 const QColor kLime = bgrFarg(0x00FF00);
 const QColor kYellow = bgrFarg(0x00FFFF);
 
-void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor())
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, text);
-    if (bakgrund.isValid()) {
-        p.setColor(QPalette::Window, bakgrund);
-        w->setAutoFillBackground(true);
-    }
-    w->setPalette(p);
-}
-
 } // namespace
 
 QList<TUtskrift::Rad> ArbetsbladsAgare::arbetsbladAvsnitt()

@@ -11,12 +11,10 @@
 #include "platform/ShapeWidget.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 
 using namespace Ovningsrunda;
@@ -28,14 +26,6 @@ constexpr quint8 BaraHora = 0;
 constexpr quint8 BaraSe = 1;
 constexpr quint8 SeOchHora = 2;
 
-void textFarg(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::ButtonText, c);
-    w->setPalette(p);
-}
-
 bool ljudPa()
 {
     return LjudInst == 1 || LjudInst == 3;
@@ -44,12 +34,6 @@ bool ljudPa()
 bool arDiktamen(quint16 tal)
 {
     return tal == 43000 || tal == 44000 || tal == 45000 || tal == 46000 || tal == 47000;
-}
-
-int skarmBredd()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().width() : 800;
 }
 
 } // namespace
@@ -75,7 +59,7 @@ void TDiktam::byggDiktamen()
         auto *l = new QLabel(this);
         l->setObjectName(QLatin1String(name));
         l->setFont(skaladArialPunkter(punkter));
-        textFarg(l, c);
+        fargRoller(l, {QPalette::WindowText, QPalette::ButtonText}, c);
         return l;
     };
 
@@ -169,7 +153,7 @@ void TDiktam::visaFragan()
         // The Swedish meaning stands under the German sentence.
         Svensklabel1->show();
         Svensklabel2->show();
-        dela_mening(Svensklabel2->x(), skarmBredd() - Aster1->width() - 2 * Marginal, postFalt(2), 2);
+        dela_mening(Svensklabel2->x(), skarmStorlek().width() - Aster1->width() - 2 * Marginal, postFalt(2), 2);
         sattText(Svensklabel1, QString());
         sattText(Svensklabel2, MeningsRader[1]);
         if (!MeningsRader[2].isEmpty()) {

@@ -34,17 +34,12 @@ using namespace Ovningsrunda;
 
 namespace {
 
-void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor())
+// Labels, buttons and the edit field share the text colour.
+void fargAllText(QWidget *w, const QColor &text, const QColor &bakgrund = QColor())
 {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::Text, text);
-    if (bakgrund.isValid()) {
-        p.setColor(QPalette::Window, bakgrund);
-        w->setAutoFillBackground(true);
-    }
-    w->setPalette(p);
+    fargRoller(w, {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}, text);
+    if (bakgrund.isValid())
+        fyllFarg(w, bakgrund);
 }
 
 const QColor kNavy = bgrFarg(0x800000);
@@ -86,7 +81,7 @@ void TSKRIV::byggKomponenter()
         auto *l = new QLabel(parent ? parent : this);
         l->setObjectName(QLatin1String(name));
         l->setFont(skaladArial(px));
-        farg(l, c);
+        fargAllText(l, c);
         return l;
     };
     auto button = [this](const char *name, const QString &text, QWidget *parent = nullptr) {
@@ -121,7 +116,7 @@ void TSKRIV::byggKomponenter()
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFont(skaladArial(19));
     Edit1->setMaxLength(70);
-    farg(Edit1, kNavy);
+    fargAllText(Edit1, kNavy);
     Edit1->setContextMenuPolicy(Qt::CustomContextMenu);
     Edit1->installEventFilter(this);
     connect(Edit1, &QLineEdit::textChanged, this, &TSKRIV::Edit1Change);
@@ -200,7 +195,7 @@ void TSKRIV::byggKomponenter()
     DiagPanel1->hide();
     DiagPanel2 = new QFrame(this);
     DiagPanel2->setObjectName(QStringLiteral("DiagPanel2"));
-    farg(DiagPanel2, kYellow, kGreen);
+    fargAllText(DiagPanel2, kYellow, kGreen);
     DiagPanel2->setGeometry(skala(560), skala(3), skala(230), skala(30));
     DiagLabel1 = label("DiagLabel1", 17, kYellow, DiagPanel2);
     DiagLabel1->move(skala(6), skala(4));
@@ -208,7 +203,7 @@ void TSKRIV::byggKomponenter()
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    farg(Panel1, Qt::white, kNavy);
+    fargAllText(Panel1, Qt::white, kNavy);
     Button1 = button("Button1", QStringLiteral("Fehler &berichtigen"), Panel1);
     Button2 = button("Button2", QStringLiteral("&Fortsetzen"), Panel1);
     Button3 = button("Button3", QStringLiteral("&Abbrechen"), Panel1);
@@ -227,7 +222,7 @@ void TSKRIV::byggKomponenter()
     BildTextPanel = new QLabel(BildPanelen);
     BildTextPanel->setObjectName(QStringLiteral("BildTextPanel"));
     BildTextPanel->setFont(skaladArial(15, false));
-    farg(BildTextPanel, Qt::black, QColor(Qt::white));
+    fargAllText(BildTextPanel, Qt::black, QColor(Qt::white));
     BildPanelen->hide();
 
     LovordPanel = new QFrame(this);
@@ -240,7 +235,7 @@ void TSKRIV::byggKomponenter()
     lovordinnershape->setBrushColor(kYellow);
     LovordLabel1 = new QLabel(lovordinnershape);
     LovordLabel1->setObjectName(QStringLiteral("LovordLabel1"));
-    farg(LovordLabel1, kNavy);
+    fargAllText(LovordLabel1, kNavy);
     LovordPanel->hide();
 
     SkrivutOverskriftShape1 = new ShapeWidget(ShapeWidget::Form::RoundRect, this);
@@ -257,7 +252,7 @@ void TSKRIV::byggKomponenter()
                                  skala(10) + (skala(70) - SkrivutOverskriftLabel->height()) / 2);
     SkrivutHelaPanelen = new QFrame(this);
     SkrivutHelaPanelen->setObjectName(QStringLiteral("SkrivutHelaPanelen"));
-    farg(SkrivutHelaPanelen, Qt::white, kMaroon);
+    fargAllText(SkrivutHelaPanelen, Qt::white, kMaroon);
     SkrivutHelaPanelen->hide();
 
     Timer1 = new DesignTimer(this, 0, true);
@@ -1142,6 +1137,22 @@ void TSKRIV::closeEvent(QCloseEvent *e)
         stangFonstret();
     } else {
         Button3Click();
+    }
+}
+
+void TSKRIV::RitaUtskriftOverskriften(const QRect &yta, bool visa)
+{
+    SkrivutOverskriftShape1->setGeometry(yta);
+    SkrivutOverskriftShape2->setGeometry(yta.adjusted(6, 6, -6, -6));
+    const QRect i = SkrivutOverskriftShape2->geometry();
+    SkrivutOverskriftLabel->adjustSize();
+    SkrivutOverskriftLabel->setGeometry(i.left(), i.top() + (i.height() - SkrivutOverskriftLabel->height()) / 2,
+                                        i.width(), SkrivutOverskriftLabel->height());
+    SkrivutOverskriftLabel->setAlignment(Qt::AlignCenter);
+    for (QWidget *w : std::initializer_list<QWidget *>{SkrivutOverskriftShape1, SkrivutOverskriftShape2,
+                                                       SkrivutOverskriftLabel}) {
+        w->setVisible(visa);
+        w->raise();
     }
 }
 

@@ -17,6 +17,7 @@ class QMenu;
 class QPushButton;
 class QToolButton;
 class QFrame;
+class QRect;
 class ShapeWidget;
 class TAster;
 
@@ -187,6 +188,9 @@ protected:
     void sattText(QLabel *label, const QString &text);
     void stangFonstret();
     void visaBeloningsbild(); // the reward picture of the round end
+    // The worksheet heading box ("Utskrifter") laid over yta, shown or hidden
+    // and above the rest.
+    void RitaUtskriftOverskriften(const QRect &yta, bool visa);
 
 private:
     void byggKomponenter();

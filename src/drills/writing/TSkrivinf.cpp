@@ -32,14 +32,6 @@ const QColor kBlue(0, 0, 255);
 const QColor kLime(0, 255, 0);
 const QColor kRed(255, 0, 0);
 
-void farg(QWidget *w, const QColor &text)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Text, text);
-    w->setPalette(p);
-}
-
 bool finns(quint16 tal, std::initializer_list<quint16> lista)
 {
     return std::find(lista.begin(), lista.end(), tal) != lista.end();
@@ -81,7 +73,7 @@ TSkrivinf::TSkrivinf(QWidget *parent)
     Label17 = etikett("Label17");
     Label16->setFont(Label9->font());
     for (QLabel *l : {Label16, Label17})
-        farg(l, kOlive);
+        fargRoller(l, {QPalette::WindowText, QPalette::Text}, kOlive);
     for (QLabel *l : {Label9, Label10, Label11, Label12, Label13, Label14, Label15})
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -257,7 +249,7 @@ int TSkrivinf::laggUtRad(const QString &rad, int y, bool ledmening, QList<QLabel
             x = l->x() + l->width();
             return l;
         }
-        farg(l, c);
+        fargRoller(l, {QPalette::WindowText, QPalette::Text}, c);
         sattText(l, t);
         l->setGeometry(x, y, l->width(), hojd);
         l->show();
@@ -317,11 +309,11 @@ void TSkrivinf::visaArbetsbladsrad()
     const bool medLed = Meningsfalt == 2 && !postFalt(2).isEmpty();
     dela_mening(InstruktionsLabel->x(), width() - Aster1->width() - 2 * Marginal,
                 medLed ? postFalt(2) : postFalt(1), 2);
-    farg(Label9, kBlue);
+    fargRoller(Label9, {QPalette::WindowText, QPalette::Text}, kBlue);
     sattText(Label9, MeningsRader[1]);
     Label9->move(InstruktionsLabel->x(), skala(225));
     Label9->show();
-    farg(Label10, kNavy);
+    fargRoller(Label10, {QPalette::WindowText, QPalette::Text}, kNavy);
     sattText(Label10, MeningsRader[2]);
     Label10->move(InstruktionsLabel->x(), skala(260));
     Label10->setVisible(!MeningsRader[2].isEmpty());
@@ -451,10 +443,10 @@ void TSkrivinf::luckaEnter(QLineEdit *edit)
     edit->setEnabled(false);
     if (r != 0) {
         regelknapp->setEnabled(false);
-        farg(svar, kMaroon);
+        fargRoller(svar, {QPalette::WindowText, QPalette::Text}, kMaroon);
         sattText(svar, m_svar[k]);
     } else {
-        farg(svar, kGreen);
+        fargRoller(svar, {QPalette::WindowText, QPalette::Text}, kGreen);
         sattText(svar, edit->text());
         if (k == 1)
             ForstaLuckaRatt = 1;

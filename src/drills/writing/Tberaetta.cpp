@@ -22,16 +22,12 @@
 
 namespace {
 
-void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor())
+// Buttons on a panel share its text colour.
+void fargMedKnappar(QWidget *w, const QColor &text, const QColor &bakgrund = QColor())
 {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::ButtonText, text);
-    if (bakgrund.isValid()) {
-        p.setColor(QPalette::Window, bakgrund);
-        w->setAutoFillBackground(true);
-    }
-    w->setPalette(p);
+    fargRoller(w, {QPalette::WindowText, QPalette::ButtonText}, text);
+    if (bakgrund.isValid())
+        fyllFarg(w, bakgrund);
 }
 
 QFrame *panel(QWidget *parent, const char *name, const QColor &bakgrund)
@@ -39,7 +35,7 @@ QFrame *panel(QWidget *parent, const char *name, const QColor &bakgrund)
     auto *f = new QFrame(parent);
     f->setObjectName(QLatin1String(name));
     f->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    farg(f, Qt::black, bakgrund);
+    fargMedKnappar(f, Qt::black, bakgrund);
     return f;
 }
 
@@ -73,7 +69,7 @@ Tberaetta::Tberaetta(QWidget *parent)
     setObjectName(QStringLiteral("Beraetta"));
     setWindowTitle(QStringLiteral("Varmiko"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    farg(this, Qt::black, kGra);
+    fargMedKnappar(this, Qt::black, kGra);
     byggKomponenter();
 }
 
@@ -82,7 +78,7 @@ void Tberaetta::byggKomponenter()
     Panel3 = etikett(this, "Panel3", QStringLiteral("Erzählen"), 20);
     Panel3->setAlignment(Qt::AlignCenter);
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    farg(Panel3, kNavy, kSilver);
+    fargMedKnappar(Panel3, kNavy, kSilver);
 
     Panel1 = panel(this, "Panel1", kRod);
     Panel2 = panel(Panel1, "Panel2", kSilver);
@@ -114,9 +110,7 @@ void Tberaetta::byggKomponenter()
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFont(skaladArialPunkter(14));
     Edit1->setMaxLength(60);
-    QPalette p = Edit1->palette();
-    p.setColor(QPalette::Base, Qt::white);
-    Edit1->setPalette(p);
+    fargRoller(Edit1, {QPalette::Base}, Qt::white);
     Edit1->installEventFilter(this);
 
     Panel5 = panel(this, "Panel5", kSilver);

@@ -24,13 +24,6 @@ constexpr int KnappHojd = 26;
 constexpr int MinstaSteg = 28;
 constexpr int StorstaSteg = 33;
 
-void farga(QWidget *w, QPalette::ColorRole roll, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(roll, c);
-    w->setPalette(p);
-}
-
 } // namespace
 
 MenyFonster::MenyFonster(const KatalogMeny &meny, QWidget *parent)
@@ -52,8 +45,7 @@ void MenyFonster::bygg()
 
     // A single border is the black window edge round the panel.
     const int kant = m_meny.enkelKant ? 1 : 0;
-    farga(this, QPalette::Window, Qt::black);
-    setAutoFillBackground(true);
+    fyllFarg(this, Qt::black);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -65,7 +57,7 @@ void MenyFonster::bygg()
     Label1 = new QLabel(m_meny.rubrik, Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(arial(m_meny.rubrikHojd, true));
-    farga(Label1, QPalette::WindowText, Qt::yellow);
+    fargRoller(Label1, {QPalette::WindowText}, Qt::yellow);
     const int titelHojd = m_meny.rubrikHojd + 8;
     Label1->setGeometry(0, TitelTopp, Panel1->width(), titelHojd);
 
@@ -81,7 +73,7 @@ void MenyFonster::bygg()
         auto *b = new QPushButton(m_meny.knappar[size_t(i)].text, Panel1);
         b->setObjectName(QStringLiteral("Button%1").arg(i + 1));
         b->setFont(knappFont);
-        farga(b, QPalette::ButtonText, Qt::black);
+        fargRoller(b, {QPalette::ButtonText}, Qt::black);
         // Enter presses the button that has the focus, never another one.
         b->setAutoDefault(false);
         b->setGeometry(KnappVanster, topp + i * steg, Panel1->width() - 2 * KnappVanster, KnappHojd);
@@ -98,7 +90,7 @@ void MenyFonster::FormCreate()
     move(m_meny.plats.left() * Skalning / 100, m_meny.plats.top() * Skalning / 100);
 
     const bool arbetsblad = OvningsLage == 1;
-    farga(Panel1, QPalette::Window, bgrFarg(arbetsblad && m_meny.arbetsbladsFarg ? Maroon : Navy));
+    fargRoller(Panel1, {QPalette::Window}, bgrFarg(arbetsblad && m_meny.arbetsbladsFarg ? Maroon : Navy));
 
     for (int i = 0; i < knappar.size(); ++i) {
         const KatalogKnapp &k = m_meny.knappar[size_t(i)];
