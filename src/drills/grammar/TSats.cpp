@@ -703,16 +703,14 @@ void TSats::Avklarad()
 
 void TSats::visaListen(bool medRattaFelen)
 {
-    Panel1->show();
-    Panel1->raise();
     Button1->setVisible(medRattaFelen && NivaLage == 0);
-    if (NivaLage == 0 && FelPerLista[ListNummer] >= 1) {
-        Button1->setEnabled(true);
-        Button1->setFocus();
-    } else {
-        Button1->setEnabled(false);
-        Button2->setFocus();
-    }
+    visaSlutpanelen();
+}
+
+bool TSats::kanRattaFel() const
+{
+    // the level exercises have no error round
+    return NivaLage == 0 && TSKRIV::kanRattaFel();
 }
 
 void TSats::stoppaRundansSlut()

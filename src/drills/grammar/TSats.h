@@ -93,6 +93,7 @@ public:
     bool harPoster() const { return m_harPoster; }
 
 protected:
+    bool kanRattaFel() const override;
     bool eventFilter(QObject *o, QEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;

@@ -480,7 +480,7 @@ void TDinaOrd::hamtningMisslyckades()
     lampknapp->setEnabled(false);
     Timer1->setInterval(0);
     PostNummer = quint16(qMin<qint32>(AntalPoster + 1, 0xFFFF));
-    visaSlutpanelen();
+    visaRundansSlut();
 }
 
 qint32 TDinaOrd::Tidtagning(int lage, int enhet)
@@ -553,16 +553,8 @@ void TDinaOrd::Edit1Escape()
     lampknapp->setEnabled(false);
     Edit1->setEnabled(false);
     Timer1->setInterval(0);
-    Panel1->show();
-    Panel1->raise();
     Panel2->hide();
-    if (felAntal() > 0) {
-        Button1->setEnabled(true);
-        Button1->setFocus();
-    } else {
-        Button1->setEnabled(false);
-        Button2->setFocus();
-    }
+    visaSlutpanelen();
 }
 
 void TDinaOrd::Timer1Timer()
@@ -624,24 +616,24 @@ void TDinaOrd::Avslutning()
     BildPanelen->raise();
     BildTextPanel->hide();
     visaBeloningsbild();
-    visaSlutpanelen();
+    visaRundansSlut();
 }
 
-void TDinaOrd::visaSlutpanelen()
+void TDinaOrd::visaRundansSlut()
 {
     Edit1->setEnabled(false);
     lampknapp->setEnabled(false);
-    Panel1->show();
-    Panel1->raise();
-    if (OvningsLage != Ovning)
+    if (OvningsLage != Ovning) {
+        Panel1->show();
+        Panel1->raise();
         return;
-    if (felAntal() < 1) {
-        Button1->setEnabled(false);
-        Button2->setFocus();
-    } else {
-        Button1->setEnabled(true);
-        Button1->setFocus();
     }
+    visaSlutpanelen();
+}
+
+bool TDinaOrd::kanRattaFel() const
+{
+    return felAntal() > 0; // the trainer's own error queue
 }
 
 void TDinaOrd::lampanAterstalld(bool doljKnappen)

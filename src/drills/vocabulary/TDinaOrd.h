@@ -89,6 +89,7 @@ public:
     void LampknappClick();
 
 protected:
+    bool kanRattaFel() const override;
     quint16 kontrollera(const QString &svar) const override;
     QList<TUtskrift::Rad> arbetsbladUppgift(const QString &prefix, bool franKlart) override;
     QList<TUtskrift::Rad> arbetsbladAvsnitt() override;
@@ -107,7 +108,7 @@ private:
     void lampanAterstalld(bool doljKnappen);
     void farglaggLampan();
     void hamtningMisslyckades();
-    void visaSlutpanelen();
+    void visaRundansSlut();
     void fokusera(QWidget *w);
 
     quint16 m_art = 0; // 1001 or 1002, the kind of list

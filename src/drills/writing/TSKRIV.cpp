@@ -765,17 +765,21 @@ void TSKRIV::Edit1Escape()
         stangFonstret();
         return;
     }
+    visaSlutpanelen();
+}
+
+bool TSKRIV::kanRattaFel() const
+{
+    return OvningsLage != Arbetsblad && OvningsLage != DiagnosTest && FelPerLista[ListNummer] >= 1;
+}
+
+void TSKRIV::visaSlutpanelen()
+{
     Panel1->show();
     Panel1->raise();
-    if (OvningsLage != Arbetsblad) {
-        if (FelPerLista[ListNummer] >= 1) {
-            Button1->setEnabled(true);
-            Button1->setFocus();
-        } else {
-            Button1->setEnabled(false);
-            Button2->setFocus();
-        }
-    }
+    const bool ratta = kanRattaFel();
+    Button1->setEnabled(ratta);
+    (ratta ? Button1 : Button2)->setFocus();
 }
 
 void TSKRIV::Timer1Timer()
@@ -924,17 +928,7 @@ void TSKRIV::Avslutning()
             LovordLabel1->clear();
     }
 
-    Panel1->show();
-    Panel1->raise();
-    if (OvningsLage != Arbetsblad) {
-        if (FelPerLista[ListNummer] >= 1) {
-            Button1->setEnabled(true);
-            Button1->setFocus();
-        } else {
-            Button1->setEnabled(false);
-            Button2->setFocus();
-        }
-    }
+    visaSlutpanelen();
 }
 
 void TSKRIV::omradetOvat(qint32 ovningNr)

@@ -103,6 +103,9 @@ public:
     void NyPost();
     void NollaLabeller();
     virtual void Avslutning();
+    // Shows the end panel: "Fehler berichtigen" enabled and focused when there
+    // are errors to correct, else "Fortsetzen" focused.
+    void visaSlutpanelen();
     void RitaLovord(const QString &t1, const QString &t2, const QString &t3);
     void rensa();
 
@@ -149,6 +152,9 @@ protected:
     QList<TUtskrift::Rad> arbetsbladUppgift(const QString &prefix, bool franKlart) override;
     void arbetsbladNastaPost() override;
     void arbetsbladStang() override;
+    // Errors of this exercise can be corrected in an error round now (never
+    // in a test or on a worksheet).
+    virtual bool kanRattaFel() const;
     // The pupil types the answer into Edit1, with the live lamp beside it.
     virtual bool skrivsSvaret() const { return true; }
     // What a wrong answer shows during the pause.

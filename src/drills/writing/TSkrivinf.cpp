@@ -480,16 +480,7 @@ void TSkrivinf::luckaEscape()
     if (rundanSlut())
         return;
     Timer1->setInterval(0);
-    Panel1->show();
-    Panel1->raise();
-    // A test has no error round.
-    if (OvningsLage != Arbetsblad && OvningsLage != DiagnosTest && FelPerLista[ListNummer] >= 1) {
-        Button1->setEnabled(true);
-        Button1->setFocus();
-    } else {
-        Button1->setEnabled(false);
-        Button2->setFocus();
-    }
+    visaSlutpanelen();
     LampShape->hide();
     LampaPa = 0;
     aktivtSvar()->setEnabled(false);

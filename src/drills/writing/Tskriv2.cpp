@@ -331,19 +331,6 @@ void Tskriv2::andraSvaret()
     }
 }
 
-void Tskriv2::visaSlutpanelen()
-{
-    Panel1->show();
-    Panel1->raise();
-    // A test has no error round, so nothing to correct is offered in it.
-    if (OvningsLage != DiagnosTest && FelPerLista[ListNummer] >= 1) {
-        Button1->setEnabled(true);
-        Button1->setFocus();
-    } else {
-        Button1->setEnabled(false);
-        Button2->setFocus();
-    }
-}
 
 void Tskriv2::aktiveraSvar()
 {

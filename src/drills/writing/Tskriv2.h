@@ -58,7 +58,6 @@ protected:
 private:
     void forstaSvaret();
     void andraSvaret();
-    void visaSlutpanelen();
     void placeraLampor();
     bool lampanKollar() const;
 };
