@@ -1,6 +1,6 @@
 // varmiko_bench MODE [options]; bench/run.sh runs the whole set.
 //   report  --program P --mapwait M [--bare B] --course label=dir …  the table
-//   course  --data DIR [--files 145] [--items 1900] [--no-list]      a large course
+//   course  --from DATA --data DIR [--files 145] [--items 1900] [--no-list]  a large course
 //   opening | feedback | files | memory                              one measurement
 
 #include "bench.h"

@@ -28,6 +28,7 @@ const Figure Figures[] = {
     {"start.paint", "Start-up: process start to the main window painted", "ms", 30},
     {"start.map", "Start-up: process start to the main window mapped", "ms", 0},
     {"start.hwm", "Resident memory of the program at start (peak)", "MB", 0},
+    {"open.opened", "Exercise buttons that opened their window (the fewest of any process)", "", 0},
     {"open.firstofrun", "Opening the first exercise of a run from its menu", "ms", 15},
     {"open.first", "Opening an exercise whose file is used for the first time", "ms", 15},
     {"open.later", "Opening an exercise again", "ms", 15},
@@ -68,18 +69,28 @@ QString cell(const QList<double> &values, double goal)
     return c;
 }
 
-void parseSamples(const QByteArray &out, Samples &into)
+// The samples of a child's output, and the buttons whose window did not open
+// ("file (window)").
+void parseSamples(const QByteArray &out, Samples &into, QStringList *notOpened = nullptr)
 {
     for (const QByteArray &line : out.split('\n')) {
         const QList<QByteArray> parts = line.trimmed().split(' ');
         if (parts.size() == 3 && parts[0] == "SAMPLE")
             into[QString::fromLatin1(parts[1])].append(parts[2].toDouble());
+        if (parts.size() == 3 && parts[0] == "NOTOPENED" && notOpened) {
+            const QString name = QStringLiteral("%1 (%2)").arg(QString::fromLatin1(parts[1]), QString::fromLatin1(parts[2]));
+            if (!notOpened->contains(name))
+                notOpened->append(name);
+        }
     }
 }
 
+// Runs a child; its output is kept in out also when it fails, so that the
+// figures it took are not lost.
 bool run(const QString &program, const QStringList &args, const QProcessEnvironment &env, QByteArray &out,
          int timeoutMs = 600000)
 {
+    out.clear();
     QProcess p;
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::SeparateChannels);
@@ -178,6 +189,7 @@ int runReport(const QStringList &args)
     std::fprintf(stderr, "varmiko_bench: %d start-ups of each\n", starts);
     Samples bareSamples;
     QList<Samples> results(courses.size());
+    QList<QStringList> notOpened(courses.size());
     for (int i = 0; i < starts; ++i) {
         if (!bare.isEmpty())
             startup(mapwait, bare, QProcessEnvironment::systemEnvironment(), bareSamples, QStringLiteral("bare"));
@@ -189,17 +201,20 @@ int runReport(const QStringList &args)
         std::fprintf(stderr, "varmiko_bench: measuring the %s\n", qPrintable(courses[c].first));
         const QProcessEnvironment &env = envs[c];
         Samples &s = results[c];
+        QStringList &fel = notOpened[c];
         QByteArray out;
-        for (int p = 0; p < processes; ++p)
-            if (run(self, {QStringLiteral("opening"), QStringLiteral("--passes"), passes}, env, out))
-                parseSamples(out, s);
-        if (run(self, {QStringLiteral("feedback"), QStringLiteral("--answers"), answers}, env, out))
-            parseSamples(out, s);
-        if (run(self, {QStringLiteral("files")}, env, out))
-            parseSamples(out, s);
-        for (int p = 0; p < processes; ++p)
-            if (run(self, {QStringLiteral("memory")}, env, out))
-                parseSamples(out, s);
+        for (int p = 0; p < processes; ++p) {
+            run(self, {QStringLiteral("opening"), QStringLiteral("--passes"), passes}, env, out);
+            parseSamples(out, s, &fel);
+        }
+        run(self, {QStringLiteral("feedback"), QStringLiteral("--answers"), answers}, env, out);
+        parseSamples(out, s);
+        run(self, {QStringLiteral("files")}, env, out);
+        parseSamples(out, s);
+        for (int p = 0; p < processes; ++p) {
+            run(self, {QStringLiteral("memory")}, env, out);
+            parseSamples(out, s, &fel);
+        }
     }
     qDeleteAll(configs);
 
@@ -228,11 +243,19 @@ int runReport(const QStringList &args)
         table += QStringLiteral("| %1%2 | %3 |")
                      .arg(QString::fromUtf8(f.label), unit.isEmpty() ? QString() : QStringLiteral(", ") + unit,
                           f.goal > 0 ? QStringLiteral("≤ ") + number(f.goal) : QString());
-        for (const Samples &s : results)
-            table += QLatin1Char(' ') + cell(s.value(key), f.goal) + QStringLiteral(" |");
+        for (const Samples &s : results) {
+            const QList<double> buttons = s.value(QStringLiteral("open.buttons"));
+            if (key == QLatin1String("open.opened") && s.contains(key) && !buttons.isEmpty())
+                table += QStringLiteral(" %1 of %2 |").arg(stats(s.value(key)).min).arg(stats(buttons).max);
+            else
+                table += QLatin1Char(' ') + cell(s.value(key), f.goal) + QStringLiteral(" |");
+        }
         table += QLatin1Char('\n');
     }
     table += QStringLiteral("\nMedian (min–max). ✗: the median misses the goal.\n");
+    for (qsizetype c = 0; c < courses.size(); ++c)
+        if (!notOpened[c].isEmpty())
+            table += QStringLiteral("\nNot opened on the %1: %2.\n").arg(courses[c].first, notOpened[c].join(QStringLiteral(", ")));
 
     std::printf("%s", table.toUtf8().constData());
     const QString outFile = option(args, QStringLiteral("--out"));

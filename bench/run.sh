@@ -31,18 +31,19 @@ fi
 out=build/bench
 gcc -O2 -o "$out/mapwait" "$tools/mapwait.c" -lX11
 
-# The large course: the bundled course's pictures, settings, rule pages and
-# praise files, and 145 data files of 1900 items, every second item scrambled.
+# The large course: the bundled course's pictures, sounds, settings, rule
+# pages, praise files, word lists and other files, and 145 data files of 1900
+# items in the syntax of each file's window, every second item scrambled.
 large_course() {
   local dir=$1
   shift
   rm -rf "$dir"
   mkdir -p "$dir/DATA"
-  for d in BILD PROGRAM REGLER; do
+  for d in BILD LJUD PROGRAM REGLER; do
     cp -al "build/$d" "$dir/$d" 2>/dev/null || cp -r "build/$d" "$dir/$d"
   done
-  cp build/DATA/*.LOV build/DATA/NyTysk*.txt "$dir/DATA/"
-  "$out/varmiko_bench" course --data "$dir/DATA" "$@"
+  find build/DATA -maxdepth 1 -type f ! -iname '*.DAT' ! -iname datfiler.vrs -exec cp {} "$dir/DATA/" \;
+  "$out/varmiko_bench" course --from build/DATA --data "$dir/DATA" "$@"
 }
 large_course "$out/large"
 large_course "$out/large-nolist" --no-list

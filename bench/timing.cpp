@@ -215,6 +215,13 @@ private:
     QPointer<QDialog> m_window;
 };
 
+// Names a button whose window did not open, for the table.
+void notOpened(const LiveButton &button)
+{
+    std::printf("NOTOPENED %s %s\n", qPrintable(button.dataFile), qPrintable(button.window));
+    std::fflush(stdout);
+}
+
 } // namespace
 
 double openFromMenu(const LiveButton &button, double *menuMs)
@@ -227,6 +234,7 @@ double openFromMenu(const LiveButton &button, double *menuMs)
                                         });
     if (menyTid < 0) {
         fail(QStringLiteral("menu %1 was never painted").arg(button.menu->klass));
+        notOpened(button);
         return -1;
     }
     if (menuMs)
@@ -234,6 +242,7 @@ double openFromMenu(const LiveButton &button, double *menuMs)
     QPushButton *knapp = meny->knappar.value(button.number - 1);
     if (!knapp || !knapp->isEnabled()) {
         fail(QStringLiteral("%1 of %2 is not enabled").arg(button.dataFile, button.menu->klass));
+        notOpened(button);
         return -1;
     }
 
@@ -253,8 +262,10 @@ double openFromMenu(const LiveButton &button, double *menuMs)
     meny->hide();
     meny.reset();
     QCoreApplication::processEvents();
-    if (watcher.ms < 0)
+    if (watcher.ms < 0) {
         fail(QStringLiteral("%1 (%2) opened no window").arg(button.dataFile, button.window));
+        notOpened(button);
+    }
     return watcher.ms;
 }
 

@@ -1,14 +1,18 @@
 #pragma once
-// The platform style, with the buttons' bevels kept as pictures keyed by
-// what they look like.
+// The platform style, with the buttons' bevels drawn through one palette
+// object for each look.
 //
-// The style keeps such pictures itself, but keyed by the palette object of
-// each button; every button on a coloured panel has a palette object of its
-// own, so the style drew every bevel afresh, antialiased, each time a window
-// opened. Keyed by size, state and colours instead, one picture serves all
-// the buttons that look alike.
+// The style keeps pictures of the bevels it draws, keyed by the palette
+// object of each button; every button on a coloured panel has a palette
+// object of its own, so the style drew every bevel afresh, antialiased, each
+// time a window opened, and kept a picture of it that was never used again.
+// Drawn with one palette object for all the buttons whose palettes are
+// equal, one kept picture serves all the buttons that look alike.
 
+#include <QPalette>
 #include <QProxyStyle>
+
+#include <vector>
 
 class ButtonCacheStyle : public QProxyStyle
 {
@@ -18,4 +22,10 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
+
+private:
+    // The palette object that stands for all palettes equal to p.
+    const QPalette &likadan(const QPalette &p) const;
+
+    mutable std::vector<QPalette> m_paletter;
 };

@@ -1,18 +1,12 @@
 #include "platform/Sound.h"
 
 #include "platform/ProgramPath.h"
+#include "platform/SoundBackend.h"
 
-#include <QAudioDevice>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFile>
-#include <QMediaDevices>
-#include <QPointer>
-#include <QSoundEffect>
-#include <QTimer>
-#include <QUrl>
-
-#include <limits>
+#include <QLibrary>
+#include <QtDebug>
 
 namespace {
 
@@ -32,9 +26,47 @@ QString shown(const QString &file)
     return ProgramPath::normalise(file);
 }
 
-// Plays through Qt Multimedia. One sound at a time, as on a single player
-// device: a new sound stops the one before.
-class QtSoundPlayer : public SoundPlayer
+// The sound module: beside the program, or in the build directory for the
+// tests and the benchmark, which are built below it. Loaded once, and kept
+// to the end of the run (its sounds belong to the application).
+SoundBackend *loadBackend()
+{
+    QStringList places{QCoreApplication::applicationDirPath()};
+#ifdef VARMIKO_MODULE_DIR
+    places.append(QStringLiteral(VARMIKO_MODULE_DIR));
+#endif
+    QString why;
+    for (const QString &place : places) {
+        auto *module = new QLibrary(place + QStringLiteral("/varmiko_sound"));
+        if (auto entry = reinterpret_cast<SoundBackend *(*)()>(module->resolve(VARMIKO_SOUND_BACKEND_ENTRY)))
+            return entry();
+        why = module->errorString();
+        delete module;
+    }
+    qWarning("Varmiko: no sound module, the sounds are not played (%s)", qPrintable(why));
+    return nullptr;
+}
+
+// The module once loaded; null before the first sound and without it.
+SoundBackend *&loaded()
+{
+    static SoundBackend *b = nullptr;
+    return b;
+}
+
+SoundBackend *backend()
+{
+    static bool tried = false;
+    if (!tried) {
+        tried = true;
+        loaded() = loadBackend();
+    }
+    return loaded();
+}
+
+// Checks the file, then plays it through the sound module. Without the
+// module, as without a sound device, the exercise goes on in silence.
+class ModuleSoundPlayer : public SoundPlayer
 {
 public:
     bool play(const QString &file, bool wait, QString *error) override
@@ -46,44 +78,8 @@ public:
                 *error = why;
             return false;
         }
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        if (device.isNull())
-            return true; // no sound device: the exercise goes on in silence
-
-        if (m_effect) {
-            m_effect->stop();
-            m_effect->deleteLater();
-        }
-        // Owned by the application, so that it is gone before the sound
-        // system is torn down at the end of the run.
-        m_effect = new QSoundEffect(device, QCoreApplication::instance());
-        m_effect->setSource(QUrl::fromLocalFile(file));
-        m_effect->play();
-        if (!wait)
-            return true;
-
-        // Without a working sound server the effect may report "playing"
-        // for ever, so the wait ends at the latest after the sound's length
-        // and a margin.
-        const QPointer<QSoundEffect> effect = m_effect;
-        QEventLoop loop;
-        QTimer giveUp;
-        giveUp.setSingleShot(true);
-        QObject::connect(&giveUp, &QTimer::timeout, &loop, &QEventLoop::quit);
-        QObject::connect(effect, &QSoundEffect::playingChanged, &loop, [&] {
-            if (!effect->isPlaying())
-                loop.quit();
-        });
-        QObject::connect(effect, &QSoundEffect::statusChanged, &loop, [&] {
-            if (effect->status() == QSoundEffect::Error)
-                loop.quit();
-        });
-        QObject::connect(effect, &QObject::destroyed, &loop, &QEventLoop::quit);
-        giveUp.start(int(qMin<qint64>(length + Sound::WaitMarginMs, std::numeric_limits<int>::max())));
-        if (effect->isPlaying() && effect->status() != QSoundEffect::Error)
-            loop.exec(QEventLoop::ExcludeUserInputEvents);
-
-        if (effect && effect->status() == QSoundEffect::Error) {
+        SoundBackend *b = backend();
+        if (b && b->play(file, length, wait) == SoundBackend::Result::Failed) {
             if (error)
                 *error = QStringLiteral("Ljudfilen ") + shown(file) + QStringLiteral(" kunde inte spelas upp.");
             return false;
@@ -93,17 +89,15 @@ public:
 
     void stop() override
     {
-        if (m_effect)
-            m_effect->stop();
+        // Nothing plays before the module is loaded.
+        if (SoundBackend *b = loaded())
+            b->stop();
     }
-
-private:
-    QPointer<QSoundEffect> m_effect;
 };
 
-QtSoundPlayer &ownPlayer()
+ModuleSoundPlayer &ownPlayer()
 {
-    static QtSoundPlayer p;
+    static ModuleSoundPlayer p;
     return p;
 }
 
@@ -120,6 +114,11 @@ namespace Sound {
 SoundPlayer &player()
 {
     return installed() ? *installed() : ownPlayer();
+}
+
+bool hasModule()
+{
+    return backend() != nullptr;
 }
 
 SoundPlayer *setPlayer(SoundPlayer *p)

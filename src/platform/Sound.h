@@ -30,6 +30,10 @@ SoundPlayer &player();
 // Returns the one installed before, nullptr for the program's own.
 SoundPlayer *setPlayer(SoundPlayer *player);
 
+// True when the program's own player has its sound module (loaded on the
+// first call); without it the sounds are passed over in silence.
+bool hasModule();
+
 // How long the sound of a PCM WAV file lasts, in milliseconds, by its header;
 // -1, with *error set, when the file cannot be read or is no WAV file.
 qint64 wavLength(const QString &file, QString *error = nullptr);
