@@ -341,6 +341,18 @@ private slots:
         QVERIFY(!m_w->isVisible());
     }
 
+    void longInstructionStaysLeftOfTheSquares()
+    {
+        m_course->write(QStringLiteral("DATA/VRS41300.DAT"),
+                        {QStringLiteral("$Übung"),
+                         QStringLiteral("$§Übersetzt das grüne Pronomen. Denkt an das Genus! Enter drücken."),
+                         QStringLiteral("eins#zwei")});
+        QVERIFY(oppna(QStringLiteral("VRS41300.DAT"), 0));
+        QCOMPARE(m_w->InstruktionsLabel->text(), QStringLiteral("Übersetzt das grüne Pronomen. Denkt an das Genus! Enter drücken."));
+        QVERIFY(m_w->InstruktionsLabel->geometry().right() < m_w->Aster1->x());
+        QVERIFY(m_w->InstruktionsLabel->font().pixelSize() >= 10);
+    }
+
     void escapeShowsTheEndPanel()
     {
         QVERIFY(oppna(QStringLiteral("VRS41000.DAT"), 0));

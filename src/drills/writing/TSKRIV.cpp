@@ -290,6 +290,14 @@ void TSKRIV::FormCreate()
     else
         InstruktionsLabel->show();
     sattText(InstruktionsLabel, InstruktionsText);
+    // A long instruction shrinks to the room left of the score squares.
+    QFont instruktion = InstruktionsLabel->font();
+    while (InstruktionsLabel->x() + InstruktionsLabel->width() > Aster1->x() - Marginal / 2
+           && instruktion.pixelSize() > 10) {
+        instruktion.setPixelSize(instruktion.pixelSize() - 1);
+        InstruktionsLabel->setFont(instruktion);
+        InstruktionsLabel->adjustSize();
+    }
 
     InstruktionsLabel->move(InstruktionsLabel->x(),
                             OverskriftYtterShape->y() + OverskriftYtterShape->height()
