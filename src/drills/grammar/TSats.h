@@ -66,7 +66,7 @@ public:
 
     // Routines of the window.
     void Inled();
-    void NyPost();
+    void NyPost() override;
     void Avklarad();
     void Avslutning() override;
     void Menfarg(int del);

@@ -45,7 +45,7 @@ public:
 
     // Routines of the window.
     bool TestaStegreFilen(const QString &FilNamn);
-    void NyPost();
+    void NyPost() override;
     void UppgraderaNivRutan(qint32 niva, qint32 rad);
     void RitaNivRutan(bool visa);
     void RitaUtskriftOverskriftRuta(bool visa);

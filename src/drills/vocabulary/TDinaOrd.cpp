@@ -79,14 +79,12 @@ void TDinaOrd::byggKomponenter()
     // The item cycle and the end panel are the trainer's own.
     for (QPushButton *b : {Button1, Button2, Button3})
         disconnect(b, &QPushButton::clicked, this, nullptr);
-    disconnect(Timer1, &DesignTimer::timeout, this, nullptr);
     disconnect(Timer3, &DesignTimer::timeout, this, nullptr);
     disconnect(lampknapp, &QToolButton::clicked, this, nullptr);
     disconnect(Edit1, &QLineEdit::textChanged, this, nullptr);
     connect(Button1, &QPushButton::clicked, this, &TDinaOrd::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TDinaOrd::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TDinaOrd::TabelleClick);
-    connect(Timer1, &DesignTimer::timeout, this, &TDinaOrd::Timer1Timer);
     connect(Timer2, &DesignTimer::timeout, this, &TDinaOrd::Timer2Timer);
     connect(lampknapp, &QToolButton::clicked, this, &TDinaOrd::LampknappClick);
     connect(LampShape, &ShapeWidget::mousePressed, this, [this] { LampTillstand = 0; });
@@ -555,12 +553,6 @@ void TDinaOrd::Edit1Escape()
     Timer1->setInterval(0);
     Panel2->hide();
     visaSlutpanelen();
-}
-
-void TDinaOrd::Timer1Timer()
-{
-    if (tick() && !rundanSlut())
-        NyPost();
 }
 
 void TDinaOrd::Timer2Timer()

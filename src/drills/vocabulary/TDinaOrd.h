@@ -63,7 +63,7 @@ public:
     // The files behind the entries of ListBox1, in the same order.
     const QStringList &listFiler() const { return m_filer; }
 
-    void NyPost();
+    void NyPost() override;
     void Avslutning() override;
     void UppDateraResultatet();
     void UppDateraFelKvarRutan();
@@ -78,7 +78,6 @@ public:
     void Edit2Enter();
     void Edit1Enter();
     void Edit1Escape();
-    void Timer1Timer();
     void Timer2Timer();
     void Button1Click(); // "Fehler &berichtigen"
     void Button2Click(); // "&Fortsetzen"

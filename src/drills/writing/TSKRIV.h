@@ -100,7 +100,7 @@ public:
     void TestOverSkrift();
     void UppDateraDiagnosResultatet();
     void NyStartaAster(bool visa);
-    void NyPost();
+    virtual void NyPost();
     void NollaLabeller();
     virtual void Avslutning();
     // Shows the end panel: "Fehler berichtigen" enabled and focused when there
