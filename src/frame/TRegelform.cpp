@@ -34,15 +34,7 @@ TRegelform::TRegelform(QWidget *parent)
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->hide();
 
-    Button1 = new QPushButton(QStringLiteral("Tillbaka"), Panel1);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(13);
-    f.setBold(true);
-    Button1->setFont(f);
-    Button1->setAutoDefault(false);
-    Button1->resize(Button1->sizeHint().expandedTo(QSize(90, 25)));
-    connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+    Button1 = tillbakaKnapp(Panel1, this);
 
     skalaFonster(this);
     // The panel and the button are placed from the screen after scaling.

@@ -30,16 +30,8 @@ TRegler::TRegler(QWidget *parent)
     WebBrowser1 = new QTextBrowser(Panel1);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
 
-    Button1 = new QPushButton(QStringLiteral("Tillbaka"), Panel1);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(13);
-    f.setBold(true);
-    Button1->setFont(f);
-    Button1->setAutoDefault(false);
-    Button1->resize(Button1->sizeHint().expandedTo(QSize(90, 25)));
+    Button1 = tillbakaKnapp(Panel1, this);
     Button1->move(30, Button1->y());
-    connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
 
     Webregel();
 }

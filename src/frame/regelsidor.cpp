@@ -1,13 +1,16 @@
 #include "frame/regelsidor.h"
 
+#include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/Cp1252.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPath.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTextBrowser>
@@ -164,4 +167,15 @@ QString laddaRegelSida(QTextBrowser *browser, quint16 programtal)
         MessageBox::showMessage(filenFinnsInte(fil));
     }
     return sida;
+}
+
+QPushButton *tillbakaKnapp(QWidget *panel, QDialog *fonster)
+{
+    auto *b = new QPushButton(QStringLiteral("Tillbaka"), panel);
+    b->setObjectName(QStringLiteral("Button1"));
+    b->setFont(arial(13, true));
+    b->setAutoDefault(false);
+    b->resize(b->sizeHint().expandedTo(QSize(90, 25)));
+    QObject::connect(b, &QPushButton::clicked, fonster, &QDialog::reject);
+    return b;
 }

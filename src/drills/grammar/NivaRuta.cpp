@@ -107,3 +107,8 @@ void NivaRuta::sattMaxValue(qint32 max)
     Gauge1->setRange(0, qMax(1, max));
     sattProgress(v);
 }
+
+QRect NivaRuta::ytterYta() const
+{
+    return QRect(pos() + NivYtterShape->pos(), NivYtterShape->size());
+}

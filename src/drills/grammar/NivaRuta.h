@@ -5,6 +5,7 @@
 // shows how far up the levels the pupil has come.
 
 #include <QFrame>
+#include <QRect>
 
 class QLabel;
 class QProgressBar;
@@ -35,6 +36,10 @@ public:
     // The number shows the level; its size is 18, 24 or 30 points for a run
     // of 0, 1 or 2 right answers (other runs keep the size).
     void visaNiva(qint32 niva, qint32 rad);
+
+    // The place of the outer box in the window: the worksheet title box
+    // stands there in worksheet mode.
+    QRect ytterYta() const;
 
     // The bar: Progress and MaxValue.
     void sattProgress(qint32 progress);

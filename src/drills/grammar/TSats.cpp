@@ -360,8 +360,7 @@ void TSats::UppgraderaNivRutan(qint32 niva, qint32 rad)
 
 void TSats::RitaUtskriftOverskriftRuta(bool visa)
 {
-    RitaUtskriftOverskriften(QRect(NivPanel->pos() + NivPanel->NivYtterShape->pos(), NivPanel->NivYtterShape->size()),
-                             visa);
+    RitaUtskriftOverskriften(NivPanel->ytterYta(), visa);
 }
 
 void TSats::NyPost()

@@ -244,8 +244,7 @@ void TStegran::UppgraderaNivRutan(qint32 niva, qint32 rad)
 
 void TStegran::RitaUtskriftOverskriftRuta(bool visa)
 {
-    RitaUtskriftOverskriften(QRect(NivPanel->pos() + NivPanel->NivYtterShape->pos(), NivPanel->NivYtterShape->size()),
-                             visa);
+    RitaUtskriftOverskriften(NivPanel->ytterYta(), visa);
 }
 
 void TStegran::RitaOverskriften(const QString &line1, const QString &line2, const QString &line3)
