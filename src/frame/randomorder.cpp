@@ -6,9 +6,32 @@
 
 #include <QStringList>
 
+#include <map>
 #include <vector>
 
 namespace {
+
+// Orders of counts above SlumpTabell's 1900 (the trainer's word lists may be
+// that long): one permutation of 1..count per count, drawn from the program's
+// generator when first walked and kept for the run like SlumpTabell itself.
+std::map<qint32, std::vector<qint32>> &langaOrdningar()
+{
+    static std::map<qint32, std::vector<qint32>> ordningar;
+    return ordningar;
+}
+
+const std::vector<qint32> &langOrdning(qint32 Antal)
+{
+    std::vector<qint32> &ordning = langaOrdningar()[Antal];
+    if (qint32(ordning.size()) != Antal) {
+        ordning.resize(size_t(Antal));
+        for (qint32 i = 0; i < Antal; ++i)
+            ordning[size_t(i)] = i + 1;
+        for (qint32 i = Antal - 1; i > 0; --i)
+            std::swap(ordning[size_t(i)], ordning[size_t(Random::between1and(i + 1) - 1)]);
+    }
+    return ordning;
+}
 
 bool giltigLista(qint32 L)
 {
@@ -57,6 +80,7 @@ void NollstallSlump(qint32 Forsta, qint32 Sista)
 
     Random::reseed();
     SlumpTabell.fill(0);
+    langaOrdningar().clear();
     qint32 n = Sista - Forsta + 1;
     if (n > 0 && Forsta >= 1 && Sista <= MaxSlumptal) {
         std::vector<qint32> work(size_t(n) + 1);
@@ -78,7 +102,9 @@ void NollstallSlump(qint32 Forsta, qint32 Sista)
 
 qint32 slumpVandring(qint32 Pos, qint32 Antal)
 {
-    const qint32 N = qMin(Antal, qint32(MaxSlumptal));
+    if (Antal > MaxSlumptal)
+        return langOrdning(Antal)[size_t(qBound(1, Pos, Antal) - 1)];
+    const qint32 N = Antal;
     if (N < 1)
         return 0;
     const qint32 p = qBound(1, Pos, N);

@@ -13,8 +13,9 @@
 // permutation of Forsta..Sista from the program's random generator.
 void NollstallSlump(qint32 Forsta, qint32 Sista);
 
-// The Pos-th entry of SlumpTabell that is not above Antal; Antal is taken as
-// at most 1900. 0 ("no item") when Antal is below 1.
+// The Pos-th entry of SlumpTabell that is not above Antal. A count above 1900
+// walks a permutation of 1..Antal of its own, drawn once per run, so that
+// every item comes once per pass. 0 ("no item") when Antal is below 1.
 qint32 slumpVandring(qint32 Pos, qint32 Antal);
 
 // The next item of data file Lista from position Pos, and the position moved

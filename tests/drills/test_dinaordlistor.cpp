@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QSet>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -153,6 +154,42 @@ private slots:
             sedda << NastaSlumpPost(DinaOrdPosition[l], l);
         QCOMPARE(sedda, QSet<qint32>({1, 2, 3, 4, 5, 6, 7})); // each item once per pass
         QCOMPARE(DinaOrdPosition[l], 1);
+    }
+
+    // A list longer than the 1900 places of the run's random order still
+    // asks every item once per pass, and the next pass again each once.
+    void everyItemOncePerPassWhateverTheLength_data()
+    {
+        QTest::addColumn<int>("antal");
+        QTest::newRow("1900") << 1900;
+        QTest::newRow("2000") << 2000;
+        QTest::newRow("5000") << 5000;
+    }
+    void everyItemOncePerPassWhateverTheLength()
+    {
+        QFETCH(int, antal);
+        m_course->write(QStringLiteral("DATA/LANG.vr1"), ord(antal));
+        QVERIFY(oppna(QStringLiteral("LANG.vr1")));
+        const qint32 l = DinaOrdLista;
+        QCOMPARE(DinaOrdAntal[l], antal);
+        QList<qint32> forsta;
+        for (int pass = 1; pass <= 2; ++pass) {
+            QList<qint32> sedda;
+            for (int i = 0; i < antal; ++i)
+                sedda << NastaSlumpPost(DinaOrdPosition[l], l);
+            const QSet<qint32> olika(sedda.begin(), sedda.end());
+            QCOMPARE(int(olika.size()), antal);
+            QCOMPARE(*std::min_element(sedda.begin(), sedda.end()), 1);
+            QCOMPARE(*std::max_element(sedda.begin(), sedda.end()), antal);
+            QCOMPARE(DinaOrdPosition[l], 1);
+            if (pass == 1)
+                forsta = sedda;
+            else
+                QCOMPARE(sedda, forsta); // the order of the run, as for short lists
+        }
+        // The item drawn last can be fetched: it is a line of the list.
+        QVERIFY(haemtaOrdPost(forsta.last()));
+        QCOMPARE(PostRad, QStringLiteral("Wort %1#ord %1").arg(forsta.last()));
     }
 
     void generalAndSpecialListsKeepTheirOwnCounts()
