@@ -22,6 +22,7 @@
 #include "frame/catalogue/fonsterregister.h"
 #include "frame/fields.h"
 #include "frame/vrsku1.h"
+#include "platform/Clock.h"
 #include "platform/DesignTimer.h"
 #include "platform/Printing.h"
 #include "platform/ShapeWidget.h"
@@ -131,6 +132,14 @@ class TestReading : public QObject
     Q_OBJECT
 
     QTemporaryDir m_pdf;
+    qint64 m_ms = 0; // the stopwatch clock the reading-speed window sees
+
+    // One tick of the word pace, the clock moved on by the timer's interval.
+    static void tick(TSpeed &w, qint64 &ms)
+    {
+        ms += w.Timer1->interval();
+        w.Timer1Timer();
+    }
 
 private slots:
     void init()
@@ -138,8 +147,14 @@ private slots:
         QDir(m_pdf.path()).removeRecursively();
         QDir().mkpath(m_pdf.path());
         qputenv("VARMIKO_PRINT_PDF_DIR", m_pdf.path().toLocal8Bit());
+        m_ms = 0;
+        Clock::setElapsedSource([this] { return m_ms; });
     }
-    void cleanup() { qunsetenv("VARMIKO_PRINT_PDF_DIR"); }
+    void cleanup()
+    {
+        qunsetenv("VARMIKO_PRINT_PDF_DIR");
+        Clock::setElapsedSource({});
+    }
 
     // ---- Reading speed -------------------------------------------------
 
@@ -285,18 +300,18 @@ private slots:
 
     void wordsVanishOneByOneAndTheResultIsShown_data()
     {
-        QTest::addColumn<int>("seconds");
+        QTest::addColumn<int>("msPerWord");
         QTest::addColumn<QString>("message");
-        QTest::newRow("two seconds") << 2
+        QTest::newRow("two seconds") << 500
                                      << "Övningen är nu avslutad. Den tog 2 sekunder och din läshastighet var 120 ord per minut.";
-        QTest::newRow("under a second counts as one")
-            << 0 << "Övningen är nu avslutad. Den tog 1 sekunder och din läshastighet var 240 ord per minut.";
-        QTest::newRow("a slow reader") << 7
+        QTest::newRow("under a second shows as one")
+            << 100 << "Övningen är nu avslutad. Den tog 1 sekunder och din läshastighet var 600 ord per minut.";
+        QTest::newRow("a slow reader") << 1750
                                        << "Övningen är nu avslutad. Den tog 7 sekunder och din läshastighet var  34 ord per minut.";
     }
     void wordsVanishOneByOneAndTheResultIsShown()
     {
-        QFETCH(int, seconds);
+        QFETCH(int, msPerWord);
         QFETCH(QString, message);
         TestCourse c;
         c.write(QStringLiteral("DATA/VRS61000.DAT"), {"Wir lesen schnell.", "Gut!", "#"});
@@ -319,14 +334,17 @@ private slots:
         QVERIFY(hasDarkPixels(shown, first));
         QVERIFY(hasDarkPixels(shown, second));
 
+        m_ms += msPerWord;
         w.Timer1Timer();
         shown = w.PaintBox1->grab().toImage();
         QVERIFY(!hasDarkPixels(shown, first));
         QVERIFY(hasDarkPixels(shown, second));
         QCOMPARE(w.RitaX(), 10 + fm.horizontalAdvance(QStringLiteral("Wir ")));
 
-        w.Timer1Timer();
-        w.Timer1Timer();
+        for (int i = 0; i < 2; ++i) {
+            m_ms += msPerWord;
+            w.Timer1Timer();
+        }
         // The first line is gone, the paint position is at the next.
         QCOMPARE(w.RitaX(), 10);
         QCOMPARE(w.RitaY(), 30);
@@ -334,12 +352,14 @@ private slots:
         QVERIFY(!hasDarkPixels(shown, QRect(0, 10, w.PaintBox1->width(), h)));
         QVERIFY(hasDarkPixels(shown, secondLine));
 
+        m_ms += msPerWord;
         w.Timer1Timer();
         QVERIFY(!hasDarkPixels(w.PaintBox1->grab().toImage(), w.PaintBox1->rect()));
         QCOMPARE(m.count(), 0);
 
-        for (int s = 0; s < seconds; ++s)
-            w.Timer2Timer();
+        // The tick that finds the text through comes one interval later; the
+        // time read ends with the last word.
+        m_ms += msPerWord;
         w.Timer1Timer();
         QCOMPARE(m.texts(), QStringList{message});
         QCOMPARE(w.Timer1->interval(), 0);
@@ -352,6 +372,50 @@ private slots:
         doubleClick(w.ListBox1, 0);
         QVERIFY(w.Button1->isEnabled());
         QVERIFY(hasDarkPixels(w.PaintBox1->grab().toImage(), first));
+    }
+
+    // The words per minute come from the exact time read: 109 words at 600
+    // a minute take 10.9 s, which whole seconds would report as 654.
+    void theSpeedReportedIsThePaceSet_data()
+    {
+        QTest::addColumn<int>("position");
+        for (int position : {1, 100, 250, 400, 500, 600, 700, 750, 800, 850, 880, 900})
+            QTest::newRow(qPrintable(QString::number(position))) << position;
+    }
+    void theSpeedReportedIsThePaceSet()
+    {
+        QFETCH(int, position);
+        QStringList text;
+        for (int rad = 0; rad < 11; ++rad) {
+            QStringList ord;
+            for (int i = 1; i <= (rad < 10 ? 10 : 9); ++i)
+                ord << QStringLiteral("Wort%1").arg(rad * 10 + i);
+            text << ord.join(QLatin1Char(' '));
+        }
+        TestCourse c;
+        c.write(QStringLiteral("DATA/VRS61000.DAT"), text + QStringList{"#"});
+        c.activate();
+        MessageRecorder m;
+        TSpeed w;
+        showActive(w);
+        doubleClick(w.ListBox1, 0);
+        QCOMPARE(w.statistik().LasOrdAntal, 109);
+        w.ScrollBar1->setValue(position);
+        const int takt = w.Label11->text().section(QLatin1Char(' '), 0, 0).toInt();
+        QTest::mouseClick(w.Button1, Qt::LeftButton);
+        for (int i = 0; i <= 109 && m.count() == 0; ++i) {
+            tick(w, m_ms);
+            w.Timer2Timer(); // the seconds counter ticks along; it doesn't decide the speed
+        }
+        QCOMPARE(m.count(), 1);
+        const QRegularExpressionMatch svar = QRegularExpression(QStringLiteral("tog (\\d+) sekunder .* var +(\\d+) ord per minut"))
+                                                 .match(m.texts().first());
+        QVERIFY2(svar.hasMatch(), qPrintable(m.texts().first()));
+        const int sekunder = svar.captured(1).toInt();
+        const int hastighet = svar.captured(2).toInt();
+        QVERIFY2(qAbs(hastighet - takt) * 50 <= takt, qPrintable(m.texts().first() + QStringLiteral(" / ") + w.Label11->text()));
+        // The seconds shown are the time read, whole.
+        QVERIFY(qAbs(sekunder * 1000 - 109 * ordIntervall(position)) <= 500);
     }
 
     void escapeCancelsInEveryState()

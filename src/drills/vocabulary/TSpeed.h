@@ -77,6 +77,8 @@ private:
     Ordvandring m_vandring;
     LasStatistik m_statistik;
     qint32 m_LasSekunder = 0;
+    qint64 m_startMs = 0;    // stopwatch at "&Starta"
+    qint64 m_sistaOrdMs = 0; // stopwatch when the last word so far vanished
     qint32 m_RitaX = 10;
     qint32 m_RitaY = 10;
 };

@@ -3,12 +3,12 @@
 #include "frame/datafiles.h"
 #include "frame/fields.h"
 #include "frame/randomorder.h"
+#include "platform/Clock.h"
 #include "platform/Cp1252.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPath.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -49,12 +49,6 @@ void taBortPar(int i)
     for (int j = i; j < n; ++j)
         DinaOrdFelKo[j] = DinaOrdFelKo[j + 1];
     DinaOrdFelKo[n] = TFelPar{};
-}
-
-std::function<qint64()> &stoppurKalla()
-{
-    static std::function<qint64()> k;
-    return k;
 }
 
 } // namespace
@@ -337,15 +331,10 @@ quint16 rekordResultat(double poang)
 
 qint64 stoppurMs()
 {
-    if (stoppurKalla())
-        return stoppurKalla()();
-    static QElapsedTimer klocka;
-    if (!klocka.isValid())
-        klocka.start();
-    return klocka.elapsed();
+    return Clock::elapsedMs();
 }
 
 void setStoppur(std::function<qint64()> kalla)
 {
-    stoppurKalla() = std::move(kalla);
+    Clock::setElapsedSource(std::move(kalla));
 }

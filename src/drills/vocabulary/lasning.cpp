@@ -139,10 +139,11 @@ QString taktText(int intervall)
     return QString::number(takt) + QStringLiteral(" ord / min");
 }
 
-QString slutMeddelande(qint32 ord, qint32 sekunder)
+QString slutMeddelande(qint32 ord, qint64 millisekunder)
 {
-    const qint32 s = qMax<qint32>(1, sekunder);
-    const QString hastighet = QString::number(avrunda(double(ord) / s * 60)).rightJustified(3);
+    const qint64 ms = qMax<qint64>(1, millisekunder);
+    const qint64 s = qMax<qint64>(1, (ms + 500) / 1000);
+    const QString hastighet = QString::number(avrunda(double(ord) * 60000.0 / double(ms))).rightJustified(3);
     return QStringLiteral("Övningen är nu avslutad. Den tog ") + QString::number(s) + QStringLiteral(" sekunder och ")
            + QStringLiteral("din läshastighet var ") + hastighet + QStringLiteral(" ord per minut.");
 }

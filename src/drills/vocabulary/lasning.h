@@ -74,6 +74,7 @@ int ordIntervall(int position);
 // The pace label for a word interval: "120 ord / min".
 QString taktText(int intervall);
 
-// The message at the end of a text. A text read in under a second counts as
-// one second, so that the speed stays a number.
-QString slutMeddelande(qint32 ord, qint32 sekunder);
+// The message at the end of a text read in the given milliseconds: the words
+// per minute from the exact time, the time itself in whole seconds (rounded,
+// at least 1).
+QString slutMeddelande(qint32 ord, qint64 millisekunder);
