@@ -50,7 +50,7 @@ QList<PdfWord> pdfWords(const QString &file)
     const QString html = QString::fromUtf8(run({QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
                                                 file, QStringLiteral("-")}));
     static const QRegularExpression tag(QStringLiteral(
-        "<page [^>]*>|<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"[\\d.]+\">([^<]*)</word>"));
+        "<page [^>]*>|<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
     constexpr double mmPerPoint = 25.4 / 72.0;
     QList<PdfWord> words;
     int page = 0;
@@ -64,7 +64,8 @@ QList<PdfWord> pdfWords(const QString &file)
         w.page = page;
         w.xMm = m.captured(1).toDouble() * mmPerPoint;
         w.yMm = m.captured(2).toDouble() * mmPerPoint;
-        w.text = QTextDocumentFragment::fromHtml(m.captured(3)).toPlainText();
+        w.bottomMm = m.captured(3).toDouble() * mmPerPoint;
+        w.text = QTextDocumentFragment::fromHtml(m.captured(4)).toPlainText();
         words << w;
     }
     return words;

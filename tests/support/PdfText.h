@@ -12,6 +12,7 @@ struct PdfWord
     QString text;
     double xMm = 0; // left edge, from the paper's left
     double yMm = 0; // top edge, from the paper's top
+    double bottomMm = 0; // bottom edge, from the paper's top
 };
 
 // True when pdftotext can be run.

@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -341,21 +340,25 @@ void Tberaetta::BitBtn2Click()
     Printing::print(
         QStringLiteral("Erzählen"),
         [&rader](Printing::Sheet &s) {
-            // Places in printer pixels, from the paper's corner.
-            QPainter &p = s.painter();
+            // The places were chosen in pixels of a 300 dpi printer; in
+            // millimetres they stand where they were meant to on any printer.
+            const auto mm = [](int designPixlar) { return designPixlar * 25.4 / 300.0; };
+            const auto hojdMm = [&s](const QString &text) {
+                return s.textHeight(text) * double(Printing::A4HojdMm) / s.pageHeight();
+            };
             s.setFont(QStringLiteral("Arial"), 18);
-            p.drawText(200, 100 + p.fontMetrics().ascent(), QStringLiteral("Erzählen"));
+            s.text(mm(200), mm(100), QStringLiteral("Erzählen"));
             s.setFont(QStringLiteral("Arial"), 14);
-            int y = 250;
+            double y = mm(250);
             for (const QString &r : rader) {
-                const int h = s.textHeight(r);
+                const double h = hojdMm(r);
                 // A long story goes on on the next page instead of off the paper.
-                if (y + h > s.pageHeight()) {
+                if (y + h > Printing::A4HojdMm - mm(100)) {
                     s.newPage();
-                    y = 100;
+                    y = mm(100);
                 }
-                p.drawText(200, y + p.fontMetrics().ascent(), r);
-                y += h + 20;
+                s.text(mm(200), y, r);
+                y += h + mm(20);
             }
         },
         this);
