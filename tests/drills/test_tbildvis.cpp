@@ -274,15 +274,41 @@ private slots:
         QVERIFY(tillPost(22));
         QVERIFY(!m_w->HoraLjudetButton->isVisible());
 
-        // The songs are on the CD only: one in the installation is missing.
+        // A song missing from both roots names the place looked in last.
         LjudInst = 3;
-        m_course->writeBytes(QStringLiteral("LJUD/BIRDS/KOLTRAST.WAV"), "RIFF");
         QVERIFY(tillPost(15));
         QVERIFY(m_w->HoraLjudetButton->isVisible());
         m_w->HoraLjudetButton->click();
         QCOMPARE(ljud.calls().size(), 1);
         QCOMPARE(meddelanden.last(), QStringLiteral("Filen ") + ProgramPath::normalise(CDPath + QStringLiteral("\\LJUD\\BIRDS\\KOLTRAST.WAV"))
                                          + QStringLiteral(" finns inte eller är felaktig"));
+    }
+
+    // With the default settings (VrsCDPath empty) the songs of the course are
+    // found in the installation, as every other course file.
+    void birdSongsFromACourseWithoutCd()
+    {
+        m_course->writePathSettings({QStringLiteral("[PATH]"), QStringLiteral("VrsPCPath=") + m_course->root(),
+                                     QStringLiteral("VrsCDPath=")});
+        LaesSokvagar();
+        QVERIFY(CDPath.isEmpty());
+        m_course->writeBytes(QStringLiteral("ljud/Birds/KOLTRAST.WAV"), "RIFF");
+        FakeSound ljud;
+        MessageRecorder meddelanden;
+        QVERIFY(oppna(QStringLiteral("VRS21510.DAT")));
+        QVERIFY(tillPost(15));
+        m_w->HoraLjudetButton->click();
+        QCOMPARE(meddelanden.texts(), QStringList());
+        QCOMPARE(ljud.calls().size(), 1);
+        QCOMPARE(ljud.calls()[0].file, m_course->path(QStringLiteral("ljud/Birds/KOLTRAST.WAV")));
+
+        // A song that isn't there is reported under the installation, in the
+        // letters its folders have on disk, never at the file system's root.
+        QVERIFY(tillPost(22));
+        m_w->HoraLjudetButton->click();
+        QCOMPARE(ljud.calls().size(), 1);
+        QCOMPARE(meddelanden.texts(), QStringList{QStringLiteral("Filen ") + m_course->path(QStringLiteral("ljud/Birds/RODHAKE.WAV"))
+                                                  + QStringLiteral(" finns inte eller är felaktig")});
     }
 
     void escapeAndTheErrorRound()

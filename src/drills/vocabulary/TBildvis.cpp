@@ -349,14 +349,17 @@ void TBildvis::HoraLjudetButtonClick()
     const QString fil = fagelSang(postensNummer());
     if (Programtal != 21510 || fil.isEmpty())
         return;
-    // The songs are on the CD only.
+    // Looked for as every course file: the installation first, then the CD.
     LjudFilPrefix = QStringLiteral("BIRDS");
     const QString relativ = QStringLiteral("\\LJUD\\BIRDS\\") + fil;
-    if (ProgramPath::exists(CDPath, relativ))
+    if (ProgramPath::exists(PCPath, relativ) || ProgramPath::exists(CDPath, relativ)) {
         SpelaUppWavLjud(fil);
-    else
-        MessageBox::showMessage(QStringLiteral("Filen ") + ProgramPath::normalise(CDPath + relativ)
+    } else {
+        // The place looked in last; an empty root is no root.
+        const QString rot = CDPath.trimmed().isEmpty() ? PCPath : CDPath;
+        MessageBox::showMessage(QStringLiteral("Filen ") + ProgramPath::forWriting(rot + relativ)
                                 + QStringLiteral(" finns inte eller är felaktig"));
+    }
     setFocus();
 }
 
