@@ -2,7 +2,6 @@
 
 #include "frame/scale.h"
 #include "frame/vrsku1.h"
-#include "platform/Cp1252.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPath.h"
 #include "platform/TextFile.h"
@@ -90,7 +89,7 @@ void TRegList1::FormCreate()
     if (fil.isEmpty()) {
         // The path looked in last; an empty root is no root.
         const QString sokt = (CDPath.isEmpty() ? PCPath : CDPath) + QStringLiteral("\\DATA\\") + namn;
-        MessageBox::information(Cp1252::upper(ProgramPath::normalise(sokt))
+        MessageBox::information(ProgramPath::forWriting(sokt)
                                 + QStringLiteral("  finns inte eller är felaktig."));
         return;
     }

@@ -1,7 +1,6 @@
 #include "frame/sound.h"
 
 #include "frame/vrsku1.h"
-#include "platform/Cp1252.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPath.h"
 #include "platform/Sound.h"
@@ -39,7 +38,7 @@ void SpelaUppWavLjud(const QString &FilNamn)
     }
     if (fil.isEmpty()) {
         const QString root = CDPath.trimmed().isEmpty() ? PCPath : CDPath;
-        MessageBox::information(QStringLiteral("Ljudfilen ") + Cp1252::upper(ProgramPath::normalise(root + relativ))
+        MessageBox::information(QStringLiteral("Ljudfilen ") + ProgramPath::forWriting(root + relativ)
                                 + QStringLiteral("  finns inte eller är felaktig."));
         return;
     }

@@ -11,7 +11,7 @@ void GeLjudDirectory();
 // Plays FilNamn from LJUD\LjudFilPrefix, under PCPath else CDPath (letter
 // case ignored). The pronunciation duel (programs 31100..31400) waits for the
 // sound's end; everything else returns at once while the sound plays on.
-// A missing file gives "Ljudfilen <PATH>  finns inte eller är felaktig.",
+// A missing file gives "Ljudfilen <path>  finns inte eller är felaktig.",
 // a player error its own message; the exercise goes on after either.
 void SpelaUppWavLjud(const QString &FilNamn);
 

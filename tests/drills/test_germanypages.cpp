@@ -312,7 +312,7 @@ private slots:
         THymn w;
         QTest::mouseClick(w.Button2, Qt::LeftButton);
         QCOMPARE(m.texts(), QStringList{QStringLiteral("Ljudfilen ")
-                                        + QDir::cleanPath(c.root() + QStringLiteral("/LJUD/VRSKLAND.WAV")).toUpper()
+                                        + QDir::cleanPath(c.root() + QStringLiteral("/LJUD/VRSKLAND.WAV"))
                                         + QStringLiteral("  finns inte eller är felaktig.")});
         QCOMPARE(sound.calls().size(), 0);
     }

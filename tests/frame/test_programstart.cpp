@@ -68,7 +68,7 @@ private slots:
         const QString warning = QStringLiteral("Kan inte hitta katalogen ")
                                 + ProgramPath::normalise(empty.root() + QStringLiteral("/DATA"));
         // The spelling-list window of the start reads its list and finds none.
-        const QString lista = ProgramPath::normalise(empty.root() + QStringLiteral("/DATA/NyTysk2.txt")).toUpper()
+        const QString lista = ProgramPath::normalise(empty.root() + QStringLiteral("/DATA/NyTysk2.txt"))
                               + QStringLiteral("  finns inte eller är felaktig.");
         QCOMPARE(m.texts(), QStringList({warning, warning, lista}));
         QVERIFY(Form1 && Utskrift && Diagutform && RegList1);

@@ -80,16 +80,18 @@ private slots:
         TestCourse pc;
         TestCourse cd;
         pc.mkdir(QStringLiteral("DATA"));
-        pc.writeBytes(QStringLiteral("LJUD/hund.wav"), "RIFF");
+        pc.writeBytes(QStringLiteral("ljud/hund.wav"), "RIFF");
         pc.activate(withCd ? cd.root() : QString());
         Programtal = 31200;
         GeLjudDirectory();
         FakeSound sound;
         MessageRecorder m;
         SpelaUppWavLjud(QStringLiteral("hund.wav"));
-        const QString root = (withCd ? cd.root() : pc.root()).toUpper();
-        QCOMPARE(m.texts(), QStringList{QStringLiteral("Ljudfilen ") + root
-                                        + QStringLiteral("/LJUD/T312/HUND.WAV  finns inte eller är felaktig.")});
+        // The path looked in last, its folders in the letters they have on disk.
+        const QString path = withCd ? cd.root() + QStringLiteral("/LJUD/T312/hund.wav")
+                                    : pc.root() + QStringLiteral("/ljud/T312/hund.wav");
+        QCOMPARE(m.texts(), QStringList{QStringLiteral("Ljudfilen ") + path
+                                        + QStringLiteral("  finns inte eller är felaktig.")});
         QCOMPARE(m.requests()[0].kind, MessageBox::Kind::Information);
         QCOMPARE(sound.calls().size(), 0);
     }

@@ -114,13 +114,15 @@ private slots:
         QFETCH(bool, withCd);
         TestCourse pc;
         TestCourse cd;
-        pc.mkdir(QStringLiteral("DATA"));
+        pc.mkdir(QStringLiteral("data"));
         pc.activate(withCd ? cd.root() : QString());
         MessageRecorder m;
         RegListNummer = 1;
         TRegList1 w;
-        const QString looked = (withCd ? cd.root() : pc.root()) + QStringLiteral("/DATA/NyTysk1.txt");
-        QCOMPARE(m.texts(), QStringList{ProgramPath::normalise(looked).toUpper() + QStringLiteral("  finns inte eller är felaktig.")});
+        // The path looked in last, as it stands on disk (not in capitals).
+        const QString looked = withCd ? cd.root() + QStringLiteral("/DATA/NyTysk1.txt")
+                                      : pc.root() + QStringLiteral("/data/NyTysk1.txt");
+        QCOMPARE(m.texts(), QStringList{looked + QStringLiteral("  finns inte eller är felaktig.")});
         QCOMPARE(m.requests().first().kind, MessageBox::Kind::Information);
         QCOMPARE(w.ListView1->topLevelItemCount(), 0);
     }
