@@ -42,7 +42,7 @@ constexpr Sidpost kSidor[] = {
 
 QString filenFinnsInte(const QString &path)
 {
-    return QStringLiteral("Filen ") + ProgramPath::normalise(path) + QStringLiteral(" finns inte eller är felaktig");
+    return QStringLiteral("Filen ") + ProgramPath::forWriting(path) + QStringLiteral(" finns inte eller är felaktig");
 }
 
 // The page file under a root, when it is a file (a directory never counts).
@@ -111,8 +111,9 @@ QString hittaRegelSida(const QString &sida, QString *meddelande)
         if (fil.isEmpty())
             text = filenFinnsInte((PCPath.isEmpty() ? CDPath : PCPath) + QStringLiteral("\\REGLER\\") + sida);
     } else {
-        const QString rot = CDPath.isEmpty() ? PCPath : CDPath;
-        text = filenFinnsInte(rot + QStringLiteral("\\REGLER\\"));
+        // Nothing was looked for: the exercise has no page (and the folder
+        // is no file to report missing).
+        text = QStringLiteral("Det finns ingen regelsida till den här övningen.");
     }
     if (meddelande)
         *meddelande = text;

@@ -16,7 +16,7 @@ QString regelSidaFor(quint16 programtal);
 
 // The file of a page: the CD copy when there is one, else the installation's.
 // Empty when neither exists; meddelande then holds what the user is told.
-// An empty page name is never found.
+// An empty page name is never found: the user is told there is no page.
 QString hittaRegelSida(const QString &sida, QString *meddelande = nullptr);
 
 // An HTML page decoded by the character set it declares (Windows-1252 for

@@ -301,6 +301,7 @@ private slots:
         setRadBredd([bredd](const QString &t, int) { return int(t.size()) * bredd / 50; });
         m_course->write(QStringLiteral("DATA/VRS57400.DAT"), {QStringLiteral("$Kasus"), rad});
         QVERIFY(oppna(QStringLiteral("VRS57400.DAT"), 0));
+        QVERIFY(!m_w->regelknapp->isVisible()); // this exercise has no rule page
         const QString r1 = MeningsRader[1];
         const QString r2 = MeningsRader[2];
         QCOMPARE(r2.isEmpty(), antalRader == 1);

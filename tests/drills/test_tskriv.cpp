@@ -250,6 +250,28 @@ private slots:
         QVERIFY(!m_w->regelknapp->isVisible());
     }
 
+    // The rules button is offered only where a rule page belongs to the
+    // exercise; 56900 has none.
+    void rulesButtonOnlyWithAPage_data()
+    {
+        QTest::addColumn<QString>("fil");
+        QTest::addColumn<bool>("regler");
+        QTest::newRow("52300 has a page") << "VRS52300.DAT" << true;
+        QTest::newRow("56750 has a page") << "VRS56750.DAT" << true;
+        QTest::newRow("56900 has none") << "VRS56900.DAT" << false;
+    }
+    void rulesButtonOnlyWithAPage()
+    {
+        QFETCH(QString, fil);
+        QFETCH(bool, regler);
+        m_course->write(QStringLiteral("DATA/") + fil, ovning(12));
+        QVERIFY(oppna(fil, 0));
+        QCOMPARE(m_w->regelknapp->isVisible(), regler);
+        svara(QStringLiteral("fel"));
+        QTest::keyClick(m_w->Edit1, Qt::Key_Space);
+        QCOMPARE(m_w->regelknapp->isVisible(), regler); // also at the next item
+    }
+
     void programSixteenAsksTheSecondField_data()
     {
         QTest::addColumn<QString>("fil");

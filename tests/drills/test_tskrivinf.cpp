@@ -499,6 +499,7 @@ private slots:
         QTest::newRow("56760 Swedish") << "VRS56760.DAT" << "&Fortsätta" << "&Regel";
         QTest::newRow("54100 German") << "VRS54100.DAT" << "&Fortsetzen" << "&Regeln";
         QTest::newRow("53200 no rules") << "VRS53200.DAT" << "&Fortsetzen" << "";
+        QTest::newRow("52500 has no rule page") << "VRS52500.DAT" << "&Fortsetzen" << "";
     }
     void captionsAndRulesByProgram()
     {

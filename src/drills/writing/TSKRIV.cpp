@@ -9,6 +9,7 @@
 #include "frame/fields.h"
 #include "frame/pictures.h"
 #include "frame/praise.h"
+#include "frame/regelsidor.h"
 #include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/DesignTimer.h"
@@ -351,7 +352,7 @@ void TSKRIV::FormCreate()
         b->setGeometry(b->x(), lampknapp->y(), Helpknapp1->width(), lampknapp->height());
     Helpknapp1->move(lampknapp->x() + lampknapp->width() + Marginal, lampknapp->y());
     HelpKnapp2->move(Helpknapp1->pos());
-    if (OvningsLage == Ovning && harRegelknapp()) {
+    if (visarRegelknapp()) {
         regelknapp->setText(regelknappText());
         regelknapp->show();
         regelknapp->setEnabled(true);
@@ -589,6 +590,12 @@ bool TSKRIV::harRegelknapp() const
     }
 }
 
+bool TSKRIV::visarRegelknapp() const
+{
+    // A button that would open an empty rule window is not offered.
+    return OvningsLage == Ovning && harRegelknapp() && !regelSidaFor(Programtal).isEmpty();
+}
+
 QString TSKRIV::regelknappText() const
 {
     return (Programtal == 56730 || Programtal == 56740) ? QStringLiteral("&Regel") : QStringLiteral("&Regeln");
@@ -667,7 +674,7 @@ void TSKRIV::NyPost()
     }
 
     // The rules button belongs to every item of a practice round.
-    if (OvningsLage == Ovning && harRegelknapp()) {
+    if (visarRegelknapp()) {
         regelknapp->show();
         regelknapp->setEnabled(true);
     }

@@ -139,6 +139,8 @@ protected:
     virtual quint16 kontrollera(const QString &svar) const;
     virtual void raknaLedtradar();
     virtual bool harRegelknapp() const;
+    // In practice, for an exercise with the button and a rule page.
+    bool visarRegelknapp() const;
     virtual QString regelknappText() const;
     virtual void visaFragan();
     // The last step of creation, for a window's own layout.
