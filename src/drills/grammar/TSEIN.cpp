@@ -32,6 +32,7 @@ const QColor kNavy = bgrFarg(0x800000);
 const QColor kBla = bgrFarg(0xFF0000);
 const QColor kRod = bgrFarg(0x0000FF);
 const QColor kGra = bgrFarg(0x808080);
+const QString TomLucka = QStringLiteral("___");
 
 QColor knappYta()
 {
@@ -533,7 +534,9 @@ void TSEIN::NyPost()
 
     text(Label4, fore);
     Label4->move(3 * M, luckRad);
-    text(Label5, m_ord.value(0));
+    // A neutral mark until a word is pointed at: a word of the row would
+    // show a sentence that may be wrong German ("Ihr bin ...").
+    text(Label5, TomLucka);
     Label5->move(hogerKant(Label4), luckRad);
     text(Label6, efter);
     Label6->move(hogerKant(Label5), luckRad);
