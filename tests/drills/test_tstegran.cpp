@@ -279,6 +279,7 @@ private slots:
 
     void saveAndFetchThroughTheNameBox()
     {
+        MessageRecorder m;
         QVERIFY(oppna(QStringLiteral("VRS53100.DAT")));
         for (int i = 0; i < 6; ++i)
             ratt();
@@ -293,6 +294,7 @@ private slots:
         typeText(m_w->Edit2, QStringLiteral("Anna-Maria Müllerhofenstein")); // 27 characters
         QTest::keyClick(m_w->Edit2, Qt::Key_Return);
         QCOMPARE(SpelarNamn[1], QStringLiteral("Anna-Maria Müllerhof"));
+        QCOMPARE(m.texts(), QStringList{QStringLiteral("Niveau 3 ist für Anna-Maria Müllerhof gespeichert.")});
         QVERIFY(!m_w->namnruta->isVisible());
         QVERIFY(!m_w->Panel1->isVisible());
         QVERIFY(m_w->Edit1->hasFocus());
@@ -308,7 +310,9 @@ private slots:
         QTest::mouseClick(m_w->HaemtaNivaa2, Qt::LeftButton);
         QCOMPARE(m_w->Edit2->text(), SpelarNamn[1]);
         m_w->Edit2->clear();
+        m.clear();
         typeAndEnter(m_w->Edit2, QStringLiteral("ANNA-MARIA MÜLLERHOFENSTEIN"));
+        QCOMPARE(m.count(), 0); // the level box shows what was found
         QCOMPARE(niva(), QStringLiteral("3"));
         QCOMPARE(m_w->NivPanel->Gauge1->value(), 3);
         QVERIFY2(fraga().startsWith(QLatin1String("Aufgabe 3-")), qPrintable(fraga()));
@@ -318,6 +322,45 @@ private slots:
         QTest::mouseClick(m_w->HaemtaNivaa2, Qt::LeftButton);
         m_w->Edit2->clear();
         typeAndEnter(m_w->Edit2, QStringLiteral("Niemand"));
+        QCOMPARE(niva(), QStringLiteral("3"));
+        QCOMPARE(m.texts(), QStringList{QStringLiteral("Für Niemand ist kein Niveau gespeichert.")});
+    }
+
+    // What the pupil is told after saving or fetching: nothing saved yet, a
+    // level saved, a higher level saved before that stays, and level 1.
+    void savingAndFetchingTellThePupil()
+    {
+        MessageRecorder m;
+        QVERIFY(oppna(QStringLiteral("VRS53100.DAT")));
+        const auto namnruta = [this](QPushButton *knapp, const QString &namn) {
+            QTest::keyClick(m_w->Edit1, Qt::Key_Escape);
+            QTest::mouseClick(knapp, Qt::LeftButton);
+            m_w->Edit2->clear();
+            typeAndEnter(m_w->Edit2, namn);
+        };
+        namnruta(m_w->HaemtaNivaa2, QStringLiteral("Anna"));
+        QCOMPARE(m.texts(), QStringList{QStringLiteral("Es ist noch kein Niveau gespeichert.")});
+        QCOMPARE(niva(), QStringLiteral("1"));
+
+        for (int i = 0; i < 6; ++i)
+            ratt();
+        QCOMPARE(niva(), QStringLiteral("3"));
+        m.clear();
+        namnruta(m_w->Button2, QStringLiteral("Anna"));
+        QCOMPARE(m.texts(), QStringList{QStringLiteral("Niveau 3 ist für Anna gespeichert.")});
+
+        fel();
+        QCOMPARE(niva(), QStringLiteral("2"));
+        m.clear();
+        namnruta(m_w->Button2, QStringLiteral("anna"));
+        QCOMPARE(m.texts(), QStringList{QStringLiteral("Für anna bleibt Niveau 3 gespeichert.")});
+
+        fel();
+        QCOMPARE(niva(), QStringLiteral("1"));
+        m.clear();
+        namnruta(m_w->Button2, QStringLiteral("Bert"));
+        QCOMPARE(m.texts(), QStringList{QStringLiteral("Niveau 1 ist der Anfang und wird nicht gespeichert.")});
+        namnruta(m_w->HaemtaNivaa2, QStringLiteral("Anna"));
         QCOMPARE(niva(), QStringLiteral("3"));
     }
 

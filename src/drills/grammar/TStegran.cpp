@@ -458,10 +458,31 @@ void TStegran::sparastegring(const QString &namn, StegLage lage)
 {
     if (StegFilNamn.isEmpty())
         return;
-    if (lage == StegLage::Spara)
-        sparaStegNiva(StegFilNamn, namn, StegNiva);
-    else
-        hamtaStegNiva(StegFilNamn, namn, Nivaer.AntalNivaer, StegNiva);
+    if (lage == StegLage::Spara) {
+        if (!sparaStegNiva(StegFilNamn, namn, StegNiva))
+            return; // the pupil has been told why
+        // Confirmed as a later fetch will find it: a higher level saved
+        // before stays first, and level 1 is kept only in a new file.
+        qint32 sparad = 0;
+        if (hamtaStegNiva(StegFilNamn, namn, Nivaer.AntalNivaer, sparad) != StegHamtning::Hittad)
+            MessageBox::information(QStringLiteral("Niveau 1 ist der Anfang und wird nicht gespeichert."));
+        else if (sparad > StegNiva)
+            MessageBox::information(QStringLiteral("Für %1 bleibt Niveau %2 gespeichert.").arg(namn).arg(sparad));
+        else
+            MessageBox::information(QStringLiteral("Niveau %1 ist für %2 gespeichert.").arg(StegNiva).arg(namn));
+        return;
+    }
+    switch (hamtaStegNiva(StegFilNamn, namn, Nivaer.AntalNivaer, StegNiva)) {
+    case StegHamtning::IngenFil:
+        MessageBox::information(QStringLiteral("Es ist noch kein Niveau gespeichert."));
+        break;
+    case StegHamtning::InteHittad:
+        MessageBox::information(QStringLiteral("Für %1 ist kein Niveau gespeichert.").arg(namn));
+        break;
+    case StegHamtning::Hittad: // the level box shows it
+    case StegHamtning::Fel:    // the pupil has been told
+        break;
+    }
 }
 
 QString TStegran::rattSvar() const
