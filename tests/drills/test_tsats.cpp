@@ -370,6 +370,18 @@ private slots:
         QDragEnterEvent in(QPoint(2, 2), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(m_w->Memo[1], &in);
         QCOMPARE(m_w->Label3->text(), QStringLiteral("Här kan du släppa upp knappen."));
+
+        // After a drop, wrong or right, the first hint comes back, and the
+        // next part under the pointer gets its hint again.
+        const QString subjekt = m_w->Men[1]->text();
+        QVERIFY(!slapp(subjekt, QStringLiteral("Predikat")));
+        QVERIFY(m_w->FelPanel->isVisible());
+        QCOMPARE(m_w->Label3->text(), QStringLiteral("Styr musen till meningen!"));
+        QVERIFY(slapp(subjekt, QStringLiteral("Subjekt")));
+        QVERIFY(m_w->arPlacerad(1));
+        QCOMPARE(m_w->Label3->text(), QStringLiteral("Styr musen till meningen!"));
+        musOver(m_w->Men[del(QStringLiteral("gibt"))]);
+        QCOMPARE(m_w->Label3->text(), QStringLiteral("Här kan du klicka med vänster musknapp."));
     }
 
     // Sentences whose marks do not pair, and sentences with no part to

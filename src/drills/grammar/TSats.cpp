@@ -605,6 +605,14 @@ void TSats::dra(int del)
     drag->setHotSpot(Men[del]->rect().center());
     drag->exec(Qt::MoveAction);
     memosenabled(false);
+    nyttForsokHjalp();
+}
+
+void TSats::nyttForsokHjalp()
+{
+    // The drag is over: its hints no longer hold the line.
+    m_las1 = false;
+    m_las2 = false;
     Hjalptext(0);
 }
 
@@ -640,6 +648,7 @@ bool TSats::slapp(int ruta, int del)
         Shape1->setBrushColor(kRed);
         ForstaForsok = 0;
     }
+    nyttForsokHjalp();
     if (AntalPlacerade >= AntalRutor)
         Avklarad();
     memosenabled(false);

@@ -115,6 +115,8 @@ private:
     int delIMime(const QMimeData *m) const;
     void dra(int del);
     bool slapp(int ruta, int del);
+    // The first hint again once a drag has ended (dropped or given up).
+    void nyttForsokHjalp();
     void borjaOmNivaerna();
     void stoppaRundansSlut();
     void visaListen(bool medRattaFelen);
