@@ -92,7 +92,7 @@ void TManual::FormCreate()
     if (fil.isEmpty() || !TextFile::readLines(fil, text)) {
         // The path looked in last; an empty root is no root.
         const QString rot = CDPath.isEmpty() ? PCPath : CDPath;
-        MessageBox::showMessage(QStringLiteral("Filen ") + ProgramPath::normalise(rot + QStringLiteral("\\DATA\\VRSKMAN.TXT"))
+        MessageBox::showMessage(QStringLiteral("Filen ") + ProgramPath::forWriting(rot + QStringLiteral("\\DATA\\VRSKMAN.TXT"))
                                 + QStringLiteral(" finns inte eller är felaktig"));
         m_oppen = false;
         close();
@@ -149,8 +149,10 @@ void TManual::Button3Click()
     // The selection itself, never through the clipboard.
     const QString markerat = Memo1->textCursor().selection().toPlainText();
     Memo2->clear();
-    if (markerat.isEmpty())
+    if (markerat.isEmpty()) {
+        MessageBox::information(QStringLiteral("Ingen text är markerad. Markera först det som ska skrivas ut."));
         return;
+    }
     Memo2->setPlainText(markerat);
     QStringList rader = Memo2->toPlainText().split(QLatin1Char('\n'));
     // A selection that ends at a line break has no further line.
