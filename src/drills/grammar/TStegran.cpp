@@ -443,14 +443,16 @@ void TStegran::Edit2Enter()
     if (namn.isEmpty())
         return;
     SpelarNamn[1] = namn;
+    // The name box and the bar go first, so that what the pupil is told
+    // about the level stands over the drill alone.
+    namnruta->hide();
+    Panel1->hide();
     sparastegring(SpelarNamn[1], SparaNiva == 1 ? StegLage::Spara : StegLage::Hamta);
     UppgraderaNivRutan(StegNiva, AntalRatt);
     NivPanel->sattProgress(StegNiva);
-    Panel1->hide();
     Edit1->show();
     Edit1->setEnabled(true);
     Edit1->setFocus();
-    namnruta->hide();
     NyPost();
 }
 
