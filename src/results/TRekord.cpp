@@ -239,33 +239,11 @@ bool TRekord::eventFilter(QObject *watched, QEvent *event)
 
 bool TRekord::sparaTabell()
 {
-    // The table is read again: another game may have stored an entry since
-    // this window opened.
-    QList<TRekordRad> lagrade;
-    switch (readRecordFile(m_fil, lagrade)) {
-    case RecordFileState::Read:
-        break;
-    case RecordFileState::Missing:
-        if (!createRecordFile(m_fil)) {
-            MessageBox::warning(scoreDirectoryMessage(QFileInfo(m_fil).absolutePath()));
-            return false;
-        }
-        break;
-    case RecordFileState::Unreadable:
-        MessageBox::warning(QStringLiteral("Filen ") + ProgramPath::normalise(m_fil)
-                            + QStringLiteral(" finns inte eller är felaktig"));
-        return false;
-    }
-    const RankedTable ny = rankEntry(lagrade, RekordPost, m_race);
-    if (!ny.entryPlaced())
-        return true; // not better than any entry of a full table: nothing changes
-    QString fel;
-    if (!writeRecordFile(m_fil, ny.rows, fel)) {
-        MessageBox::warning(QStringLiteral("Rekordtabellen ") + ProgramPath::normalise(m_fil)
-                            + QStringLiteral(" kunde inte sparas: ") + fel);
-        return false;
-    }
-    return true;
+    QString meddelande;
+    if (saveRecordEntry(m_fil, RekordPost, m_race, meddelande))
+        return true;
+    MessageBox::warning(meddelande);
+    return false;
 }
 
 void TRekord::Button1Click()
