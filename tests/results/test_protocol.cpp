@@ -22,7 +22,9 @@
 #include "results/protokolltabell.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -507,6 +509,67 @@ private slots:
         QCOMPARE(reg[0].Resultat[7], 3);
         QCOMPARE(reg[0].Status[7], StatusOva);
         QCOMPARE(reg[0].Status[8], StatusVanta);
+    }
+
+    // When "&Avbryta" cannot save, the protocol stays open with the reason,
+    // and the results are saved once the register can be written; only the
+    // pupil's "Ja" closes it without them.
+    void failedSaveKeepsTheProtocolOpen_data()
+    {
+        QTest::addColumn<QString>("hur");
+        QTest::addColumn<bool>("stangUtanAttSpara");
+        QTest::newRow("button, then saved") << "button" << false;
+        QTest::newRow("Esc, then saved") << "Esc" << false;
+        QTest::newRow("window closed, then saved") << "close" << false;
+        QTest::newRow("closed without saving") << "button" << true;
+    }
+    void failedSaveKeepsTheProtocolOpen()
+    {
+        QFETCH(QString, hur);
+        QFETCH(bool, stangUtanAttSpara);
+        pupil(QStringLiteral("Björn"));
+        AktivDiagnos.Resultat[7] = 3;
+        AktivDiagnos.Status[7] = GeStatusTal(7);
+        oppna();
+        m_course->mkdir(QStringLiteral("RESULTAT/TDIAG.DIA")); // the register cannot be read or replaced
+        MessageRecorder m;
+        m.answer(stangUtanAttSpara ? QMessageBox::Yes : QMessageBox::No);
+        auto avbryt = [&] {
+            if (hur == QLatin1String("button"))
+                QTest::mouseClick(m_p->AvbrytButton, Qt::LeftButton);
+            else if (hur == QLatin1String("Esc"))
+                QTest::keyClick(m_p->StringGrid1, Qt::Key_Escape);
+            else
+                m_p->close();
+        };
+        avbryt();
+        QCOMPARE(m.count(), 1);
+        QCOMPARE(m.requests().first().kind, MessageBox::Kind::Question);
+        QCOMPARE(m.requests().first().defaultButton, QMessageBox::No);
+        QVERIFY(m.last().startsWith(QStringLiteral("Diagnosen kunde inte sparas i katalogen ")
+                                    + m_course->path(QStringLiteral("RESULTAT"))));
+        QVERIFY(m.last().contains(QStringLiteral("Vill du stänga det ändå?")));
+        if (stangUtanAttSpara) {
+            QVERIFY(!m_p->isVisible());
+            QCOMPARE(int(DiagAvbruten), 1);
+            QVERIFY(QFileInfo(registerPath()).isDir());
+            return;
+        }
+        QVERIFY(m_p->isVisible());
+        QCOMPARE(int(DiagAvbruten), 0);
+        QCOMPARE(int(OvningsLage), 2);
+
+        // The register can be written again: the same way out saves.
+        QDir().rmdir(registerPath());
+        avbryt();
+        QCOMPARE(m.count(), 1);
+        QVERIFY(!m_p->isVisible());
+        QCOMPARE(int(DiagAvbruten), 1);
+        QCOMPARE(int(OvningsLage), 0);
+        const QList<TDiagnosPost> reg = lasRegistret(registerPath());
+        QCOMPARE(reg.size(), 1);
+        QCOMPARE(reg[0].Namn, QStringLiteral("Björn"));
+        QCOMPARE(reg[0].Resultat[7], 3);
     }
 
     void theRegisterDialogOpensTheProtocolAndClosesWithIt()
