@@ -10,6 +10,7 @@
 #include "platform/ProgramPath.h"
 #include "results/diagnosregister.h"
 #include "results/diagnosstatus.h"
+#include "results/protokolltabell.h"
 
 #include <QDir>
 #include <QFile>
@@ -482,6 +483,7 @@ private slots:
         QCOMPARE(HaemtaDiagnos(QStringLiteral("Cilla")), losen);
         QCOMPARE(AktivDiagnos.Resultat[3], result3);
         QCOMPARE(int(AktivDiagnos.Status[2]), status2);
+        QCOMPARE(protokollText(AktivDiagnos, 3, 3), QString()); // no time is known
 
         // Saved whole: the register is mended.
         QVERIFY(SparaProtokoll());
