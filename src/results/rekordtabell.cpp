@@ -98,6 +98,23 @@ bool writeRecordFile(const QString &path, const QList<TRekordRad> &rows, QString
     return false;
 }
 
+bool loadRecordTable(const QString &path, QList<TRekordRad> &rows, QString &message)
+{
+    switch (readRecordFile(path, rows)) {
+    case RecordFileState::Read:
+        return true;
+    case RecordFileState::Missing:
+        if (createRecordFile(path))
+            return true;
+        message = scoreDirectoryMessage(path.isEmpty() ? ScoreDirectory : QFileInfo(path).absolutePath());
+        return false;
+    case RecordFileState::Unreadable:
+        break;
+    }
+    message = QStringLiteral("Filen ") + ProgramPath::normalise(path) + QStringLiteral(" finns inte eller är felaktig");
+    return false;
+}
+
 bool saveRecordEntry(const QString &path, const TRekordRad &entry, bool lowerIsBetter, QString &message)
 {
     message.clear();
@@ -110,19 +127,8 @@ bool saveRecordEntry(const QString &path, const TRekordRad &entry, bool lowerIsB
         return false;
     }
     QList<TRekordRad> stored;
-    switch (readRecordFile(path, stored)) {
-    case RecordFileState::Read:
-        break;
-    case RecordFileState::Missing:
-        if (!createRecordFile(path)) {
-            message = scoreDirectoryMessage(QFileInfo(path).absolutePath());
-            return false;
-        }
-        break;
-    case RecordFileState::Unreadable:
-        message = QStringLiteral("Filen ") + ProgramPath::normalise(path) + QStringLiteral(" finns inte eller är felaktig");
+    if (!loadRecordTable(path, stored, message))
         return false;
-    }
     const RankedTable table = rankEntry(stored, entry, lowerIsBetter);
     if (!table.entryPlaced())
         return true; // not better than any entry of a full table: nothing changes

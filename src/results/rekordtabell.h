@@ -48,6 +48,11 @@ RankedTable rankEntry(const QList<TRekordRad> &stored, const TRekordRad &entry, 
 // then as it was.
 bool writeRecordFile(const QString &path, const QList<TRekordRad> &rows, QString &error);
 
+// The rows of the table file at path; a missing file is made empty (and its
+// directory with it). False with the message for the player when the table
+// can be neither read nor made.
+bool loadRecordTable(const QString &path, QList<TRekordRad> &rows, QString &message);
+
 // Stores entry in the table file at path: reads the table again (locked
 // against other programs saving into it), places the entry and rewrites the
 // file. An entry that finds no place in a full table changes nothing. False
