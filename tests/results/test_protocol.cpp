@@ -164,6 +164,40 @@ class TestProtocol : public QObject
         AktivDiagnos.Namn = namn;
     }
 
+    // Björn's protocol, with a result below the pass mark in area 7.
+    void bjornsProtokoll()
+    {
+        pupil(QStringLiteral("Björn"));
+        AktivDiagnos.Resultat[7] = 3;
+        AktivDiagnos.Status[7] = GeStatusTal(7);
+        oppna();
+    }
+
+    // Leaves the protocol by its button, Esc or the window's close.
+    void avbryt(const QString &hur)
+    {
+        if (hur == QLatin1String("button"))
+            QTest::mouseClick(m_p->AvbrytButton, Qt::LeftButton);
+        else if (hur == QLatin1String("Esc"))
+            QTest::keyClick(m_p->StringGrid1, Qt::Key_Escape);
+        else
+            m_p->close();
+    }
+
+    // The protocol has closed and the register holds Björn's record.
+    void bjornArSparad()
+    {
+        QVERIFY(!m_p->isVisible());
+        QCOMPARE(int(DiagAvbruten), 1);
+        QCOMPARE(int(OvningsLage), 0);
+        const QList<TDiagnosPost> reg = lasRegistret(registerPath());
+        QCOMPARE(reg.size(), 1);
+        QCOMPARE(reg[0].Namn, QStringLiteral("Björn"));
+        QCOMPARE(reg[0].Resultat[7], 3);
+        QCOMPARE(reg[0].Status[7], StatusOva);
+        QCOMPARE(reg[0].Status[8], StatusVanta);
+    }
+
 private slots:
     void init()
     {
@@ -489,26 +523,10 @@ private slots:
     void avbrytaSavesTheRecord()
     {
         QFETCH(QString, hur);
-        pupil(QStringLiteral("Björn"));
-        AktivDiagnos.Resultat[7] = 3;
-        AktivDiagnos.Status[7] = GeStatusTal(7);
-        oppna();
+        bjornsProtokoll();
         QVERIFY(!QFile::exists(registerPath()));
-        if (hur == QLatin1String("button"))
-            QTest::mouseClick(m_p->AvbrytButton, Qt::LeftButton);
-        else if (hur == QLatin1String("Esc"))
-            QTest::keyClick(m_p->StringGrid1, Qt::Key_Escape);
-        else
-            m_p->close();
-        QVERIFY(!m_p->isVisible());
-        QCOMPARE(int(DiagAvbruten), 1);
-        QCOMPARE(int(OvningsLage), 0);
-        const QList<TDiagnosPost> reg = lasRegistret(registerPath());
-        QCOMPARE(reg.size(), 1);
-        QCOMPARE(reg[0].Namn, QStringLiteral("Björn"));
-        QCOMPARE(reg[0].Resultat[7], 3);
-        QCOMPARE(reg[0].Status[7], StatusOva);
-        QCOMPARE(reg[0].Status[8], StatusVanta);
+        avbryt(hur);
+        bjornArSparad();
     }
 
     // When "&Avbryta" cannot save, the protocol stays open with the reason,
@@ -527,22 +545,11 @@ private slots:
     {
         QFETCH(QString, hur);
         QFETCH(bool, stangUtanAttSpara);
-        pupil(QStringLiteral("Björn"));
-        AktivDiagnos.Resultat[7] = 3;
-        AktivDiagnos.Status[7] = GeStatusTal(7);
-        oppna();
+        bjornsProtokoll();
         m_course->mkdir(QStringLiteral("RESULTAT/TDIAG.DIA")); // the register cannot be read or replaced
         MessageRecorder m;
         m.answer(stangUtanAttSpara ? QMessageBox::Yes : QMessageBox::No);
-        auto avbryt = [&] {
-            if (hur == QLatin1String("button"))
-                QTest::mouseClick(m_p->AvbrytButton, Qt::LeftButton);
-            else if (hur == QLatin1String("Esc"))
-                QTest::keyClick(m_p->StringGrid1, Qt::Key_Escape);
-            else
-                m_p->close();
-        };
-        avbryt();
+        avbryt(hur);
         QCOMPARE(m.count(), 1);
         QCOMPARE(m.requests().first().kind, MessageBox::Kind::Question);
         QCOMPARE(m.requests().first().defaultButton, QMessageBox::No);
@@ -561,15 +568,9 @@ private slots:
 
         // The register can be written again: the same way out saves.
         QDir().rmdir(registerPath());
-        avbryt();
+        avbryt(hur);
         QCOMPARE(m.count(), 1);
-        QVERIFY(!m_p->isVisible());
-        QCOMPARE(int(DiagAvbruten), 1);
-        QCOMPARE(int(OvningsLage), 0);
-        const QList<TDiagnosPost> reg = lasRegistret(registerPath());
-        QCOMPARE(reg.size(), 1);
-        QCOMPARE(reg[0].Namn, QStringLiteral("Björn"));
-        QCOMPARE(reg[0].Resultat[7], 3);
+        bjornArSparad();
     }
 
     void theRegisterDialogOpensTheProtocolAndClosesWithIt()
