@@ -295,10 +295,9 @@ bool SparaRaderaProt()
         RaderaLage = 0;
         return false;
     }
-    // The new register's file is made before the question, so that a
-    // directory that takes no new file is told at once.
-    SafeRewrite rewrite(r.path);
-    if (!rewrite.open()) {
+    // A directory that takes no new file is told before the question. The
+    // new register is written only after it, under the lock.
+    if (!SafeRewrite(r.path).open()) {
         MessageBox::information(QStringLiteral("Ny fil i katalogen ") + shown(DiagnosPath)
                                 + QStringLiteral(" kunde inte skapas"));
         RaderaLage = 0;
@@ -322,7 +321,8 @@ bool SparaRaderaProt()
                 if (!n.isEmpty() && n != radera)
                     kvar.append(rec);
             }
-            deleted = rewrite.commit(kvar);
+            SafeRewrite rewrite(r.path);
+            deleted = rewrite.open() && rewrite.commit(kvar);
         }
     }
     tellDamage(r);
