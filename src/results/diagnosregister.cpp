@@ -190,6 +190,7 @@ ReadResult readRegisterAndTell(RegisterFile &r)
 }
 
 // Creates (or opens) "temp.dtt" in dir; a file of that name keeps its content.
+// True when the directory can take the register's files.
 bool canWriteMarker(const QString &katalog)
 {
     const QString dir = ProgramPath::resolve(katalog);
@@ -199,9 +200,11 @@ bool canWriteMarker(const QString &katalog)
     if (marker.isEmpty())
         marker = dir + QLatin1Char('/') + ProvFilNamn;
     QFile f(marker);
-    const bool ok = f.open(QIODevice::WriteOnly | QIODevice::Append);
-    f.close();
-    return ok;
+    if (f.open(QIODevice::WriteOnly | QIODevice::Append))
+        return true;
+    // The marker of another account, which this one may not write: the
+    // directory is still usable when a new file can be made in it.
+    return SafeRewrite(dir + QLatin1Char('/') + ProvFilNamn).open();
 }
 
 enum class Fallback { Ready, CannotCreate, CannotWrite };
