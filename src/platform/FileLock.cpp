@@ -14,8 +14,10 @@
 #endif
 
 FileLock::FileLock(const QString &target)
-    : m_path(QFileInfo(target).absolutePath() + QLatin1Char('/') + lockFileName(QFileInfo(target).fileName()))
 {
+    // No file, no lock (and never a lock file in the current directory).
+    if (!target.isEmpty())
+        m_path = QFileInfo(target).absolutePath() + QLatin1Char('/') + lockFileName(QFileInfo(target).fileName());
 }
 
 FileLock::~FileLock()
@@ -31,7 +33,7 @@ QString FileLock::lockFileName(const QString &targetName)
 bool FileLock::lock(int waitMs)
 {
 #ifdef Q_OS_UNIX
-    if (m_fd >= 0)
+    if (m_fd >= 0 || m_path.isEmpty())
         return true;
     const QByteArray path = QFile::encodeName(m_path);
     // Every account that saves into the directory must be able to lock: a

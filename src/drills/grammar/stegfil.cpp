@@ -207,7 +207,7 @@ bool sparaStegNiva(const QString &StegFilNamn, const QString &Namn, qint32 StegN
         // Pupils on other computers may save into the same file: it is read
         // again under the lock and only this pupil's records change.
         FileLock las(katalog.isEmpty() ? QString() : katalog + QLatin1Char('/') + StegFilNamn);
-        if (katalog.isEmpty() || las.lock())
+        if (las.lock())
             sparad = sparaLast(StegFilNamn, egen, meddelanden);
         else
             meddelanden << QStringLiteral("Nivån kunde inte sparas: nivåfilen ") + visad(stegFilSokvag(StegFilNamn))
