@@ -30,8 +30,16 @@ QString FileLock::lockFileName(const QString &targetName)
     return QLatin1Char('.') + targetName + QStringLiteral(".lock");
 }
 
+int &FileLock::defaultWaitMs()
+{
+    static int ms = 5000;
+    return ms;
+}
+
 bool FileLock::lock(int waitMs)
 {
+    if (waitMs < 0)
+        waitMs = defaultWaitMs();
 #ifdef Q_OS_UNIX
     if (m_fd >= 0 || m_path.isEmpty())
         return true;

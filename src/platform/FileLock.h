@@ -17,12 +17,16 @@ public:
     FileLock(const FileLock &) = delete;
     FileLock &operator=(const FileLock &) = delete;
 
-    // Waits up to waitMs for the lock. False only when another program
-    // holds it all that time. Where no lock can be had at all (no lock file
-    // can be made, or the file system has no locks) the save goes ahead
-    // unlocked: it fails by itself when the directory cannot be written.
-    bool lock(int waitMs = 5000);
+    // Waits up to waitMs (by default defaultWaitMs()) for the lock. False
+    // only when another program holds it all that time. Where no lock can be
+    // had at all (no lock file can be made, or the file system has no locks)
+    // the save goes ahead unlocked: it fails by itself when the directory
+    // cannot be written.
+    bool lock(int waitMs = -1);
     void unlock();
+
+    // How long a save waits for another program's save: 5 s (tests wait less).
+    static int &defaultWaitMs();
 
     static QString lockFileName(const QString &targetName);
 

@@ -272,6 +272,45 @@ private slots:
         QVERIFY(readAll(dir.path() + QLatin1Char('/') + targetName(kind)) != baseFile(kind));
     }
 
+    // While another program saves the same file, a save waits for it; one
+    // that waits too long is refused and said so, and the file stays as it
+    // was. The next save goes through.
+    void busyFileIsLeftAsItWas_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("register") << "register"
+                                  << "Diagnosen kunde inte sparas i katalogen %1: diagnosfilen sparas just nu av ett "
+                                     "annat program. Försök igen om en stund.";
+        QTest::newRow("table") << "table"
+                               << "Rekordtabellen %1/LOOP.TNR sparas just nu av ett annat program. Försök igen om en "
+                                  "stund.";
+        QTest::newRow("level") << "level"
+                               << "Nivån kunde inte sparas: nivåfilen %1/VRXACT.STE sparas just nu av ett annat "
+                                  "program. Försök igen om en stund.";
+    }
+    void busyFileIsLeftAsItWas()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString file = dir.path() + QLatin1Char('/') + targetName(kind);
+        writeAll(file, baseFile(kind));
+        const int wait = FileLock::defaultWaitMs();
+        FileLock::defaultWaitMs() = 50;
+        MessageRecorder m;
+        {
+            FileLock other(file);
+            QVERIFY(other.lock());
+            QVERIFY(!SaveLoop::save(kind, dir.path(), {kPupil}, 1));
+        }
+        FileLock::defaultWaitMs() = wait;
+        QCOMPARE(m.texts(), QStringList{message.arg(dir.path())});
+        QCOMPARE(readAll(file), baseFile(kind));
+        QVERIFY(SaveLoop::save(kind, dir.path(), {kPupil}, 1));
+        QVERIFY(readAll(file) != baseFile(kind));
+    }
+
     // A directory that lets the file be changed but takes no new file: the
     // save is refused, the old file stays whole and the user is told.
     void directoryThatTakesNoNewFileKeepsTheOldFile_data()
