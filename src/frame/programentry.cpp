@@ -28,6 +28,10 @@ constexpr int PixmapCacheKB = 3 * 1024;
 bool startaProgrammet(QApplication &app)
 {
     vrsku1_start();
+    // Without DATA the program ends after its two warnings: no window is
+    // made, so nothing else is shown and no directory is created.
+    if (AvslutaProgrammet)
+        return false;
     registreraAllaFonster();
 
     // The style keeps pictures of what it draws keyed by each widget's

@@ -66,6 +66,21 @@ bool arUtf8(const QString &namn)
     return namn == QLatin1String("utf-8") || namn == QLatin1String("utf8");
 }
 
+// Whether a page file lies in a REGLER directory of the course (or below
+// it): a link never leads out of the rule pages.
+bool iRegler(const QString &fil)
+{
+    const QString sann = QFileInfo(fil).canonicalFilePath();
+    if (sann.isEmpty())
+        return false;
+    for (const QString &rot : {CDPath, PCPath}) {
+        const QString regler = QFileInfo(ProgramPath::resolve(rot, QStringLiteral("\\REGLER"))).canonicalFilePath();
+        if (!regler.isEmpty() && sann.startsWith(regler + QLatin1Char('/')))
+            return true;
+    }
+    return false;
+}
+
 void foljLank(QTextBrowser *browser, const QUrl &lank)
 {
     if (lank.scheme().isEmpty() || lank.isLocalFile()) {
@@ -78,7 +93,7 @@ void foljLank(QTextBrowser *browser, const QUrl &lank)
                                 ? lank.toLocalFile()
                                 : QFileInfo(bas).absoluteDir().filePath(QUrl::fromPercentEncoding(lank.path().toUtf8()));
         const QString fil = ProgramPath::resolve(mal);
-        if (!fil.isEmpty() && QFileInfo(fil).isFile()) {
+        if (!fil.isEmpty() && QFileInfo(fil).isFile() && iRegler(fil)) {
             visaHtmlFil(browser, fil);
             if (lank.hasFragment())
                 browser->scrollToAnchor(lank.fragment());

@@ -1,17 +1,40 @@
 #include "platform/IniFile.h"
 
-#include "platform/TextFile.h"
+#include "platform/Cp1252.h"
 
+#include <QFile>
+#include <QStringDecoder>
 #include <QStringList>
+
+#include <algorithm>
 
 bool IniFile::load(const QString &path)
 {
     m_sections.clear();
-    QStringList lines;
-    if (!TextFile::readLines(path, lines))
+    QFile f(path);
+    if (path.isEmpty() || !f.open(QIODevice::ReadOnly))
         return false;
-    parse(lines.join('\n'));
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return false;
+    parse(decode(bytes));
     return true;
+}
+
+QString IniFile::decode(const QByteArray &bytes)
+{
+    // Editors on Linux save settings as UTF-8; a path with "Ü" must not
+    // turn into "Ãœ". Plain ASCII and anything that is not valid UTF-8 is
+    // Windows-1252, as the profile files of Windows are.
+    static const QByteArray bom("\xEF\xBB\xBF");
+    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; });
+    if (!ascii) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = utf8.decode(bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes);
+        if (!utf8.hasError())
+            return text;
+    }
+    return Cp1252::decode(bytes);
 }
 
 void IniFile::parse(const QString &text)

@@ -77,9 +77,15 @@ QString resolve(const QString &path)
     return found;
 }
 
+bool staysUnder(const QString &relative)
+{
+    const QStringList parts = normalise(relative).split('/', Qt::SkipEmptyParts);
+    return !parts.contains(QStringLiteral(".."));
+}
+
 QString resolve(const QString &root, const QString &relative)
 {
-    if (root.trimmed().isEmpty())
+    if (root.trimmed().isEmpty() || !staysUnder(relative))
         return {};
     return resolve(root + '/' + relative);
 }

@@ -14,8 +14,14 @@ QString normalise(const QString &path);
 // first and then without regard to letter case; empty when there is none.
 QString resolve(const QString &path);
 
+// Whether root + relative stays under root: no part of relative is "..".
+// (A relative part that begins with a separator is still under the root.)
+bool staysUnder(const QString &relative);
+
 // root + relative ("\DATA\VRS52100.DAT"), resolved. An empty root is no root:
-// the result is then empty, never a path at the file system's root.
+// the result is then empty, never a path at the file system's root. A
+// relative part that would leave the root (a name from a data list or a
+// data line with "..") finds nothing.
 QString resolve(const QString &root, const QString &relative);
 
 bool exists(const QString &root, const QString &relative);

@@ -4,10 +4,8 @@
 #include "frame/vrsku1.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgramPath.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -157,19 +155,10 @@ bool TRekord::oppnaTabell()
 
     m_fil = recordFilePath(RekordFilNamn);
     QList<TRekordRad> lagrade;
-    switch (readRecordFile(m_fil, lagrade)) {
-    case RecordFileState::Read:
-        break;
-    case RecordFileState::Missing:
-        // A new table: the file is made now, so that the entry can be kept.
-        if (!createRecordFile(m_fil)) {
-            MessageBox::warning(scoreDirectoryMessage(m_fil.isEmpty() ? ScoreDirectory : QFileInfo(m_fil).absolutePath()));
-            return false;
-        }
-        break;
-    case RecordFileState::Unreadable:
-        MessageBox::warning(QStringLiteral("Filen ") + ProgramPath::normalise(m_fil)
-                            + QStringLiteral(" finns inte eller är felaktig"));
+    QString meddelande;
+    // A new table's file is made now, so that the entry can be kept.
+    if (!loadRecordTable(m_fil, lagrade, meddelande)) {
+        MessageBox::warning(meddelande);
         return false;
     }
     m_tabell = rankEntry(lagrade, RekordPost, m_race);
@@ -239,33 +228,11 @@ bool TRekord::eventFilter(QObject *watched, QEvent *event)
 
 bool TRekord::sparaTabell()
 {
-    // The table is read again: another game may have stored an entry since
-    // this window opened.
-    QList<TRekordRad> lagrade;
-    switch (readRecordFile(m_fil, lagrade)) {
-    case RecordFileState::Read:
-        break;
-    case RecordFileState::Missing:
-        if (!createRecordFile(m_fil)) {
-            MessageBox::warning(scoreDirectoryMessage(QFileInfo(m_fil).absolutePath()));
-            return false;
-        }
-        break;
-    case RecordFileState::Unreadable:
-        MessageBox::warning(QStringLiteral("Filen ") + ProgramPath::normalise(m_fil)
-                            + QStringLiteral(" finns inte eller är felaktig"));
-        return false;
-    }
-    const RankedTable ny = rankEntry(lagrade, RekordPost, m_race);
-    if (!ny.entryPlaced())
-        return true; // not better than any entry of a full table: nothing changes
-    QString fel;
-    if (!writeRecordFile(m_fil, ny.rows, fel)) {
-        MessageBox::warning(QStringLiteral("Rekordtabellen ") + ProgramPath::normalise(m_fil)
-                            + QStringLiteral(" kunde inte sparas: ") + fel);
-        return false;
-    }
-    return true;
+    QString meddelande;
+    if (saveRecordEntry(m_fil, RekordPost, m_race, meddelande))
+        return true;
+    MessageBox::warning(meddelande);
+    return false;
 }
 
 void TRekord::Button1Click()

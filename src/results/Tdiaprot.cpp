@@ -399,7 +399,15 @@ void Tdiaprot::HjalpButtonClick()
 
 void Tdiaprot::AvbrytButtonClick()
 {
-    SparaProtokoll();
+    // When the save fails the protocol stays open, so that the results can
+    // be saved again once the directory is in order; only the pupil's own
+    // choice closes it without them.
+    QString fel;
+    if (!SparaProtokoll(&fel)
+        && !MessageBox::askYesNo(fel + QStringLiteral("\n\nProtokollet är kvar, så att du kan försöka spara igen med "
+                                                      "\"Avbryta\". Vill du stänga det ändå? Då går de nya resultaten "
+                                                      "förlorade.")))
+        return;
     DiagAvbruten = 1;
     OvningsLage = 0;
     m_stangs = true;

@@ -5,7 +5,9 @@
 // stays open and disabled beneath it, and the exercise reports back into
 // AktivDiagnos. "&Avbryta" (also Esc and the window's close) saves the
 // record, sets DiagAvbruten := 1 and OvningsLage := 0 and closes; the
-// register dialog that opened the protocol then closes too.
+// register dialog that opened the protocol then closes too. When the save
+// fails the protocol stays open unless the pupil chooses to close it
+// without saving.
 
 #include <QByteArray>
 #include <QDialog>

@@ -3,6 +3,7 @@
 #include "frame/vrsku1.h"
 #include "platform/Clock.h"
 #include "platform/Cp1252.h"
+#include "platform/FileLock.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPath.h"
 #include "platform/SafeRewrite.h"
@@ -20,7 +21,6 @@ quint8 NamnFunnet = 0;
 namespace {
 
 const QString RegisterNamn = QStringLiteral("TDIAG.DIA");
-const QString SlaskNamn = QStringLiteral("Slask.DI2");
 const QString ProvFilNamn = QStringLiteral("temp.dtt");
 constexpr int RaderaNamnLangd = 26;
 
@@ -57,6 +57,7 @@ struct RegisterFile
     QString path; // the register, or where it is to be created
     QList<QByteArray> records;
     bool tailSafe = true; // a broken last record, if any, has been copied aside
+    QString warning;      // what the teacher is to be told about a damaged register
 };
 
 enum class ReadResult { Ok, Missing, Unreadable };
@@ -68,14 +69,39 @@ bool copyAside(const QString &dir, const QString &copyName, const QByteArray &da
     return SafeRewrite::writeNew(dir + QLatin1Char('/') + copyName, data);
 }
 
+// The record of a register cut off within it, when its name field is whole:
+// what the file holds, the rest as in a fresh record. The statuses that were
+// cut off follow from the results by the chain rules.
+bool completeCutRecord(const QByteArray &tail, QByteArray &record)
+{
+    constexpr int NamnFalt = DiagnosNamnLangd + 1;
+    constexpr int StatusStart = 116;
+    if (tail.size() < NamnFalt || quint8(tail[0]) == 0 || quint8(tail[0]) > DiagnosNamnLangd)
+        return false;
+    const TDiagnosPost aktiv = AktivDiagnos;
+    NollstallDiagnos();
+    QByteArray b = AktivDiagnos.toBytes();
+    b.replace(0, tail.size(), tail);
+    AktivDiagnos = TDiagnosPost::fromBytes(b);
+    const auto lasta = AktivDiagnos.Status;
+    const int antalLasta = qBound(0, int(tail.size()) - StatusStart, DiagnosOmradesAntal);
+    for (int k = 1; k <= DiagnosOmradesAntal; ++k)
+        AktivDiagnos.Status[k] = GeStatusTal(k);
+    for (int k = 1; k <= antalLasta; ++k)
+        AktivDiagnos.Status[k] = lasta[k];
+    record = AktivDiagnos.toBytes();
+    AktivDiagnos = aktiv;
+    return true;
+}
+
 // A register that ends in part of a record: the whole file is copied aside
 // before anything rewrites it, so that nothing is lost. Remembered per file
 // state, so that the teacher is told once; a copy that failed is tried
-// again quietly.
-bool putDamagedTailAside(const QString &path, const QByteArray &data)
+// again quietly. The text for the teacher goes to r.warning.
+bool putDamagedTailAside(RegisterFile &r, const QByteArray &data, const QString &keptName)
 {
     static QHash<QString, bool> handled;
-    const QFileInfo info(path);
+    const QFileInfo info(r.path);
     const QString key = info.absoluteFilePath() + QLatin1Char('|') + QString::number(data.size()) + QLatin1Char('|')
                         + QString::number(info.lastModified().toMSecsSinceEpoch());
     const auto it = handled.constFind(key);
@@ -86,25 +112,41 @@ bool putDamagedTailAside(const QString &path, const QByteArray &data)
     const QString copyName = freeName(dir, info.fileName(), QStringLiteral(".bad"));
     const bool saved = copyAside(dir, copyName, data);
     if (it == handled.constEnd()) {
-        if (saved)
-            MessageBox::warning(QStringLiteral("Diagnosfilen ") + shown(path)
-                                + QStringLiteral(" slutar med en ofullständig diagnos. Hela filen har kopierats till ")
-                                + shown(dir + QLatin1Char('/') + copyName)
-                                + QStringLiteral(", och de fullständiga diagnoserna används som vanligt."));
+        const QString start = QStringLiteral("Diagnosfilen ") + shown(r.path)
+                              + QStringLiteral(" slutar med en ofullständig diagnos.");
+        QString outcome;
+        if (!keptName.isEmpty())
+            outcome = QStringLiteral(" Alla elever kunde läsas, men av diagnosen för \"") + keptName
+                      + QStringLiteral("\" finns bara en del kvar: det som saknas räknas som inte gjort.");
         else
-            MessageBox::warning(QStringLiteral("Diagnosfilen ") + shown(path)
-                                + QStringLiteral(" slutar med en ofullständig diagnos och kunde inte kopieras. "
-                                                 "Diagnoserna kan läsas men inte sparas förrän filen är lagad."));
+            outcome = QStringLiteral(" 1 elev kunde inte läsas; de %1 hela diagnoserna används som vanligt.")
+                          .arg(data.size() / DiagnosPostStorlek);
+        if (saved)
+            r.warning = start + QStringLiteral(" Hela filen har kopierats till ") + shown(dir + QLatin1Char('/') + copyName)
+                        + QLatin1Char('.') + outcome;
+        else
+            r.warning = start + QStringLiteral(" Den kunde inte kopieras, och därför kan diagnoserna läsas men inte "
+                                               "sparas förrän filen är lagad.")
+                        + outcome;
     }
     handled.insert(key, saved);
     return saved;
 }
 
+// The diagnosis directory as found on the disk; empty when it is missing.
+QString registerDirectory()
+{
+    const QString dir = ProgramPath::resolve(DiagnosPath);
+    return !dir.isEmpty() && QFileInfo(dir).isDir() ? dir : QString();
+}
+
+// Reads the register; what the teacher is to be told stays in r.warning, so
+// that no message box comes up while the register is locked.
 ReadResult readRegister(RegisterFile &r)
 {
     r = RegisterFile();
-    const QString dir = ProgramPath::resolve(DiagnosPath);
-    if (dir.isEmpty() || !QFileInfo(dir).isDir())
+    const QString dir = registerDirectory();
+    if (dir.isEmpty())
         return ReadResult::Missing;
     r.dir = dir;
     r.path = ProgramPath::resolve(dir, RegisterNamn);
@@ -118,14 +160,37 @@ ReadResult readRegister(RegisterFile &r)
     const QByteArray data = f.readAll();
     if (f.error() != QFileDevice::NoError)
         return ReadResult::Unreadable;
-    for (qsizetype at = 0; at + DiagnosPostStorlek <= data.size(); at += DiagnosPostStorlek)
+    const qsizetype whole = data.size() / DiagnosPostStorlek * DiagnosPostStorlek;
+    for (qsizetype at = 0; at < whole; at += DiagnosPostStorlek)
         r.records.append(data.mid(at, DiagnosPostStorlek));
-    if (data.size() % DiagnosPostStorlek != 0)
-        r.tailSafe = putDamagedTailAside(r.path, data);
+    if (whole != data.size()) {
+        QByteArray kept;
+        QString keptName;
+        if (completeCutRecord(data.mid(whole), kept)) {
+            r.records.append(kept);
+            keptName = TDiagnosPost::fromBytes(kept).Namn;
+        }
+        r.tailSafe = putDamagedTailAside(r, data, keptName);
+    }
     return ReadResult::Ok;
 }
 
+void tellDamage(const RegisterFile &r)
+{
+    if (!r.warning.isEmpty())
+        MessageBox::warning(r.warning);
+}
+
+// Reads the register and tells the teacher what is wrong with it.
+ReadResult readRegisterAndTell(RegisterFile &r)
+{
+    const ReadResult result = readRegister(r);
+    tellDamage(r);
+    return result;
+}
+
 // Creates (or opens) "temp.dtt" in dir; a file of that name keeps its content.
+// True when the directory can take the register's files.
 bool canWriteMarker(const QString &katalog)
 {
     const QString dir = ProgramPath::resolve(katalog);
@@ -135,9 +200,11 @@ bool canWriteMarker(const QString &katalog)
     if (marker.isEmpty())
         marker = dir + QLatin1Char('/') + ProvFilNamn;
     QFile f(marker);
-    const bool ok = f.open(QIODevice::WriteOnly | QIODevice::Append);
-    f.close();
-    return ok;
+    if (f.open(QIODevice::WriteOnly | QIODevice::Append))
+        return true;
+    // The marker of another account, which this one may not write: the
+    // directory is still usable when a new file can be made in it.
+    return SafeRewrite(dir + QLatin1Char('/') + ProvFilNamn).open();
 }
 
 enum class Fallback { Ready, CannotCreate, CannotWrite };
@@ -165,49 +232,75 @@ bool sameDirectory(const QString &a, const QString &b)
 
 } // namespace
 
-bool SparaProtokoll()
+bool SparaProtokoll(QString *fel)
 {
+    enum class Utfall { Sparad, KanInteSkriva, Upptagen, Avbruten };
+    Utfall utfall = Utfall::KanInteSkriva;
     RegisterFile r;
-    const ReadResult read = readRegister(r);
-    bool saved = false;
-    if (!r.dir.isEmpty() && read != ReadResult::Unreadable && r.tailSafe) {
-        QList<QByteArray> records = r.records;
-        const QString namn = kortad(AktivDiagnos.Namn, DiagnosNamnLangd);
-        bool replaced = false;
-        for (QByteArray &rec : records) {
-            if (sameName(TDiagnosPost::fromBytes(rec).Namn, namn)) {
-                rec = AktivDiagnos.toBytes();
-                replaced = true;
-                break; // a second record of the same name stays as it is
+    const QString dir = registerDirectory();
+    if (!dir.isEmpty()) {
+        // Under the lock the register is read again and only this pupil's
+        // record is replaced, so that other computers' saves are kept.
+        FileLock lock(dir + QLatin1Char('/') + RegisterNamn);
+        if (!lock.lock()) {
+            utfall = Utfall::Upptagen;
+        } else if (readRegister(r) != ReadResult::Unreadable && r.tailSafe) {
+            QList<QByteArray> records = r.records;
+            const QString namn = kortad(AktivDiagnos.Namn, DiagnosNamnLangd);
+            bool replaced = false;
+            for (QByteArray &rec : records) {
+                if (sameName(TDiagnosPost::fromBytes(rec).Namn, namn)) {
+                    rec = AktivDiagnos.toBytes();
+                    replaced = true;
+                    break; // a second record of the same name stays as it is
+                }
             }
+            if (!replaced)
+                records.append(AktivDiagnos.toBytes());
+            SafeRewrite rewrite(r.path);
+            if (rewrite.open() && rewrite.commit(records))
+                utfall = Utfall::Sparad;
+            else if (rewrite.failure() != SafeRewrite::Failure::NoTemporary)
+                utfall = Utfall::Avbruten;
         }
-        if (!replaced)
-            records.append(AktivDiagnos.toBytes());
-        // The new register is written as "Slask.DI2" beside the old one and
-        // renamed over it; the old register is untouched until then.
-        SafeRewrite rewrite(r.dir, r.path, SlaskNamn);
-        saved = rewrite.open() && rewrite.commit(records);
     }
-    if (saved) {
+    tellDamage(r);
+    if (utfall == Utfall::Sparad) {
         DiagSpara = 0;
         return true;
     }
     DiagSpara = 1;
-    MessageBox::warning(QStringLiteral("Diagnosen kunde inte sparas i katalogen ") + shown(DiagnosPath)
-                        + QStringLiteral(". Kontrollera att katalogen finns och att det går att skriva i den."));
+    QString text = QStringLiteral("Diagnosen kunde inte sparas i katalogen ") + shown(DiagnosPath);
+    switch (utfall) {
+    case Utfall::Upptagen:
+        text += QStringLiteral(": diagnosfilen sparas just nu av ett annat program. Försök igen om en stund.");
+        break;
+    case Utfall::Avbruten:
+        text += QStringLiteral(": den nya diagnosfilen kunde inte skrivas färdigt (disken kan vara full). "
+                               "Den gamla diagnosfilen är oförändrad.");
+        break;
+    default:
+        text += QStringLiteral(". Kontrollera att katalogen finns och att det går att skriva i den.");
+        break;
+    }
+    if (fel)
+        *fel = text;
+    else
+        MessageBox::warning(text);
     return false;
 }
 
 bool SparaRaderaProt()
 {
     RegisterFile r;
-    if (readRegister(r) != ReadResult::Ok || !r.tailSafe) {
+    if (readRegisterAndTell(r) != ReadResult::Ok || !r.tailSafe) {
         MessageBox::information(registerMissingText());
         RaderaLage = 0;
         return false;
     }
-    SafeRewrite rewrite(r.dir, r.path, SlaskNamn);
-    if (!rewrite.open()) {
+    // A directory that takes no new file is told before the question. The
+    // new register is written only after it, under the lock.
+    if (!SafeRewrite(r.path).open()) {
         MessageBox::information(QStringLiteral("Ny fil i katalogen ") + shown(DiagnosPath)
                                 + QStringLiteral(" kunde inte skapas"));
         RaderaLage = 0;
@@ -220,13 +313,23 @@ bool SparaRaderaProt()
         return false;
     }
     const QString radera = kortad(RaderaNamn, RaderaNamnLangd);
-    QList<QByteArray> kvar;
-    for (const QByteArray &rec : std::as_const(r.records)) {
-        const QString n = TDiagnosPost::fromBytes(rec).Namn;
-        if (!n.isEmpty() && n != radera)
-            kvar.append(rec);
+    bool deleted = false;
+    {
+        // Saves made by others while the question was open are kept.
+        FileLock lock(r.dir + QLatin1Char('/') + RegisterNamn);
+        if (lock.lock() && readRegister(r) == ReadResult::Ok && r.tailSafe) {
+            QList<QByteArray> kvar;
+            for (const QByteArray &rec : std::as_const(r.records)) {
+                const QString n = TDiagnosPost::fromBytes(rec).Namn;
+                if (!n.isEmpty() && n != radera)
+                    kvar.append(rec);
+            }
+            SafeRewrite rewrite(r.path);
+            deleted = rewrite.open() && rewrite.commit(kvar);
+        }
     }
-    if (!rewrite.commit(kvar)) {
+    tellDamage(r);
+    if (!deleted) {
         MessageBox::information(QStringLiteral("Diagnosen \"") + namn
                                 + QStringLiteral("\" kunde inte tas bort: diagnosfilen i katalogen ")
                                 + shown(DiagnosPath) + QStringLiteral(" kunde inte skrivas om."));
@@ -239,7 +342,8 @@ bool SparaRaderaProt()
 
 bool ArkiveraDiagnoser()
 {
-    const QString dir = ProgramPath::resolve(DiagnosPath);
+    const QString dir = registerDirectory();
+    FileLock lock(dir + QLatin1Char('/') + RegisterNamn);
     const QString path = dir.isEmpty() ? QString() : ProgramPath::resolve(dir, RegisterNamn);
     QFile check(path);
     if (path.isEmpty() || QFileInfo(path).isDir() || !check.open(QIODevice::ReadOnly)) {
@@ -250,21 +354,26 @@ bool ArkiveraDiagnoser()
 
     const QString base = QStringLiteral("VR") + TidStampel();
     const QString ext = QStringLiteral(".DIS");
-    // An archive made earlier in the same minute is never replaced: the
-    // rename does not overwrite, and a taken name moves on to "-2", "-3" …
-    constexpr int MaxArkiv = 1000;
-    for (int n = 1; n <= MaxArkiv; ++n) {
-        const QString name = n == 1 ? base + ext : base + QStringLiteral("-%1").arg(n) + ext;
-        if (!ProgramPath::resolve(dir, name).isEmpty())
-            continue;
-        const QString target = dir + QLatin1Char('/') + name;
-        if (QFile::rename(path, target)) {
-            SafeRewrite::syncDirectory(dir);
-            return true;
+    // A save in progress on another computer finishes before the register
+    // is renamed; one that comes later starts a new register.
+    if (lock.lock()) {
+        // An archive made earlier in the same minute is never replaced: the
+        // rename does not overwrite, and a taken name moves on to "-2", "-3" …
+        constexpr int MaxArkiv = 1000;
+        for (int n = 1; n <= MaxArkiv; ++n) {
+            const QString name = n == 1 ? base + ext : base + QStringLiteral("-%1").arg(n) + ext;
+            if (!ProgramPath::resolve(dir, name).isEmpty())
+                continue;
+            const QString target = dir + QLatin1Char('/') + name;
+            if (QFile::rename(path, target)) {
+                SafeRewrite::syncDirectory(dir);
+                return true;
+            }
+            if (!QFileInfo::exists(target))
+                break;
         }
-        if (!QFileInfo::exists(target))
-            break;
     }
+    lock.unlock();
     MessageBox::information(QStringLiteral("Diagnosfilen ") + shown(path) + QStringLiteral(" kunde inte döpas om till ")
                             + base + ext + QStringLiteral(". Diagnoserna är kvar i filen."));
     return false;
@@ -283,7 +392,7 @@ QString HaemtaDiagnos(const QString &Namn)
     NamnFunnet = 0;
     const QString namn = kortad(Namn, DiagnosNamnLangd);
     RegisterFile r;
-    if (readRegister(r) == ReadResult::Ok) {
+    if (readRegisterAndTell(r) == ReadResult::Ok) {
         for (const QByteArray &rec : std::as_const(r.records)) {
             TDiagnosPost p = TDiagnosPost::fromBytes(rec);
             if (sameName(p.Namn, namn)) {
@@ -304,7 +413,7 @@ bool NamnFinns(const QString &Namn)
     const QString namn = kortad(Namn, DiagnosNamnLangd);
     bool found = false;
     RegisterFile r;
-    if (readRegister(r) == ReadResult::Ok) {
+    if (readRegisterAndTell(r) == ReadResult::Ok) {
         for (const QByteArray &rec : std::as_const(r.records))
             if (sameName(TDiagnosPost::fromBytes(rec).Namn, namn)) {
                 found = true;
@@ -330,7 +439,7 @@ bool readRegisterNames(QStringList &names)
 {
     names.clear();
     RegisterFile r;
-    if (readRegister(r) != ReadResult::Ok)
+    if (readRegisterAndTell(r) != ReadResult::Ok)
         return false;
     for (const QByteArray &rec : std::as_const(r.records))
         names.append(TDiagnosPost::fromBytes(rec).Namn);

@@ -2,14 +2,18 @@
 // The register of all pupils' diagnoses: "TDIAG.DIA" in DiagnosPath, one
 // 348-byte record per pupil, in the order in which they were first saved.
 //
-// The register is always rewritten through "Slask.DI2" in the same
-// directory: the new register is written there in full, flushed to the disk
-// and then renamed over the old one, so that an interruption at any moment
-// leaves either the old or the new register whole.
+// The register is always rewritten through a temporary file of its own in
+// the same directory: the new register is written there in full, flushed to
+// the disk and then renamed over the old one, so that an interruption at any
+// moment leaves either the old or the new register whole. A class may share
+// one register between computers: every change locks it, reads it again and
+// changes only its own pupil's record.
 //
 // A register whose size is not a multiple of 348 has lost the end of its
-// last record: the whole records are used, and before anything rewrites the
-// file a copy of it is put aside as "TDIAG.DIA.bad" (the teacher is told once).
+// last record. Before anything rewrites the file a copy of it is put aside
+// as "TDIAG.DIA.bad", and the teacher is told once. The whole records are
+// used, and so is the cut one when its name is whole (the rest of it as in a
+// fresh record).
 
 #include "results/TDiagnosPost.h"
 
@@ -28,9 +32,10 @@ extern quint8 NamnFunnet;
 // Saves AktivDiagnos into the register: replaces the record of the same name
 // (letter case ignored, "ä" matches "Ä"), else appends it; creates the
 // register when there is none. On success DiagSpara := 0. On failure the
-// register is unchanged, the message "Diagnosen kunde inte sparas i
-// katalogen …" is shown and DiagSpara := 1, so that the next save tries again.
-bool SparaProtokoll();
+// register is unchanged, DiagSpara := 1, so that the next save tries again,
+// and the message "Diagnosen kunde inte sparas i katalogen …" is shown, or
+// given in fel instead when fel is not null.
+bool SparaProtokoll(QString *fel = nullptr);
 
 // Deletes, after asking, every record named exactly RaderaNamn (letter case
 // counts) and every record without a name. True when the register was

@@ -5,11 +5,11 @@
 #include "platform/Cp1252.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPath.h"
+#include "platform/SafeRewrite.h"
 #include "results/TDiagnosPost.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 const QString LararLosenFilNamn = QStringLiteral("VRS45444.DOT");
 const QString LararRoll = QStringLiteral("LÄRARE");
@@ -56,15 +56,7 @@ bool skrivFil(const QString &fil, const QString &losen)
 {
     if (fil.isEmpty() || QFileInfo(fil).isDir())
         return false;
-    QSaveFile f(fil);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray post = lararLosenPost(losen);
-    if (f.write(post) != post.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return SafeRewrite::replace(fil, lararLosenPost(losen)) == SafeRewrite::Failure::None;
 }
 
 // The unscrambled password of the file's record; empty when the file cannot

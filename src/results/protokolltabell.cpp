@@ -73,7 +73,8 @@ QString protokollText(const TDiagnosPost &d, int rad, int kolumn)
     case 2:
         return resultatText(d.Resultat[k]);
     case 3:
-        if (d.Resultat[k] <= 0)
+        // Year 0: the time was lost with the end of a damaged register.
+        if (d.Resultat[k] <= 0 || d.Ar[k] == 0)
             return QString();
         return QStringLiteral("  ") + tvaSiffror(d.Ar[k]) + tvaSiffror(d.Manad[k]) + tvaSiffror(d.Dag[k])
                + QLatin1Char(' ') + tvaSiffror(d.Timme[k]) + QLatin1Char(':') + tvaSiffror(d.Minut[k]);

@@ -1,12 +1,13 @@
 #include "results/rekordtabell.h"
 
 #include "frame/vrsku1.h"
+#include "platform/FileLock.h"
 #include "platform/ProgramPath.h"
+#include "platform/SafeRewrite.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -77,13 +78,64 @@ bool writeRecordFile(const QString &path, const QList<TRekordRad> &rows, QString
     const int antal = qMin(int(rows.size()), RekordMax);
     for (int i = 0; i < antal; ++i)
         data += rows[i].toBytes();
-    QSaveFile f(path);
-    // A directory that takes no new files can still have its table rewritten
-    // in place.
-    f.setDirectWriteFallback(true);
-    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.commit()) {
-        error = f.errorString();
-        f.cancelWriting();
+    // Never rewritten in place: a directory that takes no new file keeps
+    // the old table whole.
+    switch (SafeRewrite::replace(path, data)) {
+    case SafeRewrite::Failure::None:
+        return true;
+    case SafeRewrite::Failure::NoTemporary:
+        error = QStringLiteral("ingen ny fil kan skapas i katalogen ")
+                + ProgramPath::normalise(QFileInfo(path).absolutePath());
+        break;
+    case SafeRewrite::Failure::Write:
+        error = QStringLiteral("den nya tabellen kunde inte skrivas färdigt (disken kan vara full)");
+        break;
+    case SafeRewrite::Failure::Rename:
+        error = QStringLiteral("den nya tabellen kunde inte ta den gamlas plats");
+        break;
+    }
+    error += QStringLiteral(". Tabellen är oförändrad.");
+    return false;
+}
+
+bool loadRecordTable(const QString &path, QList<TRekordRad> &rows, QString &message)
+{
+    switch (readRecordFile(path, rows)) {
+    case RecordFileState::Read:
+        return true;
+    case RecordFileState::Missing:
+        if (createRecordFile(path))
+            return true;
+        message = scoreDirectoryMessage(path.isEmpty() ? ScoreDirectory : QFileInfo(path).absolutePath());
+        return false;
+    case RecordFileState::Unreadable:
+        break;
+    }
+    message = QStringLiteral("Filen ") + ProgramPath::normalise(path) + QStringLiteral(" finns inte eller är felaktig");
+    return false;
+}
+
+bool saveRecordEntry(const QString &path, const TRekordRad &entry, bool lowerIsBetter, QString &message)
+{
+    message.clear();
+    // Another game, here or on another computer, may have stored an entry
+    // since the window opened: the table is read again under its lock.
+    FileLock lock(path);
+    if (!lock.lock()) {
+        message = QStringLiteral("Rekordtabellen ") + ProgramPath::normalise(path)
+                  + QStringLiteral(" sparas just nu av ett annat program. Försök igen om en stund.");
+        return false;
+    }
+    QList<TRekordRad> stored;
+    if (!loadRecordTable(path, stored, message))
+        return false;
+    const RankedTable table = rankEntry(stored, entry, lowerIsBetter);
+    if (!table.entryPlaced())
+        return true; // not better than any entry of a full table: nothing changes
+    QString error;
+    if (!writeRecordFile(path, table.rows, error)) {
+        message = QStringLiteral("Rekordtabellen ") + ProgramPath::normalise(path) + QStringLiteral(" kunde inte sparas: ")
+                  + error;
         return false;
     }
     return true;

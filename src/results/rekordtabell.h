@@ -43,9 +43,21 @@ struct RankedTable
 RankedTable rankEntry(const QList<TRekordRad> &stored, const TRekordRad &entry, bool lowerIsBetter);
 
 // Writes the rows (at most RekordMax) as the whole file, through a temporary
-// file where the directory allows one. False with a reason on failure; the
-// old file is then whole.
+// file that takes the old file's place when it is whole. False with a reason
+// on failure (also when the directory takes no new file); the old file is
+// then as it was.
 bool writeRecordFile(const QString &path, const QList<TRekordRad> &rows, QString &error);
+
+// The rows of the table file at path; a missing file is made empty (and its
+// directory with it). False with the message for the player when the table
+// can be neither read nor made.
+bool loadRecordTable(const QString &path, QList<TRekordRad> &rows, QString &message);
+
+// Stores entry in the table file at path: reads the table again (locked
+// against other programs saving into it), places the entry and rewrites the
+// file. An entry that finds no place in a full table changes nothing. False
+// with the message for the player when the table could not be kept.
+bool saveRecordEntry(const QString &path, const TRekordRad &entry, bool lowerIsBetter, QString &message);
 
 // The file a table name (a "\"-separated path) stands for: the existing
 // file, letter case ignored, else the path to create it at.

@@ -1,6 +1,7 @@
 // The level progress file at byte level: 260-byte records, the save rules,
 // the fetch, and files that are missing, damaged or cannot be replaced.
 
+#include "ClosedDirectory.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -124,7 +125,8 @@ private slots:
         MessageRecorder meddelanden;
         QVERIFY(sparaStegNiva(kFil, namn, niva));
         QCOMPARE(innehall(), efter);
-        QVERIFY(!QFile::exists(m_course->path(QStringLiteral("RESULTAT/SLASK.SLK"))));
+        // No temporary file is left.
+        QCOMPARE(QDir(m_course->path(QStringLiteral("RESULTAT"))).entryList(QDir::Files), QStringList{kFil});
         QCOMPARE(meddelanden.count(), 0);
     }
 
@@ -202,12 +204,14 @@ private slots:
     {
         const QByteArray fore = post("Kim", 4);
         skriv(fore);
-        m_course->mkdir(QStringLiteral("RESULTAT/SLASK.SLK")); // the temporary file cannot be created
+        ClosedDirectory stangd(m_course->path(QStringLiteral("RESULTAT"))); // no new file can be made
+        if (!stangd.isClosed())
+            QSKIP("this file system cannot keep a directory from taking new files");
         MessageRecorder meddelanden;
         QVERIFY(!sparaStegNiva(kFil, QStringLiteral("Kim"), 9));
         QCOMPARE(innehall(), fore);
-        QCOMPARE(meddelanden.texts(),
-                 QStringList{QStringLiteral("Nivån kunde inte sparas i filen ") + sokvag() + QLatin1Char('.')});
+        QCOMPARE(meddelanden.texts(), QStringList{QStringLiteral("Nivån kunde inte sparas i filen ") + sokvag()
+                                                  + QStringLiteral(". Den gamla nivåfilen är oförändrad.")});
     }
 
     void unreadableFileIsNeverReplaced()

@@ -5,6 +5,8 @@
 #include "frame/datafiles.h"
 #include "frame/vrsku1.h"
 
+#include <QFileInfo>
+
 class TestDataFiles : public QObject
 {
     Q_OBJECT
@@ -72,6 +74,37 @@ private slots:
         DataFilNamn = QStringLiteral("VRS41200.DAT");
         QVERIFY(!Kolla(QStringLiteral("VRS41200.DAT")));
         QCOMPARE(m.texts(), QStringList{QStringLiteral("Filen VRS41200.DAT finns inte eller är felaktig")});
+    }
+
+    // A name from the data list or a data line that would leave the course
+    // finds nothing, even where a file of that name lies outside DATA.
+    void namesThatLeaveTheCourseAreRefused_data()
+    {
+        QTest::addColumn<QString>("name"); // %1: the course, %2: a directory beside it
+        QTest::newRow("up from DATA") << "..\\VRSGEHEIM.DAT";
+        QTest::newRow("up with slashes") << "../VRSGEHEIM.DAT";
+        QTest::newRow("down and up again") << "UNTER\\..\\..\\VRSGEHEIM.DAT";
+        QTest::newRow("out of the course") << "..\\..\\%2\\VRSGEHEIM.DAT";
+        QTest::newRow("absolute") << "%1/VRSGEHEIM.DAT";
+    }
+    void namesThatLeaveTheCourseAreRefused()
+    {
+        QFETCH(QString, name);
+        TestCourse c, beside;
+        const QStringList item{QStringLiteral("geheim#hemlig")};
+        c.write(QStringLiteral("VRSGEHEIM.DAT"), item);
+        c.write(QStringLiteral("DATA/UNTER/VRSGEHEIM.DAT"), item);
+        beside.write(QStringLiteral("VRSGEHEIM.DAT"), item);
+        name.replace(QLatin1String("%1"), c.root()).replace(QLatin1String("%2"), QFileInfo(beside.root()).fileName());
+        c.write(QStringLiteral("DATA/datfiler.vrs"), {name});
+        c.activate();
+        QCOMPARE(DatFiler[1], name);
+        MessageRecorder m;
+        QVERIFY(hittaDataFil(name).isEmpty());
+        QVERIFY(!Kolla(name));
+        QCOMPARE(m.texts(), QStringList{QStringLiteral("Filen ") + name + QStringLiteral(" finns inte eller är felaktig")});
+        QVERIFY(!haemtaord(name, 1));
+        QVERIFY(PostRad.isEmpty());
     }
 
     void haemtaordFetchesTheNthItem()

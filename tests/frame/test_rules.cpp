@@ -190,6 +190,38 @@ private slots:
         QCOMPARE(shown(w), QStringLiteral("Noch mehr über Sätze"));
     }
 
+    // A link never leads out of the rule pages, whatever lies there.
+    void linksStayInTheRulePages_data()
+    {
+        QTest::addColumn<QString>("href"); // %1: the course
+        QTest::addColumn<QString>("mal");  // the file the message names, %1: the course
+        QTest::newRow("up to DATA") << "../DATA/VRS52100.DAT" << "%1/REGLER/../DATA/VRS52100.DAT";
+        QTest::newRow("up to the course") << "../geheim.htm" << "%1/REGLER/../geheim.htm";
+        QTest::newRow("a file address") << "file://%1/geheim.htm" << "%1/geheim.htm";
+    }
+    void linksStayInTheRulePages()
+    {
+        QFETCH(QString, href);
+        QFETCH(QString, mal);
+        TestCourse c;
+        c.writeBytes(QStringLiteral("REGLER/R57101.htm"), page(QStringLiteral("Satz")));
+        c.writeBytes(QStringLiteral("REGLER/unter/mehr.htm"), page(QStringLiteral("Noch mehr")));
+        c.writeBytes(QStringLiteral("geheim.htm"), page(QStringLiteral("Geheim")));
+        c.write(QStringLiteral("DATA/VRS52100.DAT"), {QStringLiteral("Geheim#hemlig")});
+        c.activate();
+        Programtal = 57100;
+        TRegler w;
+        MessageRecorder m;
+        emit w.WebBrowser1->anchorClicked(QUrl(href.arg(c.root())));
+        QCOMPARE(m.texts(), QStringList{QStringLiteral("Filen ") + mal.arg(c.root())
+                                        + QStringLiteral(" finns inte eller är felaktig")});
+        QCOMPARE(shown(w), QStringLiteral("Satz"));
+        // A page further down in the rule pages is shown.
+        emit w.WebBrowser1->anchorClicked(QUrl(QStringLiteral("unter/mehr.htm")));
+        QCOMPARE(shown(w), QStringLiteral("Noch mehr"));
+        QCOMPARE(m.count(), 1);
+    }
+
     void bothViewersCloseOnEscape()
     {
         TestCourse c;

@@ -8,6 +8,7 @@
 #include "frame/vrsku1.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 
@@ -119,6 +120,46 @@ private slots:
         QTEST(int(PausTid), "paus");
         QTEST(int(LjudInst), "ljud");
         QTEST(int(BildInst), "bild");
+    }
+
+    // A settings file saved as UTF-8 (with or without a byte-order mark) is
+    // read as UTF-8; anything else as Windows-1252.
+    void settingsFilesInUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("pc");
+        const QByteArray bom("\xEF\xBB\xBF");
+        const QByteArray rest = "VrsPCPath=/kurs/\xC3\x9C" "bung\r\n";
+        QTest::newRow("UTF-8") << QByteArray("[PATH]\r\n" + rest) << QStringLiteral("/kurs/Übung");
+        QTest::newRow("UTF-8 with a byte-order mark") << QByteArray(bom + "[PATH]\r\n" + rest)
+                                                      << QStringLiteral("/kurs/Übung");
+        QTest::newRow("Windows-1252") << QByteArray("[PATH]\r\nVrsPCPath=/kurs/\xDC" "bung\r\n")
+                                      << QStringLiteral("/kurs/Übung");
+        QTest::newRow("Windows-1252 that looks like UTF-8 in part")
+            << QByteArray("[PATH]\r\nVrsPCPath=/kurs/\xC3\x9C\xE4\r\n") << QStringLiteral("/kurs/Ãœä");
+        QTest::newRow("plain ASCII") << QByteArray("[PATH]\r\nVrsPCPath=/kurs/Uebung\r\n")
+                                     << QStringLiteral("/kurs/Uebung");
+    }
+    void settingsFilesInUtf8()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, pc);
+        TestCourse c;
+        QFile ini(c.writePathSettings({}));
+        QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write(bytes);
+        ini.close();
+        LaesSokvagar();
+        QCOMPARE(PCPath, pc);
+
+        // The settings file of the course is read the same way.
+        c.writeBytes(QStringLiteral("PROGRAM/VRSKA.INI"),
+                     bytes.left(bytes.indexOf("[PATH]")) + "[SETTINGS]\r\nSOUNDS=2\r\n; \xC3\x9C" "bung\r\n");
+        PCPath = c.root();
+        CDPath.clear();
+        LjudInst = 1;
+        HaemtaVrskaINI();
+        QCOMPARE(int(LjudInst), 2);
     }
 
     void dataFileRoots()

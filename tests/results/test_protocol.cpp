@@ -22,7 +22,9 @@
 #include "results/protokolltabell.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -160,6 +162,40 @@ class TestProtocol : public QObject
     {
         NollstallDiagnos();
         AktivDiagnos.Namn = namn;
+    }
+
+    // Björn's protocol, with a result below the pass mark in area 7.
+    void bjornsProtokoll()
+    {
+        pupil(QStringLiteral("Björn"));
+        AktivDiagnos.Resultat[7] = 3;
+        AktivDiagnos.Status[7] = GeStatusTal(7);
+        oppna();
+    }
+
+    // Leaves the protocol by its button, Esc or the window's close.
+    void avbryt(const QString &hur)
+    {
+        if (hur == QLatin1String("button"))
+            QTest::mouseClick(m_p->AvbrytButton, Qt::LeftButton);
+        else if (hur == QLatin1String("Esc"))
+            QTest::keyClick(m_p->StringGrid1, Qt::Key_Escape);
+        else
+            m_p->close();
+    }
+
+    // The protocol has closed and the register holds Björn's record.
+    void bjornArSparad()
+    {
+        QVERIFY(!m_p->isVisible());
+        QCOMPARE(int(DiagAvbruten), 1);
+        QCOMPARE(int(OvningsLage), 0);
+        const QList<TDiagnosPost> reg = lasRegistret(registerPath());
+        QCOMPARE(reg.size(), 1);
+        QCOMPARE(reg[0].Namn, QStringLiteral("Björn"));
+        QCOMPARE(reg[0].Resultat[7], 3);
+        QCOMPARE(reg[0].Status[7], StatusOva);
+        QCOMPARE(reg[0].Status[8], StatusVanta);
     }
 
 private slots:
@@ -487,26 +523,54 @@ private slots:
     void avbrytaSavesTheRecord()
     {
         QFETCH(QString, hur);
-        pupil(QStringLiteral("Björn"));
-        AktivDiagnos.Resultat[7] = 3;
-        AktivDiagnos.Status[7] = GeStatusTal(7);
-        oppna();
+        bjornsProtokoll();
         QVERIFY(!QFile::exists(registerPath()));
-        if (hur == QLatin1String("button"))
-            QTest::mouseClick(m_p->AvbrytButton, Qt::LeftButton);
-        else if (hur == QLatin1String("Esc"))
-            QTest::keyClick(m_p->StringGrid1, Qt::Key_Escape);
-        else
-            m_p->close();
-        QVERIFY(!m_p->isVisible());
-        QCOMPARE(int(DiagAvbruten), 1);
-        QCOMPARE(int(OvningsLage), 0);
-        const QList<TDiagnosPost> reg = lasRegistret(registerPath());
-        QCOMPARE(reg.size(), 1);
-        QCOMPARE(reg[0].Namn, QStringLiteral("Björn"));
-        QCOMPARE(reg[0].Resultat[7], 3);
-        QCOMPARE(reg[0].Status[7], StatusOva);
-        QCOMPARE(reg[0].Status[8], StatusVanta);
+        avbryt(hur);
+        bjornArSparad();
+    }
+
+    // When "&Avbryta" cannot save, the protocol stays open with the reason,
+    // and the results are saved once the register can be written; only the
+    // pupil's "Ja" closes it without them.
+    void failedSaveKeepsTheProtocolOpen_data()
+    {
+        QTest::addColumn<QString>("hur");
+        QTest::addColumn<bool>("stangUtanAttSpara");
+        QTest::newRow("button, then saved") << "button" << false;
+        QTest::newRow("Esc, then saved") << "Esc" << false;
+        QTest::newRow("window closed, then saved") << "close" << false;
+        QTest::newRow("closed without saving") << "button" << true;
+    }
+    void failedSaveKeepsTheProtocolOpen()
+    {
+        QFETCH(QString, hur);
+        QFETCH(bool, stangUtanAttSpara);
+        bjornsProtokoll();
+        m_course->mkdir(QStringLiteral("RESULTAT/TDIAG.DIA")); // the register cannot be read or replaced
+        MessageRecorder m;
+        m.answer(stangUtanAttSpara ? QMessageBox::Yes : QMessageBox::No);
+        avbryt(hur);
+        QCOMPARE(m.count(), 1);
+        QCOMPARE(m.requests().first().kind, MessageBox::Kind::Question);
+        QCOMPARE(m.requests().first().defaultButton, QMessageBox::No);
+        QVERIFY(m.last().startsWith(QStringLiteral("Diagnosen kunde inte sparas i katalogen ")
+                                    + m_course->path(QStringLiteral("RESULTAT"))));
+        QVERIFY(m.last().contains(QStringLiteral("Vill du stänga det ändå?")));
+        if (stangUtanAttSpara) {
+            QVERIFY(!m_p->isVisible());
+            QCOMPARE(int(DiagAvbruten), 1);
+            QVERIFY(QFileInfo(registerPath()).isDir());
+            return;
+        }
+        QVERIFY(m_p->isVisible());
+        QCOMPARE(int(DiagAvbruten), 0);
+        QCOMPARE(int(OvningsLage), 2);
+
+        // The register can be written again: the same way out saves.
+        QDir().rmdir(registerPath());
+        avbryt(hur);
+        QCOMPARE(m.count(), 1);
+        bjornArSparad();
     }
 
     void theRegisterDialogOpensTheProtocolAndClosesWithIt()

@@ -3,6 +3,7 @@
 #include "drills/grammar/TStegPost.h"
 #include "frame/vrsku1.h"
 #include "platform/Cp1252.h"
+#include "platform/FileLock.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPath.h"
 #include "platform/SafeRewrite.h"
@@ -10,10 +11,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <QStringList>
 
 namespace {
-
-const QString SlaskNamn = QStringLiteral("SLASK.SLK");
 
 QString visad(const QString &sokvag)
 {
@@ -96,12 +96,67 @@ bool sparaUndan(const StegFil &fil, QString &kopia)
     return SafeRewrite::writeNew(kopia, fil.data);
 }
 
-// Writes the records to "SLASK.SLK" and renames it over the file. The old
-// file is untouched until the new one is whole on the disk.
+// Writes the records to a temporary file and renames it over the file. The
+// old file is untouched until the new one is whole on the disk.
 bool skrivStegFil(const StegFil &fil, const QList<QByteArray> &poster)
 {
-    SafeRewrite slask(fil.katalog, fil.sokvag, SlaskNamn);
+    SafeRewrite slask(fil.sokvag);
     return slask.open() && slask.commit(poster);
+}
+
+// The save proper, with the file locked; what the pupil is to be told is
+// collected in meddelanden and shown after the lock is released.
+bool sparaLast(const QString &StegFilNamn, const TStegPost &egen, QStringList &meddelanden)
+{
+    StegFil fil;
+    const Lasning l = lasStegFil(StegFilNamn, fil);
+    if (fil.katalog.isEmpty()) {
+        meddelanden << QStringLiteral("Nivån kunde inte sparas: katalogen ") + visad(DiagnosPath)
+                           + QStringLiteral(" finns inte.");
+        return false;
+    }
+    if (l == Lasning::Fel) {
+        // Never create a new file over one that exists but cannot be read.
+        meddelanden << olasbar(fil.sokvag) + QStringLiteral(" Nivån har inte sparats.");
+        return false;
+    }
+
+    QList<QByteArray> nya;
+    if (l == Lasning::Saknas) {
+        nya.append(egen.toBytes());
+    } else {
+        bool hojd = false;
+        for (QByteArray post : std::as_const(fil.poster)) {
+            const TStegPost p = TStegPost::fromBytes(post);
+            if (sammaNamn(p.Namn, egen.Namn) && egen.Niva > p.Niva) {
+                TStegPost::sattNiva(post, egen.Niva);
+                hojd = true;
+            }
+            if (!p.Namn.isEmpty() && TStegPost::fromBytes(post).Niva >= 2)
+                nya.append(post);
+        }
+        if (!hojd && egen.Niva >= 2)
+            nya.append(egen.toBytes());
+    }
+
+    if (fil.skadad) {
+        QString kopia;
+        if (!sparaUndan(fil, kopia)) {
+            meddelanden << QStringLiteral("Nivåfilen ") + visad(fil.sokvag)
+                               + QStringLiteral(" är skadad och kunde inte sparas undan. ")
+                               + QStringLiteral("Nivån har inte sparats.");
+            return false;
+        }
+        meddelanden << QStringLiteral("Nivåfilen ") + visad(fil.sokvag)
+                           + QStringLiteral(" var skadad. Hela filen har sparats undan som ") + visad(kopia)
+                           + QStringLiteral(", och nivåfilen skrivs om med de hela posterna.");
+    }
+    if (!skrivStegFil(fil, nya)) {
+        meddelanden << QStringLiteral("Nivån kunde inte sparas i filen ") + visad(fil.sokvag)
+                           + QStringLiteral(". Den gamla nivåfilen är oförändrad.");
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -145,54 +200,20 @@ bool sparaStegNiva(const QString &StegFilNamn, const QString &Namn, qint32 StegN
     TStegPost egen;
     egen.Namn = Namn;
     egen.Niva = StegNiva;
-    const QString misslyckad = QStringLiteral("Nivån kunde inte sparas i filen ");
-
-    StegFil fil;
-    const Lasning l = lasStegFil(StegFilNamn, fil);
-    if (fil.katalog.isEmpty()) {
-        MessageBox::showMessage(QStringLiteral("Nivån kunde inte sparas: katalogen ") + visad(DiagnosPath)
-                                + QStringLiteral(" finns inte."));
-        return false;
+    QStringList meddelanden;
+    bool sparad = false;
+    const QString katalog = stegKatalog();
+    {
+        // Pupils on other computers may save into the same file: it is read
+        // again under the lock and only this pupil's records change.
+        FileLock las(katalog.isEmpty() ? QString() : katalog + QLatin1Char('/') + StegFilNamn);
+        if (las.lock())
+            sparad = sparaLast(StegFilNamn, egen, meddelanden);
+        else
+            meddelanden << QStringLiteral("Nivån kunde inte sparas: nivåfilen ") + visad(stegFilSokvag(StegFilNamn))
+                               + QStringLiteral(" sparas just nu av ett annat program. Försök igen om en stund.");
     }
-    if (l == Lasning::Fel) {
-        // Never create a new file over one that exists but cannot be read.
-        MessageBox::showMessage(olasbar(fil.sokvag) + QStringLiteral(" Nivån har inte sparats."));
-        return false;
-    }
-
-    QList<QByteArray> nya;
-    if (l == Lasning::Saknas) {
-        nya.append(egen.toBytes());
-    } else {
-        bool hojd = false;
-        for (QByteArray post : std::as_const(fil.poster)) {
-            const TStegPost p = TStegPost::fromBytes(post);
-            if (sammaNamn(p.Namn, Namn) && StegNiva > p.Niva) {
-                TStegPost::sattNiva(post, StegNiva);
-                hojd = true;
-            }
-            if (!p.Namn.isEmpty() && TStegPost::fromBytes(post).Niva >= 2)
-                nya.append(post);
-        }
-        if (!hojd && StegNiva >= 2)
-            nya.append(egen.toBytes());
-    }
-
-    if (fil.skadad) {
-        QString kopia;
-        if (!sparaUndan(fil, kopia)) {
-            MessageBox::showMessage(QStringLiteral("Nivåfilen ") + visad(fil.sokvag)
-                                    + QStringLiteral(" är skadad och kunde inte sparas undan. ")
-                                    + QStringLiteral("Nivån har inte sparats."));
-            return false;
-        }
-        MessageBox::showMessage(QStringLiteral("Nivåfilen ") + visad(fil.sokvag)
-                                + QStringLiteral(" var skadad. Hela filen har sparats undan som ") + visad(kopia)
-                                + QStringLiteral(", och nivåfilen skrivs om med de hela posterna."));
-    }
-    if (!skrivStegFil(fil, nya)) {
-        MessageBox::showMessage(misslyckad + visad(fil.sokvag) + QLatin1Char('.'));
-        return false;
-    }
-    return true;
+    for (const QString &m : std::as_const(meddelanden))
+        MessageBox::showMessage(m);
+    return sparad;
 }

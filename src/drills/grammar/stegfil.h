@@ -4,10 +4,12 @@
 // in the diagnosis directory. A pupil's name may stand in more than one
 // record; the first one holds the highest level saved.
 //
-// A save rewrites the file through "SLASK.SLK" in the same directory: the
-// new file is written there in full, flushed to the disk and renamed over
-// the old one, so that an interruption at any moment leaves either the old
-// or the new file whole. A damaged file (its end cut off in the middle of a
+// A save rewrites the file through a temporary file of its own in the same
+// directory: the new file is written there in full, flushed to the disk and
+// renamed over the old one, so that an interruption at any moment leaves
+// either the old or the new file whole. The file is locked while a save
+// reads and rewrites it, so that pupils saving on several computers at once
+// keep each other's levels. A damaged file (its end cut off in the middle of a
 // record, or records the program never writes) is copied aside as
 // "<name>.bad" before a save rewrites it, and the pupil is told.
 

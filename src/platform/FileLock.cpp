@@ -1,0 +1,95 @@
+#include "platform/FileLock.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+FileLock::FileLock(const QString &target)
+{
+    // No file, no lock (and never a lock file in the current directory).
+    if (!target.isEmpty())
+        m_path = QFileInfo(target).absolutePath() + QLatin1Char('/') + lockFileName(QFileInfo(target).fileName());
+}
+
+FileLock::~FileLock()
+{
+    unlock();
+}
+
+QString FileLock::lockFileName(const QString &targetName)
+{
+    return QLatin1Char('.') + targetName + QStringLiteral(".lock");
+}
+
+int &FileLock::defaultWaitMs()
+{
+    static int ms = 5000;
+    return ms;
+}
+
+bool FileLock::lock(int waitMs)
+{
+    if (waitMs < 0)
+        waitMs = defaultWaitMs();
+#ifdef Q_OS_UNIX
+    if (m_fd >= 0 || m_path.isEmpty())
+        return true;
+    const QByteArray path = QFile::encodeName(m_path);
+    // Every account that saves into the directory must be able to lock: a
+    // new lock file is made writable for all. One that another account made
+    // read-only is still locked through a read-only handle.
+    m_fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
+    if (m_fd < 0 && errno == ENOENT) {
+        m_fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (m_fd >= 0)
+            ::fchmod(m_fd, 0666);
+        else if (errno == EEXIST)
+            m_fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
+    }
+    if (m_fd < 0)
+        m_fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (m_fd < 0)
+        return true;
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            // A file system without locks.
+            ::close(m_fd);
+            m_fd = -1;
+            return true;
+        }
+        if (waited.elapsed() >= waitMs) {
+            ::close(m_fd);
+            m_fd = -1;
+            return false;
+        }
+        QThread::msleep(5);
+    }
+#else
+    Q_UNUSED(waitMs);
+    return true;
+#endif
+}
+
+void FileLock::unlock()
+{
+#ifdef Q_OS_UNIX
+    if (m_fd >= 0) {
+        ::flock(m_fd, LOCK_UN);
+        ::close(m_fd);
+        m_fd = -1;
+    }
+#endif
+}
