@@ -99,6 +99,10 @@ QString forWriting(const QString &path)
 {
     if (path.trimmed().isEmpty())
         return {};
+    // A path that climbs with ".." is shown as it was asked for: walked, it
+    // would name another file than the one refused.
+    if (!staysUnder(path))
+        return normalise(path);
     int matched = 0;
     QStringList parts;
     QString current = walk(path, matched, parts);

@@ -27,7 +27,8 @@ QString resolve(const QString &root, const QString &relative);
 bool exists(const QString &root, const QString &relative);
 
 // A path for a file that may not exist yet: the existing directories on the
-// way are matched as resolve() does, the rest is kept as written.
+// way are matched as resolve() does, the rest is kept as written; a path
+// with ".." is kept as written whole.
 QString forWriting(const QString &path);
 
 // True when the path names an existing directory (letter case ignored).
