@@ -1,8 +1,8 @@
 // The keyboard across the windows, pressed as a pupil presses keys: each key
 // goes to the control that has the focus in the active window. Enter presses
 // the focused button of a panel as a click does, the answer boxes keep their
-// own Enter, and a window takes the keys again when the window over it
-// closes.
+// own Enter, a window takes the keys again when the window over it closes,
+// and the race's name boxes offer the last names for typing over.
 
 #include "ExerciseWindow.h"
 #include "FrageOvning.h"
@@ -436,6 +436,52 @@ private slots:
         QTRY_COMPARE(int(FelRunda), 1);
         QVERIFY(!m_ord->Panel1->isVisible());
         QTRY_COMPARE(QApplication::focusWidget(), m_ord->Edit1);
+    }
+
+    // The name boxes of the race show the names of the last race selected:
+    // what the players type replaces them.
+    void theRaceNamesAreTypedOver_data()
+    {
+        QTest::addColumn<bool>("nyttFonster");
+        QTest::newRow("after a race") << false;
+        QTest::newRow("in a new window") << true;
+    }
+    void theRaceNamesAreTypedOver()
+    {
+        QFETCH(bool, nyttFonster);
+        ScoreDirectoryOk = 0; // "OK" reports the directory instead of the table
+        MessageRecorder meddelanden;
+        SpelarNamn[1] = QStringLiteral("Anna");
+        QVERIFY(oppna(m_sein, QStringLiteral("VRS56610.DAT"), 0));
+        QVERIFY(tryck(Qt::Key_1));
+        QCOMPARE(QApplication::focusWidget(), m_sein->NamnEdit[1]);
+        QVERIFY(tryck(Qt::Key_Return)); // the name as it stands
+        QCOMPARE(QApplication::focusWidget(), m_sein->Button6);
+        QVERIFY(tryck(Qt::Key_Return)); // "&Start"
+        QVERIFY(m_sein->Panel1->isVisible());
+        for (int i = 0; i < 200 && !m_sein->SlutPanel->isVisible(); ++i) {
+            QTRY_VERIFY(m_sein->tarSvar() || m_sein->SlutPanel->isVisible());
+            for (int k = 1; k <= SeinPaneler; ++k)
+                if (m_sein->OrdPanel[k]->isVisible() && m_sein->OrdPanel[k]->text() == m_sein->svaret()) {
+                    QTest::mouseClick(m_sein->OrdPanel[k], Qt::LeftButton);
+                    break;
+                }
+        }
+        QVERIFY(m_sein->SlutPanel->isVisible());
+        QCOMPARE(SpelarNamn[1], QStringLiteral("Anna"));
+        if (nyttFonster) {
+            QVERIFY(oppna(m_sein, QStringLiteral("VRS56610.DAT"), 0));
+        } else {
+            QCOMPARE(QApplication::focusWidget(), m_sein->SlutButton);
+            QVERIFY(tryck(Qt::Key_Return)); // "OK": back to the player count
+            QVERIFY(m_sein->Panel12->isVisible());
+        }
+
+        QVERIFY(tryck(Qt::Key_1));
+        QCOMPARE(QApplication::focusWidget(), m_sein->NamnEdit[1]);
+        QCOMPARE(m_sein->NamnEdit[1]->selectedText(), QStringLiteral("Anna"));
+        typeText(m_sein->NamnEdit[1], QStringLiteral("Bo"));
+        QCOMPARE(m_sein->NamnEdit[1]->text(), QStringLiteral("Bo"));
     }
 };
 

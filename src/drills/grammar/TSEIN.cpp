@@ -66,6 +66,14 @@ int passandeStorlek(const QFont &bas, const QStringList &texter, int start, int 
     return pt;
 }
 
+// A name box takes the focus with its name selected: the name of the last
+// race is typed over, not added to.
+void valjNamn(QLineEdit *namn)
+{
+    namn->setFocus();
+    namn->selectAll();
+}
+
 } // namespace
 
 TSEIN::TSEIN(QWidget *parent)
@@ -395,7 +403,7 @@ void TSEIN::AntalSpelareClick(qint32 antal)
     }
     Button6->hide();
     Panel15->show();
-    NamnEdit[1]->setFocus();
+    valjNamn(NamnEdit[1]);
 }
 
 void TSEIN::NamnEnter(qint32 spelare)
@@ -409,7 +417,7 @@ void TSEIN::NamnEnter(qint32 spelare)
     }
     SpelarNamn[spelare] = namn;
     if (spelare < AntalSpelare) {
-        NamnEdit[spelare + 1]->setFocus();
+        valjNamn(NamnEdit[spelare + 1]);
     } else {
         Button6->show();
         Button6->setFocus();
@@ -422,7 +430,7 @@ void TSEIN::Button6Click()
     for (int p = 1; p <= AntalSpelare; ++p) {
         const QString namn = NamnEdit[p]->text().trimmed();
         if (namn.isEmpty()) {
-            NamnEdit[p]->setFocus();
+            valjNamn(NamnEdit[p]);
             return;
         }
         SpelarNamn[p] = namn;
