@@ -511,7 +511,7 @@ void TSEIN::NyPost()
     }
 
     const int M = Marginal;
-    dela_mening(3 * M, skarmStorlek().width() - 4 * M, postFalt(1), 2);
+    dela_mening(3 * M, skarmStorlek().width() - 4 * M, postFalt(1), 2, Label4->font());
     const int h = Label4->fontMetrics().height();
     const int rad1 = InstruktionsLabel->y() + 2 * h;
     const int rad2 = rad1 + 3 * h / 2;
