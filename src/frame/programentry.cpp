@@ -5,6 +5,7 @@
 #include "frame/catalogue/fonsterregister.h"
 #include "frame/vrsku1.h"
 #include "platform/ButtonCacheStyle.h"
+#include "platform/KeyboardFocus.h"
 #include "results/TDiagutform.h"
 #include "results/TUtskrift.h"
 
@@ -41,6 +42,7 @@ bool startaProgrammet(QApplication &app)
     // by their looks instead (ButtonCacheStyle).
     QPixmapCache::setCacheLimit(PixmapCacheKB);
     app.setStyle(new ButtonCacheStyle);
+    KeyboardFocus::install();
 
     app.setApplicationName(QStringLiteral("Varmiko"));
     app.setApplicationDisplayName(QStringLiteral("Varmiko"));

@@ -3,6 +3,7 @@
 #include "frame/vrsku1.h"
 
 #include <QFont>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
@@ -38,9 +39,10 @@ int verkligBredd(const QString &text, int pointSize)
     return QFontMetrics(f).horizontalAdvance(text);
 }
 
-RadBredd &radBredd()
+// The measure of a test; empty: the fonts themselves.
+RadBredd &testBredd()
 {
-    static RadBredd matt = verkligBredd;
+    static RadBredd matt;
     return matt;
 }
 
@@ -181,29 +183,21 @@ void skalaFonster(QWidget *w)
 
 void setRadBredd(RadBredd matt)
 {
-    radBredd() = matt ? std::move(matt) : RadBredd(verkligBredd);
+    testBredd() = std::move(matt);
 }
 
-void dela_mening(qint32 Vanster, qint32 Hoger, const QString &Text, qint32 MaxRader)
+namespace {
+
+// The wrapping itself: bredd in the pixels that matt measures a line in.
+void delaMening(int bredd, const QString &Text, qint32 MaxRader, const std::function<int(const QString &)> &matt)
 {
     for (auto &rad : MeningsRader)
         rad.clear();
-
-    int punkter = punkterForProgram();
-    if (MusOverBild == 1) {
-        punkter = 8;
-        MusOverBild = 0;
-    }
     if (Text.isEmpty())
         return;
 
-    // The lines are shown in labels scaled by Skalning, measured here at the
-    // unscaled size.
-    const qint64 skalning = std::max(Skalning, MinstaSkalning);
-    const int bredd = int(avrunda(qint64(std::max(Hoger - Vanster, 0)) * 100, skalning));
-    const RadBredd &matt = radBredd();
     const auto passar = [&](qsizetype fran, qsizetype till) {
-        return matt(Text.mid(fran, till - fran), punkter) <= bredd;
+        return matt(Text.mid(fran, till - fran)) <= bredd;
     };
 
     const qsizetype n = Text.size();
@@ -262,6 +256,36 @@ void dela_mening(qint32 Vanster, qint32 Hoger, const QString &Text, qint32 MaxRa
         MeningsRader[r] = Text.mid(start, slut - start);
         start = slut;
     }
+}
+
+} // namespace
+
+void dela_mening(qint32 Vanster, qint32 Hoger, const QString &Text, qint32 MaxRader)
+{
+    int punkter = punkterForProgram();
+    if (MusOverBild == 1) {
+        punkter = 8;
+        MusOverBild = 0;
+    }
+    // The lines are shown in labels scaled by Skalning, measured here at the
+    // unscaled size.
+    const qint64 skalning = std::max(Skalning, MinstaSkalning);
+    const int bredd = int(avrunda(qint64(std::max(Hoger - Vanster, 0)) * 100, skalning));
+    const RadBredd &matt = testBredd() ? testBredd() : RadBredd(verkligBredd);
+    delaMening(bredd, Text, MaxRader, [&](const QString &rad) { return matt(rad, punkter); });
+}
+
+void dela_mening(qint32 Vanster, qint32 Hoger, const QString &Text, qint32 MaxRader, const QFont &ritad)
+{
+    MusOverBild = 0;
+    const int bredd = std::max(Hoger - Vanster, 0);
+    if (const RadBredd &matt = testBredd()) {
+        const int punkter = QFontInfo(ritad).pointSize();
+        delaMening(bredd, Text, MaxRader, [&](const QString &rad) { return matt(rad, punkter); });
+        return;
+    }
+    const QFontMetrics fm(ritad);
+    delaMening(bredd, Text, MaxRader, [&fm](const QString &rad) { return fm.horizontalAdvance(rad); });
 }
 
 int skaladPixel(int designPixlar)

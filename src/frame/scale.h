@@ -42,11 +42,17 @@ void skalaFonster(QWidget *w);
 // line is broken where the line is full. Text beyond the last line is cut.
 void dela_mening(qint32 Vanster, qint32 Hoger, const QString &Text, qint32 MaxRader);
 
+// The same for lines that are shown in labels drawn with the font ritad (as
+// it stands on screen, scaled): the width Hoger - Vanster in screen pixels is
+// measured with that font, so a line fits its room exactly as it is drawn.
+void dela_mening(qint32 Vanster, qint32 Hoger, const QString &Text, qint32 MaxRader, const QFont &ritad);
+
 // The width in pixels of text at a point size, as dela_mening measures it.
 using RadBredd = std::function<int(const QString &text, int pointSize)>;
 
-// Replaces the measure of dela_mening (tests use fixed widths); an empty
-// function restores the real font.
+// Replaces the measure of both forms of dela_mening (tests use fixed widths;
+// the second form hands it the point size of its font); an empty function
+// restores the real fonts.
 void setRadBredd(RadBredd matt);
 
 // Design measures shared by the windows: a length in design pixels on this

@@ -1,5 +1,6 @@
 #include "platform/ButtonCacheStyle.h"
 
+#include <QPainter>
 #include <QStyleOption>
 
 namespace {
@@ -45,4 +46,24 @@ void ButtonCacheStyle::drawPrimitive(PrimitiveElement element, const QStyleOptio
         rita(*verktyg);
     else
         rita(*option);
+}
+
+void ButtonCacheStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                                   const QWidget *widget) const
+{
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element != CE_PushButton || !(option->state & State_HasFocus) || !(option->state & State_Enabled))
+        return;
+    // As on the platform the design comes from: a dark edge round the
+    // button and a dotted frame inside it.
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setBrush(Qt::NoBrush);
+    const QRect r = option->rect;
+    painter->setPen(QPen(Qt::black, 2));
+    painter->drawRect(r.adjusted(1, 1, -1, -1));
+    const int inne = qMax(3, qMin(r.width(), r.height()) / 8);
+    painter->setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter->drawRect(r.adjusted(inne, inne, -inne - 1, -inne - 1));
+    painter->restore();
 }

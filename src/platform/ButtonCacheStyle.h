@@ -8,6 +8,10 @@
 // time a window opened, and kept a picture of it that was never used again.
 // Drawn with one palette object for all the buttons whose palettes are
 // equal, one kept picture serves all the buttons that look alike.
+//
+// The focused push button carries a focus frame from the moment it has the
+// focus: the platform style draws one only after the focus was moved with
+// Tab, and the pupils press Enter on the button that the window focused.
 
 #include <QPalette>
 #include <QProxyStyle>
@@ -22,6 +26,8 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget = nullptr) const override;
 
 private:
     // The palette object that stands for all palettes equal to p.

@@ -21,6 +21,7 @@
 #include "results/diagnoskoppling.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -315,6 +316,40 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_w->Panel1->isVisible(), 1000);
         QCOMPARE(int(AntalRatt), 9);
         QVERIFY(m_w->Button1->isEnabled());
+    }
+
+    // Program 51220 draws its sentences in the labels' font, smaller than
+    // the 22 points it was measured at: a sentence that fits the line in the
+    // drawn font stays on one line, within the room left of the squares.
+    void sentenceWrapsInTheFontItIsDrawnIn()
+    {
+        QVERIFY(oppnaRad(QStringLiteral("Ein <Wort>."), QStringLiteral("VRS51220.DAT")));
+        const int vanster = m_w->InstruktionsLabel->x();
+        const int hoger = m_w->width() - m_w->Aster1->width() - 2 * Marginal;
+        const QFontMetrics ritad(m_w->Label9->font());
+        QFont stor(QStringLiteral("Arial"));
+        stor.setBold(true);
+        stor.setPointSize(22);
+        QString mening = QStringLiteral("Das ist <Peters> Buch");
+        const QString mer = QStringLiteral(" und das Haus");
+        while (ritad.horizontalAdvance(mening + mer) < (hoger - vanster) * 3 / 4)
+            mening += mer;
+        mening += QLatin1Char('.');
+        // measured at 22 points, the sentence would take two lines
+        QVERIFY(QFontMetrics(stor).horizontalAdvance(mening) > (hoger - vanster) * 100 / Skalning);
+
+        QVERIFY(oppnaRad(mening, QStringLiteral("VRS51220.DAT")));
+        QVERIFY(m_w->Edit1->isVisible());
+        int hogerKant = 0;
+        for (QWidget *w : std::initializer_list<QWidget *>{m_w->Label9, m_w->Label10, m_w->Label11, m_w->Label12,
+                                                           m_w->Label13, m_w->Edit1}) {
+            if (!w->isVisible())
+                continue;
+            QCOMPARE(w->y(), m_w->Edit1->y());
+            hogerKant = qMax(hogerKant, w->x() + w->width());
+        }
+        QVERIFY(hogerKant > m_w->Edit1->x());
+        QVERIFY(hogerKant <= hoger);
     }
 
     void secondGapOnTheSecondLine()

@@ -7,6 +7,7 @@
 #include "platform/IniFile.h"
 #include "platform/ProgramPath.h"
 
+#include <QPainter>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QToolButton>
@@ -73,10 +74,12 @@ private slots:
 
     // Buttons of every look, on a coloured panel as in the menus, drawn by
     // the platform style and by the caching style twice (the second time
-    // from the kept pictures): the pixels must be the same.
+    // from the kept pictures): the pixels must be the same, but for the
+    // focused button, which the caching style also frames.
     void cachedButtonsLookAsTheStyleDrawsThem()
     {
-        const auto rita = [](QStyle *stil) {
+        const QRect fokusRuta(140, 115, 120, 30);
+        const auto rita = [fokusRuta](QStyle *stil) {
             QWidget panel;
             panel.setStyle(stil);
             panel.resize(310, 160);
@@ -94,20 +97,63 @@ private slots:
             knapp({10, 45, 257, 30})->setDefault(true);
             knapp({10, 80, 257, 30})->setDown(true);
             knapp({10, 115, 120, 30})->setEnabled(false);
-            QPushButton *fokus = knapp({140, 115, 120, 30});
+            QPushButton *fokus = knapp(fokusRuta);
             auto *verktyg = new QToolButton(&panel);
             verktyg->setStyle(stil);
             verktyg->setGeometry(275, 115, 27, 27);
             panel.show();
             fokus->setFocus();
             QCoreApplication::processEvents();
-            return panel.grab().toImage();
+            QImage bild = panel.grab().toImage();
+            QPainter(&bild).fillRect(fokusRuta, Qt::magenta);
+            return bild;
         };
         std::unique_ptr<QStyle> plattform(QStyleFactory::create(QApplication::style()->name()));
         ButtonCacheStyle cachad(QStyleFactory::create(QApplication::style()->name()));
         const QImage forvantad = rita(plattform.get());
         QCOMPARE(rita(&cachad), forvantad);
         QCOMPARE(rita(&cachad), forvantad);
+    }
+
+    // The button a window focuses (no Tab pressed) shows a dark frame at
+    // once, on a coloured panel as the end panels are.
+    void focusedButtonIsFramedFromTheStart()
+    {
+        ButtonCacheStyle stil(QStyleFactory::create(QApplication::style()->name()));
+        QWidget fonster;
+        fonster.resize(300, 60);
+        QPalette p = fonster.palette();
+        p.setColor(QPalette::Window, QColor(0, 0, 128));
+        fonster.setPalette(p);
+        fonster.setAutoFillBackground(true);
+        QPushButton a(QStringLiteral("&Fortsetzen"), &fonster);
+        QPushButton b(QStringLiteral("&Abbrechen"), &fonster);
+        for (QPushButton *k : {&a, &b})
+            k->setStyle(&stil);
+        a.setGeometry(10, 10, 130, 40);
+        b.setGeometry(160, 10, 130, 40);
+        fonster.show();
+        QApplication::setActiveWindow(&fonster);
+        QVERIFY(QTest::qWaitForWindowActive(&fonster));
+        const auto morka = [](const QImage &bild) {
+            int n = 0;
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < bild.width(); ++x)
+                    n += qGray(bild.pixel(x, y)) < 40;
+            return n;
+        };
+        b.setFocus();
+        QCoreApplication::processEvents();
+        const QImage utan = a.grab().toImage();
+        a.setFocus();
+        QCoreApplication::processEvents();
+        QVERIFY(a.hasFocus());
+        QVERIFY(!fonster.testAttribute(Qt::WA_KeyboardFocusChange));
+        const QImage med = a.grab().toImage();
+        // the frame goes round the button: its dark pixels outnumber the
+        // caption's by far
+        QVERIFY2(morka(med) > morka(utan) + 2 * (a.width() + a.height()),
+                 qPrintable(QStringLiteral("%1 / %2").arg(morka(med)).arg(morka(utan))));
     }
 };
 

@@ -1,15 +1,14 @@
 // Draws the course's pictures of Germany into a BILD directory: the reward
 // pictures VRS001..042.BMP and the start pictures VRSL, VRSM and VRSS
 // 001..042.BMP for the three screen widths. Every picture is a simple scene
-// built from a few shapes, with its caption as a small legend.
+// built from a few shapes; it carries no caption of its own, the program shows
+// the caption beside it.
 //
 // drawpictures <directory>   (the directory is created when missing)
 
 #include "landeskarten.h"
 #include "natur.h"
 
-#include "frame/pictures.h"
-#include "frame/vrsku1.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -764,19 +763,6 @@ void szene(QPainter &p, int nummer, bool start)
     }
 }
 
-void legende(QPainter &p, const QSize &groesse, const QString &text)
-{
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(qMax(9, groesse.height() / 18));
-    p.setFont(f);
-    const QFontMetrics fm(f);
-    const int hoehe = fm.height() + 4;
-    const QRect band(0, groesse.height() - hoehe, groesse.width(), hoehe);
-    p.fillRect(band, QColor(0, 0, 0, 130));
-    p.setPen(Qt::white);
-    p.drawText(band, Qt::AlignCenter, fm.elidedText(text, Qt::ElideRight, groesse.width() - 8));
-}
-
 QImage zeichne(int nummer, bool start, const QSize &groesse)
 {
     QImage bild(groesse, QImage::Format_RGB32);
@@ -787,11 +773,6 @@ QImage zeichne(int nummer, bool start, const QSize &groesse)
     p.scale(groesse.width() / B, groesse.height() / H);
     szene(p, nummer, start);
     p.restore();
-    MusOverBild = start ? 1 : 0;
-    QString text;
-    GeBildText(nummer, text);
-    MusOverBild = 0;
-    legende(p, groesse, text);
     return bild;
 }
 

@@ -187,7 +187,7 @@ void TFLERBAR::visaFragan()
     FrageLabel1->move(RadVanster, stegUnder(FrageLabel2));
     int radTopp = stegUnder(FrageLabel1);
 
-    dela_mening(FrageLabel2->x(), skarmStorlek().width() - Aster1->width() - 2 * Marginal, mening, 2);
+    dela_mening(FrageLabel2->x(), skarmStorlek().width() - Aster1->width() - 2 * Marginal, mening, 2, Label4->font());
     QString gapRad = mening;
     QWidget *sistaRaden = Label4;
     if (!MeningsRader[2].isEmpty()) {

@@ -162,7 +162,7 @@ void TPassAkt::visaFragan()
     Label3->move(vanster, Label3->y());
 
     const QString mening = postFalt(1);
-    dela_mening(vanster, width() - Aster1->width() - 2 * Marginal, mening, 2);
+    dela_mening(vanster, width() - Aster1->width() - 2 * Marginal, mening, 2, Label4->font());
     const QString rad1 = MeningsRader[1];
     const QString rad2 = MeningsRader[2];
     const int h = radHojd(Label4);

@@ -67,6 +67,14 @@ int passandeStorlek(const QFont &bas, const QStringList &texter, int start, int 
     return pt;
 }
 
+// A name box takes the focus with its name selected: the name of the last
+// race is typed over, not added to.
+void valjNamn(QLineEdit *namn)
+{
+    namn->setFocus();
+    namn->selectAll();
+}
+
 } // namespace
 
 TSEIN::TSEIN(QWidget *parent)
@@ -396,7 +404,7 @@ void TSEIN::AntalSpelareClick(qint32 antal)
     }
     Button6->hide();
     Panel15->show();
-    NamnEdit[1]->setFocus();
+    valjNamn(NamnEdit[1]);
 }
 
 void TSEIN::NamnEnter(qint32 spelare)
@@ -410,7 +418,7 @@ void TSEIN::NamnEnter(qint32 spelare)
     }
     SpelarNamn[spelare] = namn;
     if (spelare < AntalSpelare) {
-        NamnEdit[spelare + 1]->setFocus();
+        valjNamn(NamnEdit[spelare + 1]);
     } else {
         Button6->show();
         Button6->setFocus();
@@ -423,7 +431,7 @@ void TSEIN::Button6Click()
     for (int p = 1; p <= AntalSpelare; ++p) {
         const QString namn = NamnEdit[p]->text().trimmed();
         if (namn.isEmpty()) {
-            NamnEdit[p]->setFocus();
+            valjNamn(NamnEdit[p]);
             return;
         }
         SpelarNamn[p] = namn;
@@ -504,7 +512,7 @@ void TSEIN::NyPost()
     }
 
     const int M = Marginal;
-    dela_mening(3 * M, skarmStorlek().width() - 4 * M, postFalt(1), 2);
+    dela_mening(3 * M, skarmStorlek().width() - 4 * M, postFalt(1), 2, Label4->font());
     const int h = Label4->fontMetrics().height();
     const int rad1 = InstruktionsLabel->y() + 2 * h;
     const int rad2 = rad1 + 3 * h / 2;

@@ -79,7 +79,7 @@ void TBilden::visaFragan()
     FrageLabel1->clear();
     FrageLabel2->clear();
     sattText(SvarsLabel, svarFalt());
-    dela_mening(FrageLabel1->x(), Aster1->x() - Marginal, postFalt(1), 3);
+    dela_mening(FrageLabel1->x(), Aster1->x() - Marginal, postFalt(1), 3, FrageLabel2->font());
     if (MeningsRader[2].isEmpty()) {
         FrageLabel1->hide();
         sattText(FrageLabel2, MeningsRader[1]);

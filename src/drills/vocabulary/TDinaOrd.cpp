@@ -441,7 +441,7 @@ void TDinaOrd::NyPost()
     sattText(SvarsLabel, postFalt(2));
     SvarsLabel->setVisible(OvningsLage == Arbetsblad);
     const QString fraga = postFalt(1);
-    dela_mening(FrageLabel1->x(), skarmStorlek().width() - 3 * FrageLabel1->x(), fraga, 2);
+    dela_mening(FrageLabel1->x(), skarmStorlek().width() - 3 * FrageLabel1->x(), fraga, 2, FrageLabel2->font());
     if (MeningsRader[2].isEmpty()) {
         sattText(FrageLabel2, fraga);
     } else {

@@ -153,7 +153,8 @@ void TDiktam::visaFragan()
         // The Swedish meaning stands under the German sentence.
         Svensklabel1->show();
         Svensklabel2->show();
-        dela_mening(Svensklabel2->x(), skarmStorlek().width() - Aster1->width() - 2 * Marginal, postFalt(2), 2);
+        dela_mening(Svensklabel2->x(), skarmStorlek().width() - Aster1->width() - 2 * Marginal, postFalt(2), 2,
+                    Svensklabel2->font());
         sattText(Svensklabel1, QString());
         sattText(Svensklabel2, MeningsRader[1]);
         if (!MeningsRader[2].isEmpty()) {

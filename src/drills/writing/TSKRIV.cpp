@@ -607,7 +607,8 @@ void TSKRIV::visaFragan()
     FrageLabel2->show();
     const QString fraga = fragaFalt();
     sattText(Label5, svarFalt());
-    dela_mening(FrageLabel2->x(), skarmStorlek().width() - Aster1->width() - 2 * Marginal, fraga, 2);
+    dela_mening(FrageLabel2->x(), skarmStorlek().width() - Aster1->width() - 2 * Marginal, fraga, 2,
+                FrageLabel2->font());
     sattText(FrageLabel2, MeningsRader[1]);
     if (!MeningsRader[2].isEmpty()) {
         sattText(FrageLabel1, MeningsRader[1]);

@@ -308,7 +308,7 @@ void TSkrivinf::visaArbetsbladsrad()
         w->hide();
     const bool medLed = Meningsfalt == 2 && !postFalt(2).isEmpty();
     dela_mening(InstruktionsLabel->x(), width() - Aster1->width() - 2 * Marginal,
-                medLed ? postFalt(2) : postFalt(1), 2);
+                medLed ? postFalt(2) : postFalt(1), 2, Label9->font());
     fargRoller(Label9, {QPalette::WindowText, QPalette::Text}, kBlue);
     sattText(Label9, MeningsRader[1]);
     Label9->move(InstruktionsLabel->x(), skala(225));
@@ -342,7 +342,7 @@ void TSkrivinf::visaFragan()
     int y = InstruktionsLabel->y() + 2 * h;
     if (medLed) {
         QList<QLabel *> led{Label3, Label4, Label5, Label6, Label7, Label8};
-        dela_mening(vanster, hoger, postFalt(1), 2);
+        dela_mening(vanster, hoger, postFalt(1), 2, Label9->font());
         const QString rad2 = MeningsRader[2];
         laggUtRad(MeningsRader[1], y, true, led);
         if (!rad2.isEmpty()) {
@@ -354,7 +354,7 @@ void TSkrivinf::visaFragan()
 
     QList<QLabel *> luck{Label9, Label10, Label11, Label12, Label13};
     m_placerade = 0;
-    dela_mening(vanster, hoger, mening, 2);
+    dela_mening(vanster, hoger, mening, 2, Label9->font());
     const QString rad2 = MeningsRader[2];
     int slut = laggUtRad(MeningsRader[1], y, false, luck);
     if (!rad2.isEmpty()) {

@@ -297,7 +297,7 @@ void Tberaetta::Edit1Enter()
     const int M = Marginal;
     Label3->resize(Panel2->width() - 2 * M, Label3->height());
     if (Label3->fontMetrics().horizontalAdvance(text) > Panel2->width() - 2 * M) {
-        dela_mening(2 * M, Panel2->width(), text, 2);
+        dela_mening(2 * M, Panel2->width(), text, 2, Label3->font());
         qsizetype borjan = 0;
         while (borjan < text.size() && text[borjan] == QChar(u' '))
             ++borjan;
