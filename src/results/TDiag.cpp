@@ -604,10 +604,8 @@ bool TDiag::eventFilter(QObject *o, QEvent *e)
 void TDiag::keyPressEvent(QKeyEvent *e)
 {
     if (arEnter(e)) {
-        // Enter presses the focused button, as Space does; elsewhere it does
-        // nothing.
-        if (auto *b = qobject_cast<QPushButton *>(focusWidget()); b && b->isVisible() && b->isEnabled())
-            b->click();
+        // The focused button takes its Enter before this (the application's
+        // key filter); elsewhere Enter does nothing.
         e->accept();
         return;
     }

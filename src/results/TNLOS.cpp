@@ -131,9 +131,8 @@ void TNLOS::keyPressEvent(QKeyEvent *e)
 {
     const int key = e->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        // Enter on the focused button presses it, as Space does.
-        if (BitBtn1->hasFocus())
-            BitBtn1->click();
+        // The focused button takes its Enter before this (the application's
+        // key filter); elsewhere Enter picks no default button.
         e->accept();
         return;
     }

@@ -132,9 +132,9 @@ void MenyFonster::knappKlick(int nr)
 
 void MenyFonster::keyPressEvent(QKeyEvent *e)
 {
+    // Enter presses the focused button (the application's key filter does
+    // that); it never picks a default button of the dialog.
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        if (auto *b = qobject_cast<QPushButton *>(focusWidget()); b && b->isEnabled() && knappar.contains(b))
-            b->click();
         e->accept();
         return;
     }
