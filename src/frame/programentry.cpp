@@ -47,7 +47,11 @@ bool startaProgrammet(QApplication &app)
     app.setApplicationName(QStringLiteral("Varmiko"));
     app.setApplicationDisplayName(QStringLiteral("Varmiko"));
     static QTranslator qtSwedish;
-    if (qtSwedish.load(QStringLiteral("qtbase_sv"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    // Qt's own dialogs (printing, files) in Swedish: qtbase_sv where the
+    // system has it, else the older catalogue qt_sv.
+    const QString oversattningar = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (qtSwedish.load(QStringLiteral("qtbase_sv"), oversattningar)
+        || qtSwedish.load(QStringLiteral("qt_sv"), oversattningar))
         app.installTranslator(&qtSwedish);
 
     Form1 = new TForm1;

@@ -1,6 +1,9 @@
 #include "platform/MessageBox.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+
+#include <utility>
 
 namespace {
 
@@ -37,6 +40,13 @@ QMessageBox::StandardButton show(const Request &r)
     }
     QMessageBox box(icon, r.title.isEmpty() ? QStringLiteral("Varmiko") : r.title, r.text, r.buttons,
                     QApplication::activeWindow());
+    // The boxes speak Swedish whatever translations the system carries (Qt's
+    // own texts for these buttons are missing from some distributions).
+    const std::pair<QMessageBox::StandardButton, const char *> svenska[] = {
+        {QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "&Ja"}, {QMessageBox::No, "&Nej"}, {QMessageBox::Cancel, "Avbryt"}};
+    for (const auto &[knapp, text] : svenska)
+        if (QAbstractButton *b = box.button(knapp))
+            b->setText(QString::fromUtf8(text));
     if (r.defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(r.defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());

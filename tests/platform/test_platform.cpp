@@ -5,9 +5,13 @@
 #include "platform/ButtonCacheStyle.h"
 #include "platform/Cp1252.h"
 #include "platform/IniFile.h"
+#include "platform/MessageBox.h"
 #include "platform/ProgramPath.h"
 
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QPainter>
+#include <QTimer>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QToolButton>
@@ -154,6 +158,28 @@ private slots:
         // caption's by far
         QVERIFY2(morka(med) > morka(utan) + 2 * (a.width() + a.height()),
                  qPrintable(QStringLiteral("%1 / %2").arg(morka(med)).arg(morka(utan))));
+    }
+
+    // A real message box (no test handler) answers in Swedish, whatever
+    // translations the system has.
+    void messageBoxesSpeakSwedish()
+    {
+        const MessageBox::Handler tidigare = MessageBox::currentHandler();
+        MessageBox::setHandler({});
+        QStringList knappar;
+        QTimer::singleShot(0, [&knappar] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            for (QAbstractButton *b : box->buttons())
+                knappar << b->text();
+            box->button(QMessageBox::No)->click();
+        });
+        const bool ja = MessageBox::askYesNo(QStringLiteral("Vill du sluta?"));
+        MessageBox::setHandler(tidigare);
+        QVERIFY(!ja);
+        knappar.sort();
+        QCOMPARE(knappar, QStringList({QStringLiteral("&Ja"), QStringLiteral("&Nej")}));
     }
 };
 
