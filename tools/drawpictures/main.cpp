@@ -7,6 +7,7 @@
 
 #include "landeskarten.h"
 #include "natur.h"
+#include "omvarmiko.h"
 
 #include "frame/pictures.h"
 #include "frame/vrsku1.h"
@@ -823,6 +824,8 @@ int main(int argc, char **argv)
         return 1;
     if (const int fel = naturbilder(ziel))
         return fel;
+    if (!zeichneOmBilder(ziel))
+        return 1;
 
     const Satz saetze[] = {
         {"VRS", QSize(320, 240), false},
