@@ -6,9 +6,8 @@
 
 #include "landeskarten.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
-#include <QFileInfo>
+#include "bildfil.h"
+
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -16,7 +15,6 @@
 #include <QPolygonF>
 
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -386,14 +384,6 @@ QImage flagge()
     return bild;
 }
 
-bool speichern(const QImage &bild, const QString &datei)
-{
-    if (bild.save(datei, "BMP"))
-        return true;
-    std::fprintf(stderr, "drawpictures: cannot write %s\n", qPrintable(datei));
-    return false;
-}
-
 } // namespace
 
 bool zeichneLandeskarten(const QString &ziel)
@@ -410,14 +400,9 @@ bool zeichneLandeskarten(const QString &ziel)
         {"VRSKLAN3.BMP", QSize(366, 470), 3},
         {"VRSK_FL.BMP", QSize(500, 330), 0},
     };
-    const QDateTime programm = QFileInfo(QCoreApplication::applicationFilePath()).lastModified();
-    for (const Bild &b : bilder) {
-        const QString datei = ziel + QLatin1Char('/') + QLatin1String(b.name);
-        const QFileInfo f(datei);
-        if (f.exists() && f.lastModified() >= programm)
-            continue;
-        if (!speichern(b.stufe == 0 ? flagge() : karte(b.groesse, b.stufe), datei))
+    for (const Bild &b : bilder)
+        if (!zeichneWennAlt(ziel + QLatin1Char('/') + QLatin1String(b.name),
+                            [&b] { return b.stufe == 0 ? flagge() : karte(b.groesse, b.stufe); }))
             return false;
-    }
     return true;
 }

@@ -4,9 +4,8 @@
 
 #include "omvarmiko.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
-#include <QFileInfo>
+#include "bildfil.h"
+
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -14,7 +13,6 @@
 #include <QRadialGradient>
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -243,16 +241,8 @@ bool zeichneOmBilder(const QString &ziel)
         {"Mivo2.BMP", programmschachtel},
         {"Mivo3.BMP", schueler},
     };
-    const QDateTime programm = QFileInfo(QCoreApplication::applicationFilePath()).lastModified();
-    for (const Bild &b : bilder) {
-        const QString datei = ziel + QLatin1Char('/') + QLatin1String(b.name);
-        const QFileInfo f(datei);
-        if (f.exists() && f.lastModified() >= programm)
-            continue;
-        if (!b.zeichne().save(datei, "BMP")) {
-            std::fprintf(stderr, "drawpictures: cannot write %s\n", qPrintable(datei));
+    for (const Bild &b : bilder)
+        if (!zeichneWennAlt(ziel + QLatin1Char('/') + QLatin1String(b.name), b.zeichne))
             return false;
-        }
-    }
     return true;
 }
