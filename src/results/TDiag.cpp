@@ -38,7 +38,7 @@ std::function<void()> &protokollVisning()
 const QStringList &hjalpRader()
 {
     static const QStringList rader{
-        QStringLiteral("1. Så här tar du bort din sin egen diagnos: "),
+        QStringLiteral("1. Så här tar du bort din egen diagnos: "),
         QStringLiteral("- När du ser namnlistan markerar du ditt namn. Klicka försiktigt eller använd nedåtpilen"),
         QStringLiteral("- Tryck sedan på bokstaven R som i Radera. "),
         QStringLiteral("- Skriv ditt lösenord. "),
@@ -50,13 +50,13 @@ const QStringList &hjalpRader()
         QStringLiteral("- Skriv lösenordet som till en början är KLOSTRAB"),
         QStringLiteral("- Du kan då välja mellan följande alternativ: "),
         QStringLiteral("a) Ta bort alla diagnoser. Filen där diagnoserna ligger, TDIAG.DIA raderas men sparas"),
-        QStringLiteral("     i en fil VR0212010823.DIS i samma katalog(VR+år+mån+dag+tim+min.DIS). "),
+        QStringLiteral("     i en fil VR0212010823.DIS i samma katalog (VR+år+mån+dag+tim+min.DIS). "),
         QStringLiteral("     En ny DIA-fil skapas automatiskt när första diagnosen görs.  "),
-        QStringLiteral("b) Ta bort enstaka med angivande av lösenordet Fungerar som under 1. "),
-        QStringLiteral("c) Ta bort enstaka utan att behöva ange lösenordet Fungerar som under 1 men lösenordet "
+        QStringLiteral("b) Ta bort enstaka med angivande av lösenordet. Fungerar som under 1. "),
+        QStringLiteral("c) Ta bort enstaka utan att behöva ange lösenordet. Fungerar som under 1 men lösenordet "
                        "behöver inte anges."),
         QStringLiteral("3. Om du som administratör vill ändra lösenordet gör du så här: "),
-        QStringLiteral("- När INFO-knappen har focus trycker du bokstaven Ä och ändrar ditt lösenord. "),
+        QStringLiteral("- När INFO-knappen har fokus trycker du bokstaven Ä och ändrar ditt lösenord. "),
         QStringLiteral("- Om du mot förmodan glömt lösenordet måste du kontakta mig,   "),
         QStringLiteral("  programmets upphovsman, som kan ge dig ett reservlösenord."),
     };
@@ -121,7 +121,7 @@ void TDiag::byggKomponenter()
     FelLosenLabel = label(p, "FelLosenLabel", QStringLiteral("Falsche Losung. Neuer Versuch!"), 20);
     textfarg(FelLosenLabel, Qt::red);
     SkrivLosenLabel = label(p, "SkrivLosenLabel", QStringLiteral("Losung schreiben:"), 20);
-    SkrivDittNamnLabel = label(p, "SkrivDittNamnLabel", QStringLiteral("Namen schreiben. Enter drucken:"), 20);
+    SkrivDittNamnLabel = label(p, "SkrivDittNamnLabel", QStringLiteral("Namen schreiben. Enter drücken:"), 20);
     ListOverskriftLabel = label(p, "ListOverskriftLabel", QStringLiteral("Namenliste"), 20);
 
     ListBox1 = new QListWidget(p);
@@ -276,7 +276,7 @@ void TDiag::VisaListbox()
         ListBox1->clear();
         ListBox1->hide();
         ListOverskriftLabel->hide();
-        SkrivDittNamnLabel->setText(QStringLiteral("Namen schreiben. Enter drucken:"));
+        SkrivDittNamnLabel->setText(QStringLiteral("Namen schreiben. Enter drücken:"));
         SkrivDittNamnLabel->adjustSize();
         SkrivDittNamnLabel->show();
         NyAnvandareButton->setEnabled(false);
@@ -376,7 +376,7 @@ void TDiag::NyAnvandareButtonClick()
     Edit1->show();
     Edit1->setEnabled(true);
     Edit1->setFocus();
-    SkrivDittNamnLabel->setText(QStringLiteral("Namen schreiben. Enter drucken:"));
+    SkrivDittNamnLabel->setText(QStringLiteral("Namen schreiben. Enter drücken:"));
     SkrivDittNamnLabel->adjustSize();
     SkrivDittNamnLabel->show();
 }
@@ -465,7 +465,7 @@ void TDiag::MaskEdit1Enter()
         if (svar != AktivDiagnos.Losen) {
             MaskEdit1->clear();
             SkrivLosenLabel->hide();
-            FelLosenLabel->setText(QStringLiteral("Felaktigt lösen.!"));
+            FelLosenLabel->setText(QStringLiteral("Felaktigt lösen!"));
             FelLosenLabel->adjustSize();
             FelLosenLabel->show();
             MessageBox::information(QStringLiteral("Felaktigt lösen."));

@@ -36,7 +36,7 @@ TNLOS::TNLOS(QWidget *parent)
     setAutoFillBackground(true);
     setFont(skaladArial(16));
 
-    Label1 = new QLabel(QStringLiteral("Neue Losung scheiben. Enter drucken."), this);
+    Label1 = new QLabel(QStringLiteral("Neue Losung schreiben. Enter drücken."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->adjustSize();
     Label1->move((W - Label1->width()) / 2, skaladPixel(20));

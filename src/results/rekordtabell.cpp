@@ -199,5 +199,5 @@ QString scoreDirectoryMessage(const QString &katalog)
     QString d = ProgramPath::normalise(katalog);
     if (d.size() > 1 && d.endsWith(QLatin1Char('/')))
         d.chop(1);
-    return QStringLiteral("Katalogen ") + d + QStringLiteral(", där resultaten ska sparas, finns inte eller kan vara skrivskyddadad");
+    return QStringLiteral("Katalogen ") + d + QStringLiteral(", där resultaten ska sparas, finns inte eller kan vara skrivskyddad");
 }

@@ -97,7 +97,11 @@ private slots:
         QCOMPARE(w.Image1->size(), map.size());
         QCOMPARE(w.Image1->y(), w.Label1->y() + w.Label1->height());
         QCOMPARE(w.Label1->y(), Marginal / 2);
-        QCOMPARE(w.KartLabel[0]->text(), QStringLiteral("Nationaldag 6 sept (första sammanträdet med förbundsdagen 1949)."));
+        // Germany's national day is the day of unity, 3 October; the
+        // Bundestag first met on 7 September 1949.
+        QCOMPARE(w.KartLabel[0]->text(),
+                 QStringLiteral("Nationaldag 3 oktober (Tag der Deutschen Einheit, återföreningen 1990)."));
+        QCOMPARE(w.KartLabel[1]->text(), QStringLiteral("Förbundsdagen sammanträdde första gången 7 september 1949."));
         QCOMPARE(w.KartLabel[3]->text(), QStringLiteral("Area: 357 000 km². Har gränser till 9 länder."));
         const int W = screenWidth();
         checkCentredColumn({w.Label1, w.Image1}, 0, W);
@@ -194,13 +198,19 @@ private slots:
         QCOMPARE(lines.size(), 12);
         for (int k = 0; k < 4; ++k)
             QVERIFY(lines[k].isEmpty());
-        QCOMPARE(lines[4], QStringLiteral("Einigkeit und Recht und Freiheit"));
-        QCOMPARE(lines[7], QStringLiteral("brüderlich mit Herz und Hand!"));
-        QCOMPARE(lines[9], QStringLiteral("/: Blüh im Glanze dieses Glückes,"));
-        QCOMPARE(lines[10], QStringLiteral("blühe, deutsches Vaterland! :/"));
-        QVERIFY(lines[11].isEmpty());
+        // The whole third verse, all eight lines.
+        QCOMPARE(lines.mid(4), QStringList({QStringLiteral("Einigkeit und Recht und Freiheit"),
+                                            QStringLiteral("für das deutsche Vaterland!"),
+                                            QStringLiteral("Danach lasst uns alle streben"),
+                                            QStringLiteral("brüderlich mit Herz und Hand!"),
+                                            QStringLiteral("Einigkeit und Recht und Freiheit"),
+                                            QStringLiteral("sind des Glückes Unterpfand;"),
+                                            QStringLiteral("/: Blüh im Glanze dieses Glückes,"),
+                                            QStringLiteral("blühe, deutsches Vaterland! :/")}));
         QCOMPARE(w.KompLabel[0]->text(), QStringLiteral("DAS LIED DER DEUTSCHEN"));
         QCOMPARE(w.KompLabel[3]->objectName(), QStringLiteral("Komplabel4"));
+        // Only the first verse is the one tied to the Nazi era.
+        QCOMPARE(w.KompLabel[4]->text(), QStringLiteral("den tredje strofen. Den första strofen förknippas för"));
         QCOMPARE(w.KompLabel[5]->text(), QStringLiteral("mycket med nazismen."));
         QVERIFY(!w.Label2->isVisibleTo(&w));
         QVERIFY(!w.TestLabel->isVisibleTo(&w));
@@ -222,7 +232,7 @@ private slots:
                 }
             return false;
         };
-        for (int k = 5; k <= 11; ++k)
+        for (int k = 5; k <= 12; ++k)
             QVERIFY2(navyIn(QRect(w.radPlats(k), QSize(w.width() - 2 * w.radPlats(k).x(), lineHeight))), qPrintable(lines[k - 1]));
         QVERIFY(!navyIn(QRect(w.radPlats(1), QSize(w.width() - 2 * w.radPlats(1).x(), 4 * w.HymnRadsteg() - 2))));
     }

@@ -27,6 +27,7 @@
 #include "platform/Printing.h"
 #include "platform/ShapeWidget.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
@@ -445,7 +446,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("dates");
         const char *rows[][2] = {
-            {"Widder", "21.MÄR -  20.APR"},       {"Stier", "21.APR  -  21.Mai"},
+            {"Widder", "21.Mär   -  20.Apr"},     {"Stier", "21.Apr   -  21.Mai"},
             {"Zwillinge", "22.Mai  -  21.Jun"},   {"Krebs", "22.Jun  -  23.Jul"},
             {"Löwe", "24.Jul  -  23.Aug"},        {"Jungfrau", "24.Aug -  23.Sep"},
             {"Waage", "24.Sep -  23.Okt"},        {"Skorpion", "24.Okt -  22.Nov"},
@@ -474,6 +475,30 @@ private slots:
         const double blank = fm.horizontalAdvance(QStringLiteral(" "));
         QVERIFY2(qAbs(fm.horizontalAdvance(padded) - 100) <= 2 * blank + blank / 2 + 0.5,
                  qPrintable(QStringLiteral("%1: %2").arg(item).arg(fm.horizontalAdvance(padded))));
+    }
+
+    void theSignsFollowOneAnotherWithOneFormOfMonth()
+    {
+        const QStringList monate{"Jan", "Feb", "Mär", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+        auto tag = [&monate](const QString &text) {
+            const QStringList d = text.trimmed().split(QLatin1Char('.'));
+            if (d.size() != 2 || !monate.contains(d[1]))
+                return QDate();
+            return QDate(2023, int(monate.indexOf(d[1])) + 1, d[0].toInt());
+        };
+        const QStringList tecken = Stjarntecken();
+        QCOMPARE(tecken.size(), 12);
+        for (int i = 0; i < 12; ++i) {
+            const QStringList f = tecken[i].split(QLatin1Char('#'));
+            QCOMPARE(f.size(), 3);
+            QVERIFY(f[2].startsWith(QStringLiteral("-  ")));
+            const QDate forsta = tag(f[1]);
+            const QDate sista = tag(f[2].mid(3));
+            QVERIFY2(forsta.isValid() && sista.isValid(), qPrintable(tecken[i]));
+            // The next sign begins the day after this one ends.
+            const QDate nasta = tag(tecken[(i + 1) % 12].split(QLatin1Char('#'))[1]);
+            QVERIFY2(sista.addDays(1).dayOfYear() == nasta.dayOfYear(), qPrintable(tecken[i]));
+        }
     }
 
     void clickingThePictureSelectsASign_data()

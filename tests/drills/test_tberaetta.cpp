@@ -93,11 +93,11 @@ private slots:
         QCOMPARE(m_w->Label8->text(), QStringLiteral("16  /  16"));
         QCOMPARE(visade(), QStringList({"Anfang 16.1", "Anfang 16.2", "Anfang 16.3"}));
         QTest::keyClick(m_w.get(), Qt::Key_PageUp);
-        QCOMPARE(m_w->Label8->text(), QStringLiteral("15 of 16"));
+        QCOMPARE(m_w->Label8->text(), QStringLiteral("15 von 16"));
         QCOMPARE(m_w->Label1->text(), QStringLiteral("Anfang 15.1"));
         QTest::keyClick(m_w.get(), Qt::Key_PageDown);
         QTest::keyClick(m_w.get(), Qt::Key_PageDown);
-        QCOMPARE(m_w->Label8->text(), QStringLiteral("16 of 16"));
+        QCOMPARE(m_w->Label8->text(), QStringLiteral("16 von 16"));
     }
 
     void oddStoryFilesShowWhatTheyHave_data()

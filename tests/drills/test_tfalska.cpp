@@ -294,8 +294,8 @@ private slots:
     {
         QTest::addColumn<bool>("vinner");
         QTest::addColumn<QString>("text");
-        QTest::newRow("won") << true << QStringLiteral("Congratulations Anna !");
-        QTest::newRow("lost") << false << QStringLiteral("Sorry, Anna. You lost against the computer.");
+        QTest::newRow("won") << true << QStringLiteral("Herzlichen Glückwunsch, Anna! Du hast gewonnen.");
+        QTest::newRow("lost") << false << QStringLiteral("Schade, Anna. Du hast gegen den Computer verloren.");
     }
     void gameEnd()
     {

@@ -235,7 +235,10 @@ private slots:
                                          << "på -a, -e är maskulina.";
         QTest::newRow("13 as 10") << "13" << "Substantiv på -ling är maskulina." << "";
         QTest::newRow("24") << "24" << "Substantiv på -age, -anz, -enz, -ie, -ik,"
-                            << "-ion, -tät, -thek(e), -ur  är feminina.";
+                            << "-ion, -tät, -thek(e), -ur är feminina.";
+        QTest::newRow("15") << "15" << "Substantiv på -nis, -sal, -tum är neutrala." << "";
+        QTest::newRow("17 in one word") << "17" << "Substantiverade infinitiver är neutrala." << "";
+        QTest::newRow("22") << "22" << "Alla substantiv på -ei, -heit, -keit," << "-in, -schaft, -ung är feminina.";
         QTest::newRow("28 shows nothing") << "28" << "" << "";
         QTest::newRow("19 shows itself") << "19" << "19" << "";
         QTest::newRow("40 shows itself") << "40" << "40" << "";

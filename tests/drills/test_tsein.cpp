@@ -252,11 +252,11 @@ private slots:
         QTest::addColumn<qint64>("hundradelar");
         QTest::addColumn<QString>("sekunder");
         QTest::addColumn<int>("tiondelar");
-        QTest::newRow("34,56") << qint64(3456) << "34,56 seconds" << 346;
-        QTest::newRow("below a second") << qint64(56) << "0,56 seconds" << 6;
-        QTest::newRow("five hundredths") << qint64(5) << "0,05 seconds" << 1;
-        QTest::newRow("whole seconds") << qint64(100) << "1,00 seconds" << 10;
-        QTest::newRow("longer than the table holds") << qint64(900000) << "9000,00 seconds" << 65535;
+        QTest::newRow("34,56") << qint64(3456) << "34,56 Sekunden" << 346;
+        QTest::newRow("below a second") << qint64(56) << "0,56 Sekunden" << 6;
+        QTest::newRow("five hundredths") << qint64(5) << "0,05 Sekunden" << 1;
+        QTest::newRow("whole Sekunden") << qint64(100) << "1,00 Sekunden" << 10;
+        QTest::newRow("longer than the table holds") << qint64(900000) << "9000,00 Sekunden" << 65535;
     }
     void texts()
     {
@@ -460,7 +460,7 @@ private slots:
         QVERIFY(!okOchSpara());
         QCOMPARE(rec.texts(), QStringList{QStringLiteral("Katalogen ") + m_resultat.path()
                                           + QStringLiteral("/Klass 7b, där resultaten ska sparas, "
-                                                           "finns inte eller kan vara skrivskyddadad")});
+                                                           "finns inte eller kan vara skrivskyddad")});
         QVERIFY(m_w->Panel12->isVisible());
     }
 

@@ -100,7 +100,7 @@ private slots:
         // without a title gets the exercise's own.
         const QString rad1 = QStringLiteral("   1. gut (Wir essen heute in dem Restaurant am Markt, weil das Essen dort ");
         const QString rad2 = QStringLiteral("      sehr gut ist)");
-        const QString egen = QStringLiteral("1.  Die Adjektive Steigern");
+        const QString egen = QStringLiteral("1.  Die Adjektive steigern");
         QTest::newRow("two lines, no title") << "VRS52300.DAT" << true << QStringList{egen, rad1, rad2, kLinje}
                                              << QStringList{egen, rad1, rad2,
                                                             QStringLiteral("       besser, am besten (bra)")};

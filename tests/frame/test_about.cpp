@@ -74,6 +74,33 @@ private slots:
         QVERIFY(!w.Panel1->isVisibleTo(&w));
     }
 
+    void theBundledCourseCarriesTheBoxPictures()
+    {
+        // The box is more than a bare silver panel: the course has its
+        // background and the maker's three pictures, down the left edge.
+        PCPath = qEnvironmentVariable("VARMIKO_BUILD_DIR");
+        CDPath.clear();
+        MessageRecorder m;
+        TOmMivo w;
+        QCOMPARE(m.count(), 0);
+        QVERIFY(!w.Image1->pixmap().isNull());
+        QCOMPARE(w.Image1->size(), w.size());
+        QLabel *bilder[] = {w.Image4, w.Image5, w.Image6};
+        int under = 0;
+        for (QLabel *b : bilder) {
+            QVERIFY(!b->pixmap().isNull());
+            QVERIFY(b->isVisibleTo(&w));
+            QVERIFY(b->y() >= under);
+            QVERIFY(b->x() + b->width() < w.width() / 4);
+            under = b->y() + b->height();
+        }
+        QVERIFY(under <= w.height());
+        // The navy credits stand on a light background.
+        const QImage bakgrund = w.Image1->pixmap().toImage();
+        const QColor mitt = bakgrund.pixelColor(bakgrund.width() / 2, bakgrund.height() / 4);
+        QVERIFY(mitt.lightness() > 200);
+    }
+
     void theLogoShowsAndHidesTheProductPanel()
     {
         TestCourse c;

@@ -287,6 +287,24 @@ private slots:
         for (const char *needle : {"Alt+S", "Ctrl+S", "Esc", "mellanslag", "arbetsblad", "Diagnos", "VRSKA.INI"})
             QVERIFY2(all.contains(QString::fromUtf8(needle), Qt::CaseInsensitive), needle);
     }
+
+    void theBundledManualDescribesTheListeningExercise()
+    {
+        PCPath = qEnvironmentVariable("VARMIKO_COURSE");
+        CDPath.clear();
+        MessageRecorder m;
+        TManual w;
+        QVERIFY(w.isOpen());
+        // The intonation exercise has nothing to write: the pupil listens,
+        // reads along and says the sentence after it.
+        const QString text = w.Memo1->toPlainText();
+        const qsizetype intonation = text.indexOf(QStringLiteral("Intonation:"));
+        QVERIFY(intonation > 0);
+        const QString stycke = text.mid(intonation, text.indexOf(QStringLiteral("Skriva"), intonation) - intonation);
+        QVERIFY2(!stycke.contains(QStringLiteral("skriv")), qPrintable(stycke));
+        for (const char *ord : {"lyssna", "läs med", "säg meningen efter", "Nächster Satz"})
+            QVERIFY2(stycke.contains(QString::fromUtf8(ord)), ord);
+    }
 };
 
 VARMIKO_TEST_MAIN(TestManual)

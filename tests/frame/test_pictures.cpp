@@ -84,7 +84,7 @@ private slots:
         QTest::newRow("14 under the mouse") << 14 << true << "Rheinschiff.";
         QTest::newRow("22") << 22 << false << "Mohnblüte.";
         QTest::newRow("22 under the mouse") << 22 << true << "Schloss Neuschwanstein";
-        QTest::newRow("27") << 27 << false << "Rockkonsert im Olympiastadion in München.";
+        QTest::newRow("27") << 27 << false << "Rockkonzert im Olympiastadion in München.";
         QTest::newRow("30") << 30 << false << "\"Zwetschgenmännla\" aus Nürnberg.";
         QTest::newRow("36 under the mouse") << 36 << true << "Löwe in Stein";
         QTest::newRow("38") << 38 << false << "Schloss Nymphenburg in München.";

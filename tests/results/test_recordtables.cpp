@@ -446,11 +446,11 @@ private slots:
             ScoreDirectory = m_dir.path() + QStringLiteral("\\Blockiert\\Klass\\");
             RekordFilNamn = ScoreDirectory + QStringLiteral("VRSK1.TNR");
             expected = QStringLiteral("Katalogen ") + m_dir.path()
-                       + QStringLiteral("/Blockiert/Klass, där resultaten ska sparas, finns inte eller kan vara skrivskyddadad");
+                       + QStringLiteral("/Blockiert/Klass, där resultaten ska sparas, finns inte eller kan vara skrivskyddad");
         } else if (problem == QLatin1String("not ok")) {
             ScoreDirectoryOk = 0;
             expected = QStringLiteral("Katalogen ") + m_dir.path()
-                       + QStringLiteral("/RESULTAT, där resultaten ska sparas, finns inte eller kan vara skrivskyddadad");
+                       + QStringLiteral("/RESULTAT, där resultaten ska sparas, finns inte eller kan vara skrivskyddad");
         } else {
             QDir().mkpath(localFile(QStringLiteral("VRSK1.TNR")));
             expected = QStringLiteral("Filen ") + localFile(QStringLiteral("VRSK1.TNR"))
@@ -478,7 +478,7 @@ private slots:
         QTest::newRow("file replaced by a directory") << "directory" << "Filen %1/RESULTAT/VRSK1.TNR finns inte eller är felaktig"
                                                       << QList<int>();
         QTest::newRow("directory replaced by a file")
-            << "blocked" << "Katalogen %1/RESULTAT, där resultaten ska sparas, finns inte eller kan vara skrivskyddadad"
+            << "blocked" << "Katalogen %1/RESULTAT, där resultaten ska sparas, finns inte eller kan vara skrivskyddad"
             << QList<int>();
     }
     void savingAfterTheFileChanged()

@@ -666,7 +666,7 @@ private slots:
             QVERIFY(!d->NyAnvandareButton->isEnabled());
         }
         QVERIFY(d->Edit1->isVisible());
-        QCOMPARE(d->SkrivDittNamnLabel->text(), QStringLiteral("Namen schreiben. Enter drucken:"));
+        QCOMPARE(d->SkrivDittNamnLabel->text(), QStringLiteral("Namen schreiben. Enter drücken:"));
 
         typeAndEnter(d->Edit1, typed);
         if (prompt.isEmpty()) {
@@ -753,7 +753,7 @@ private slots:
         for (int i = 0; i < 4; ++i) { // wrong passwords here are not counted
             typeAndEnter(d->MaskEdit1, QStringLiteral("r8"));
             QVERIFY(d->isVisible());
-            QCOMPARE(d->FelLosenLabel->text(), QStringLiteral("Felaktigt lösen.!"));
+            QCOMPARE(d->FelLosenLabel->text(), QStringLiteral("Felaktigt lösen!"));
             QCOMPARE(m.last(), QStringLiteral("Felaktigt lösen."));
         }
         QCOMPARE(m.count(), 4);

@@ -315,23 +315,36 @@ void hals(QPainter &p)
     nummer(p, 10, P(268, 280), P(298, 266));
 }
 
+// Seen from the front, as every body picture here: the body's right side is
+// on the left of the picture. The inferior vena cava runs up on the body's
+// right of the spine (picture left), the aorta on its left (picture right);
+// the right kidney sits a little lower, under the liver. So the right renal
+// artery passes behind the vena cava, and the long left renal vein crosses in
+// front of the aorta.
 void njure(QPainter &p)
 {
     hintergrund(p);
-    // vessels
-    fuell(p, C(210, 60, 60));
-    p.drawRoundedRect(QRectF(140, 20, 18, 330), 8, 8);
-    fuell(p, C(80, 110, 200));
-    p.drawRoundedRect(QRectF(166, 20, 20, 320), 8, 8);
+    const C arterie(210, 60, 60), vene(80, 110, 200);
+    const P rechteNiere(96, 200), linkeNiere(224, 182); // the body's right and left
+    const qreal hohlvene = 146, aorta = 176;            // the middles of the two vessels
+
+    // Renal arteries from the aorta; the right one goes behind the vena cava.
+    linie(p, arterie, 8);
+    p.drawLine(P(aorta, rechteNiere.y() - 12), rechteNiere + P(20, -12));
+    p.drawLine(P(aorta, linkeNiere.y() - 14), linkeNiere + P(-20, -14));
+    // The two great vessels.
+    fuell(p, vene);
+    p.drawRoundedRect(QRectF(hohlvene - 10, 20, 20, 322), 8, 8);
+    fuell(p, arterie);
+    p.drawRoundedRect(QRectF(aorta - 9, 20, 18, 312), 8, 8);
+    // Renal veins into the vena cava; the left one in front of the aorta.
+    linie(p, vene, 8);
+    p.drawLine(rechteNiere + P(20, 6), P(hohlvene, rechteNiere.y() + 6));
+    p.drawLine(linkeNiere + P(-20, 6), P(hohlvene, linkeNiere.y() + 6));
+
+    // kidneys with their caps, the hilum towards the middle
     for (int d : {-1, 1}) {
-        fuell(p, C(210, 60, 60));
-        p.drawRect(d < 0 ? QRectF(100, 170, 44, 8) : QRectF(154, 182, 66, 8));
-        fuell(p, C(80, 110, 200));
-        p.drawRect(d < 0 ? QRectF(100, 184, 70, 8) : QRectF(182, 168, 42, 8));
-    }
-    // kidneys with their caps
-    for (int d : {-1, 1}) {
-        const P m(160 + d * 64, 186);
+        const P m = d < 0 ? rechteNiere : linkeNiere;
         QPainterPath bohne(m + P(d * -10, -54));
         bohne.cubicTo(m + P(d * 60, -70), m + P(d * 60, 70), m + P(d * -10, 54));
         bohne.cubicTo(m + P(d * -30, 40), m + P(d * -10, 14), m + P(d * -20, 0));
@@ -342,8 +355,8 @@ void njure(QPainter &p)
     }
     // ureters, bladder, urethra
     linie(p, C(230, 210, 120), 6);
-    p.drawLine(P(104, 204), P(138, 392));
-    p.drawLine(P(216, 204), P(182, 392));
+    p.drawLine(rechteNiere + P(14, 16), P(140, 392));
+    p.drawLine(linkeNiere + P(-14, 16), P(180, 392));
     QPainterPath blase(P(160, 430));
     blase.cubicTo(P(100, 420), P(110, 370), P(160, 372));
     blase.cubicTo(P(210, 370), P(220, 420), P(160, 430));
@@ -352,15 +365,15 @@ void njure(QPainter &p)
     linie(p, C(230, 210, 120), 7);
     p.drawLine(P(160, 428), P(160, 470));
 
-    nummer(p, 1, P(84, 210), P(24, 226));
-    nummer(p, 2, P(230, 128), P(292, 110));
-    nummer(p, 3, P(124, 310), P(30, 310));
+    nummer(p, 1, rechteNiere + P(-16, 22), P(24, 240));
+    nummer(p, 2, linkeNiere + P(8, -58), P(292, 110));
+    nummer(p, 3, P(126, 310), P(30, 310));
     nummer(p, 4, P(186, 404), P(290, 400));
     nummer(p, 5, P(160, 456), P(30, 456));
-    nummer(p, 6, P(149, 80), P(30, 70));
-    nummer(p, 7, P(176, 70), P(290, 50));
-    nummer(p, 8, P(118, 174), P(30, 150));
-    nummer(p, 9, P(204, 172), P(292, 190));
+    nummer(p, 6, P(aorta, 80), P(290, 50));
+    nummer(p, 7, P(hohlvene, 70), P(30, 70));
+    nummer(p, 8, rechteNiere + P(26, -12), P(30, 150));
+    nummer(p, 9, linkeNiere + P(-30, 6), P(292, 196));
 }
 
 void mage(QPainter &p)

@@ -6,9 +6,8 @@
 
 #include "landeskarten.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
-#include <QFileInfo>
+#include "bildfil.h"
+
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -16,7 +15,6 @@
 #include <QPolygonF>
 
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -78,9 +76,9 @@ const Land laender[] = {
     {QColor(240, 175, 130), {{6.7, 51.4}, {7.3, 51.5}, {8.0, 51.6}, {8.8, 51.8}, {7.3, 52.0}, {6.7, 51.85}, {7.9, 52.1},
                              {6.6, 50.8}, {7.2, 50.9}, {8.1, 51.1}, {6.45, 50.5}, {8.7, 52.2}}}, // Nordrhein-Westfalen
     {QColor(165, 195, 240), {{8.7, 50.1}, {9.0, 50.5}, {9.4, 51.0}, {9.4, 51.4}, {8.6, 49.7}, {8.3, 50.3}, {9.9, 50.8},
-                             {9.7, 50.5}, {8.8, 51.1}}}, // Hessen
+                             {9.7, 50.5}, {8.8, 51.1}, {8.35, 50.15}}}, // Hessen (Wiesbaden north of the Rhine)
     {QColor(235, 225, 140), {{7.6, 50.4}, {6.8, 50.2}, {7.3, 49.8}, {8.1, 49.4}, {7.7, 49.2}, {6.65, 49.75},
-                             {7.9, 50.6}}}, // Rheinland-Pfalz
+                             {7.9, 50.6}, {8.15, 49.9}}}, // Rheinland-Pfalz (Mainz south of it)
     {QColor(215, 160, 200), {{6.95, 49.38}, {6.8, 49.45}}}, // Saarland
     {QColor(250, 190, 150), {{8.4, 48.9}, {9.2, 48.8}, {8.3, 48.3}, {8.0, 47.9}, {8.9, 48.0}, {9.6, 48.2}, {9.9, 48.8},
                              {9.5, 49.3}, {8.7, 49.35}, {9.6, 47.8}, {10.1, 48.7}}}, // Baden-Württemberg
@@ -103,25 +101,45 @@ const Stadtstaat stadtstaaten[] = {
     {{8.58, 53.55}, 0.05, QColor(240, 160, 90)},   // Bremerhaven
 };
 
+enum class Art
+{
+    Hauptstadt,      // the capital of the country
+    Landeshauptstadt, // the capital of a state (the city states count)
+    Grossstadt,      // another large city
+};
+
 struct Stadt
 {
     const char *name;
     Grad ort;
-    int groesse;    // 1 shown on every map, 2 from the middle size, 3 on the largest
-    bool links;     // name to the left of the dot
+    Art art;
+    int groesse; // 1 shown on every map, 2 from the middle size, 3 on the largest
+    bool links;  // name to the left of the mark
+    qreal hoch;  // the name moved up by this many name heights (down when negative)
 };
 
 const Stadt staedte[] = {
-    {"Berlin", {13.40, 52.52}, 1, false},    {"Hamburg", {9.99, 53.55}, 1, false},
-    {"München", {11.58, 48.14}, 1, false},   {"Köln", {6.96, 50.94}, 1, false},
-    {"Frankfurt", {8.68, 50.11}, 1, false},  {"Stuttgart", {9.18, 48.78}, 1, false},
-    {"Dresden", {13.74, 51.05}, 2, false},   {"Leipzig", {12.37, 51.34}, 2, true},
-    {"Hannover", {9.73, 52.37}, 2, false},   {"Bremen", {8.81, 53.08}, 2, true},
-    {"Nürnberg", {11.08, 49.45}, 2, false},  {"Kiel", {10.14, 54.32}, 2, false},
-    {"Düsseldorf", {6.78, 51.23}, 3, false}, {"Rostock", {12.10, 54.09}, 3, false},
-    {"Magdeburg", {11.63, 52.13}, 3, false}, {"Erfurt", {11.03, 50.98}, 3, false},
-    {"Mainz", {8.27, 50.00}, 3, true},       {"Saarbrücken", {6.99, 49.24}, 3, false},
-    {"Schwerin", {11.41, 53.63}, 3, false},   {"Potsdam", {13.06, 52.40}, 3, true},
+    {"Berlin", {13.40, 52.52}, Art::Hauptstadt, 1, false, 0},
+    {"Hamburg", {9.99, 53.55}, Art::Landeshauptstadt, 1, false, 0},
+    {"München", {11.58, 48.14}, Art::Landeshauptstadt, 1, false, 0},
+    {"Köln", {6.96, 50.94}, Art::Grossstadt, 1, false, 0},
+    {"Frankfurt", {8.68, 50.11}, Art::Grossstadt, 1, false, 0},
+    {"Stuttgart", {9.18, 48.78}, Art::Landeshauptstadt, 1, false, 0},
+    {"Dresden", {13.74, 51.05}, Art::Landeshauptstadt, 2, false, 0},
+    {"Leipzig", {12.37, 51.34}, Art::Grossstadt, 2, true, 0},
+    {"Hannover", {9.73, 52.37}, Art::Landeshauptstadt, 2, true, 0},
+    {"Bremen", {8.81, 53.08}, Art::Landeshauptstadt, 2, true, 0},
+    {"Nürnberg", {11.08, 49.45}, Art::Grossstadt, 2, false, 0},
+    {"Kiel", {10.14, 54.32}, Art::Landeshauptstadt, 2, false, 0},
+    {"Düsseldorf", {6.78, 51.23}, Art::Landeshauptstadt, 3, false, 0},
+    {"Rostock", {12.10, 54.09}, Art::Grossstadt, 3, false, 0},
+    {"Magdeburg", {11.63, 52.13}, Art::Landeshauptstadt, 3, false, 0},
+    {"Erfurt", {11.03, 50.98}, Art::Landeshauptstadt, 3, false, 0},
+    {"Wiesbaden", {8.24, 50.08}, Art::Landeshauptstadt, 3, true, 0.45},
+    {"Mainz", {8.27, 50.00}, Art::Landeshauptstadt, 3, true, -0.45},
+    {"Saarbrücken", {6.99, 49.24}, Art::Landeshauptstadt, 3, false, 0},
+    {"Schwerin", {11.41, 53.63}, Art::Landeshauptstadt, 3, false, 0},
+    {"Potsdam", {13.06, 52.40}, Art::Landeshauptstadt, 3, true, 0},
 };
 
 // Degrees to map units: longitude shrinks with the cosine of the latitude.
@@ -136,6 +154,73 @@ struct Projektion
 
     QPointF operator()(Grad g) const { return {x0 + (g.lon - LonMin) * Kos * skala, y0 + (LatMax - g.lat) * skala}; }
 };
+
+// The mark of a city: a star for the capital, a red dot for the capital of a
+// state, an open ring for another large city.
+void marke(QPainter &p, QPointF o, Art art, double punkt)
+{
+    switch (art) {
+    case Art::Hauptstadt: {
+        QPolygonF stern;
+        for (int i = 0; i < 10; ++i) {
+            const double r = i % 2 ? punkt * 0.9 : punkt * 2.1;
+            const double a = -M_PI / 2 + i * M_PI / 5;
+            stern << o + QPointF(r * std::cos(a), r * std::sin(a));
+        }
+        p.setPen(QPen(Qt::white, 1));
+        p.setBrush(QColor(170, 0, 0));
+        p.drawPolygon(stern);
+        break;
+    }
+    case Art::Landeshauptstadt:
+        p.setPen(QPen(Qt::white, 1));
+        p.setBrush(QColor(200, 20, 20));
+        p.drawEllipse(o, punkt, punkt);
+        break;
+    case Art::Grossstadt:
+        p.setPen(QPen(QColor(30, 30, 40), std::max(1.2, punkt / 2.2)));
+        p.setBrush(Qt::white);
+        p.drawEllipse(o, punkt * 0.9, punkt * 0.9);
+        break;
+    }
+}
+
+// What the three marks mean, in the North Sea corner of the map, as long as
+// it fits there beside the coast.
+void legende(QPainter &p, const QPainterPath &land, double punkt, int w)
+{
+    const struct
+    {
+        Art art;
+        const char *text;
+    } zeilen[] = {{Art::Hauptstadt, "Huvudstad"},
+                  {Art::Landeshauptstadt, "Delstatshuvudstad"},
+                  {Art::Grossstadt, "Annan storstad"}};
+    for (int px = std::max(9, w / 34); px >= 8; --px) {
+        QFont f(QStringLiteral("Arial"));
+        f.setPixelSize(px);
+        const QFontMetricsF fm(f);
+        const double zeile = std::max(fm.height(), punkt * 4.4);
+        double breit = 0;
+        for (const auto &z : zeilen)
+            breit = std::max(breit, fm.horizontalAdvance(QString::fromUtf8(z.text)));
+        const QRectF feld(3, 3, punkt * 5 + breit + 4, zeile * 3 + 4);
+        if (land.intersects(feld))
+            continue;
+        p.setPen(QPen(QColor(150, 160, 175), 1));
+        p.setBrush(QColor(255, 255, 255, 200));
+        p.drawRoundedRect(feld, 3, 3);
+        p.setFont(f);
+        for (int i = 0; i < 3; ++i) {
+            const double mitte = feld.top() + 2 + zeile * (i + 0.5);
+            marke(p, QPointF(feld.left() + punkt * 2.5, mitte), zeilen[i].art, punkt);
+            p.setPen(QColor(20, 20, 30));
+            p.drawText(QPointF(feld.left() + punkt * 5, mitte + fm.ascent() / 2 - 1),
+                       QString::fromUtf8(zeilen[i].text));
+        }
+        return;
+    }
+}
 
 QImage karte(QSize groesse, int stufe)
 {
@@ -237,13 +322,12 @@ QImage karte(QSize groesse, int stufe)
         if (s.groesse > stufe)
             continue;
         const QPointF o = pr(s.ort);
-        const bool hauptstadt = QLatin1String(s.name) == QLatin1String("Berlin");
-        p.setPen(QPen(Qt::white, 1));
-        p.setBrush(hauptstadt ? QColor(150, 0, 0) : QColor(200, 20, 20));
-        p.drawEllipse(o, hauptstadt ? punkt * 1.4 : punkt, hauptstadt ? punkt * 1.4 : punkt);
+        marke(p, o, s.art, punkt);
         const QString name = QString::fromUtf8(s.name);
         const double tw = fm.horizontalAdvance(name);
-        const QPointF at(s.links ? o.x() - punkt * 1.8 - tw : o.x() + punkt * 1.8, o.y() + fm.ascent() / 2 - 1);
+        const double abstand = punkt * (s.art == Art::Hauptstadt ? 2.4 : 1.8);
+        const QPointF at(s.links ? o.x() - abstand - tw : o.x() + abstand,
+                         o.y() + fm.ascent() / 2 - 1 - s.hoch * fm.height());
         // A light halo keeps the name readable on every colour.
         QPainterPath text;
         text.addText(at, schrift, name);
@@ -254,6 +338,7 @@ QImage karte(QSize groesse, int stufe)
         p.setBrush(QColor(20, 20, 30));
         p.drawPath(text);
     }
+    legende(p, pfad, punkt, w);
     return bild;
 }
 
@@ -299,14 +384,6 @@ QImage flagge()
     return bild;
 }
 
-bool speichern(const QImage &bild, const QString &datei)
-{
-    if (bild.save(datei, "BMP"))
-        return true;
-    std::fprintf(stderr, "drawpictures: cannot write %s\n", qPrintable(datei));
-    return false;
-}
-
 } // namespace
 
 bool zeichneLandeskarten(const QString &ziel)
@@ -323,14 +400,9 @@ bool zeichneLandeskarten(const QString &ziel)
         {"VRSKLAN3.BMP", QSize(366, 470), 3},
         {"VRSK_FL.BMP", QSize(500, 330), 0},
     };
-    const QDateTime programm = QFileInfo(QCoreApplication::applicationFilePath()).lastModified();
-    for (const Bild &b : bilder) {
-        const QString datei = ziel + QLatin1Char('/') + QLatin1String(b.name);
-        const QFileInfo f(datei);
-        if (f.exists() && f.lastModified() >= programm)
-            continue;
-        if (!speichern(b.stufe == 0 ? flagge() : karte(b.groesse, b.stufe), datei))
+    for (const Bild &b : bilder)
+        if (!zeichneWennAlt(ziel + QLatin1Char('/') + QLatin1String(b.name),
+                            [&b] { return b.stufe == 0 ? flagge() : karte(b.groesse, b.stufe); }))
             return false;
-    }
     return true;
 }

@@ -8,6 +8,7 @@
 
 #include "landeskarten.h"
 #include "natur.h"
+#include "omvarmiko.h"
 
 
 #include <QDateTime>
@@ -804,6 +805,8 @@ int main(int argc, char **argv)
         return 1;
     if (const int fel = naturbilder(ziel))
         return fel;
+    if (!zeichneOmBilder(ziel))
+        return 1;
 
     const Satz saetze[] = {
         {"VRS", QSize(320, 240), false},

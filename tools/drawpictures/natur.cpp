@@ -75,6 +75,12 @@ void polygon(QPainter &p, std::initializer_list<P> punkte, const C &c)
     p.drawPolygon(QPolygonF(punkte));
 }
 
+void flaecheRechteck(QPainter &p, const QRectF &r, const C &c)
+{
+    fuell(p, c);
+    p.drawRect(r);
+}
+
 P polar(P m, qreal r, qreal grad)
 {
     const qreal a = grad * M_PI / 180;
@@ -326,6 +332,105 @@ void erde(QPainter &p, qreal y)
     streuen(30, 3, QRectF(0, y + 4, B, H - y - 4), [&](P q, QRandomGenerator &) { kreis(p, q, 1.5, C(90, 62, 40)); });
 }
 
+// A nettle leaf on its stalk, pointing at grad: heart-shaped at the base,
+// coarsely sawn along the edge, drawn out to a long point, with its veins.
+void nesselblatt(QPainter &p, P basis, qreal grad, qreal stiel, qreal lang, qreal breit, const C &c)
+{
+    p.save();
+    p.translate(basis);
+    p.rotate(grad);
+    linie(p, c.darker(115), std::max(1.2, breit / 12));
+    p.drawLine(P(0, 0), P(stiel, 0));
+    // Half the width at t (0 base .. 1 tip): widest a third of the way out.
+    auto halb = [breit](qreal t) { return breit * std::pow(std::sin(M_PI * std::pow(t, 0.72)), 1.3); };
+    const int zaehne = 12;
+    auto seite = [&](QPainterPath &pf, qreal seiteVz) {
+        for (int i = 1; i <= zaehne; ++i) {
+            const qreal t = 0.1 + 0.86 * i / zaehne;
+            const qreal tk = t - 0.5 / zaehne;
+            pf.lineTo(P(stiel + tk * lang, seiteVz * halb(tk) * 0.84));
+            pf.lineTo(P(stiel + t * lang, seiteVz * halb(t)));
+        }
+    };
+    // the rounded lobes of the heart-shaped base reach back a little past
+    // the stalk's end
+    QPainterPath pf(P(stiel + lang * 0.03, 0));
+    pf.cubicTo(P(stiel - lang * 0.06, -breit * 0.3), P(stiel - lang * 0.03, -breit * 0.62), P(stiel + lang * 0.1, -halb(0.1)));
+    seite(pf, -1);
+    pf.lineTo(P(stiel + lang, 0));
+    QPainterPath unten(P(stiel + lang * 0.03, 0));
+    unten.cubicTo(P(stiel - lang * 0.06, breit * 0.3), P(stiel - lang * 0.03, breit * 0.62), P(stiel + lang * 0.1, halb(0.1)));
+    seite(unten, 1);
+    unten.lineTo(P(stiel + lang, 0));
+    pf.connectPath(unten.toReversed());
+    pf.closeSubpath();
+    umriss(p, c, c.darker(135), 0.8);
+    p.drawPath(pf);
+    // midrib and side veins
+    linie(p, c.lighter(135), std::max(0.8, breit / 16));
+    p.drawLine(P(stiel, 0), P(stiel + lang * 0.92, 0));
+    for (int i = 0; i < 4; ++i) {
+        const qreal x = stiel + lang * (0.08 + i * 0.16);
+        for (int vz : {-1, 1}) {
+            QPainterPath ader(P(x, 0));
+            ader.quadTo(P(x + lang * 0.08, vz * breit * 0.35), P(x + lang * 0.2, vz * halb((x - stiel) / lang + 0.2) * 0.8));
+            p.drawPath(ader);
+        }
+    }
+    p.restore();
+}
+
+// A stinging nettle: an upright square stem with stinging hairs, the leaves
+// in opposite pairs, and the green flower strings hanging from the axils.
+void brennnessel(QPainter &p)
+{
+    wiese(p, 206);
+    const C stengelGruen(74, 116, 54), blattGruen(58, 118, 48), bluetenGruen(176, 196, 120);
+    // stem, slightly bent, with its hairs
+    QPainterPath st(P(160, 236));
+    st.cubicTo(P(162, 170), P(156, 90), P(160, 16));
+    linie(p, stengelGruen, 5);
+    p.drawPath(st);
+    linie(p, C(200, 220, 180), 0.8);
+    for (int i = 0; i < 40; ++i) {
+        const P q = st.pointAtPercent(0.02 + i * 0.024);
+        const qreal vz = i % 2 ? 1 : -1;
+        p.drawLine(q + P(vz * 2, 0), q + P(vz * 6, -3));
+    }
+    // leaf pairs from the bottom up, smaller towards the top; every second
+    // pair stands across the first, so it looks shorter
+    struct Paar
+    {
+        qreal anteil, lang, breit;
+        bool quer;
+    };
+    const Paar paare[] = {{0.26, 58, 19, false}, {0.42, 52, 16, true}, {0.56, 46, 15, false},
+                          {0.69, 36, 12, true},  {0.81, 28, 9, false}, {0.91, 17, 6, true}};
+    for (const Paar &pa : paare) {
+        const P knoten = st.pointAtPercent(pa.anteil);
+        // flower strings hang from the axils of the middle pairs
+        if (pa.anteil > 0.3 && pa.anteil < 0.85) {
+            for (int vz : {-1, 1})
+                for (int k = 0; k < 3; ++k) {
+                    QPainterPath faden(knoten);
+                    const P ende = knoten + P(vz * (10 + k * 7), 26 + k * 6);
+                    faden.quadTo(knoten + P(vz * (8 + k * 6), 4), ende);
+                    linie(p, bluetenGruen.darker(120), 1.6);
+                    p.drawPath(faden);
+                    for (int b = 0; b <= 8; ++b)
+                        kreis(p, faden.pointAtPercent(0.3 + b * 0.085), 1.7, b % 2 ? bluetenGruen : bluetenGruen.darker(108));
+                }
+        }
+        const qreal neigung = 10 + 26 * (1 - pa.anteil); // the lower leaves hang more
+        const qreal lang = pa.quer ? pa.lang * 0.8 : pa.lang;
+        nesselblatt(p, knoten, 180 - neigung, pa.lang * 0.22, lang, pa.breit, pa.quer ? blattGruen.darker(110) : blattGruen);
+        nesselblatt(p, knoten, neigung, pa.lang * 0.22, lang, pa.breit, pa.quer ? blattGruen.darker(110) : blattGruen);
+    }
+    // the young leaves at the top
+    nesselblatt(p, P(160, 24), -120, 2, 12, 5, blattGruen.lighter(110));
+    nesselblatt(p, P(160, 24), -60, 2, 12, 5, blattGruen.lighter(110));
+}
+
 void pflanze(QPainter &p, int post)
 {
     switch (post) {
@@ -460,17 +565,7 @@ void pflanze(QPainter &p, int post)
         }
         break;
     case 12: // Brennnessel
-        wiese(p);
-        stengel(p, P(160, 232), P(160, 30), 4, C(80, 120, 60));
-        for (int i = 0; i < 5; ++i) {
-            const qreal y = 200 - i * 36;
-            const qreal l = 60 - i * 8;
-            blatt(p, P(160, y), 200, l, l * 0.35, C(60, 120, 50), true);
-            blatt(p, P(160, y), -20, l, l * 0.35, C(60, 120, 50), true);
-            linie(p, C(170, 190, 140), 1.2);
-            for (int k = 0; k < 4; ++k)
-                p.drawLine(P(160, y - 4), P(150 + k * 6, y + 16 + k * 3));
-        }
+        brennnessel(p);
         break;
     case 13: // Farn
         waldboden(p);
@@ -1497,6 +1592,213 @@ void huhnvogel(QPainter &p, P m, qreal s, const C &koerper, const C &kopf, const
         oval(p, m + P(-36 * s, -32 * s), 6 * s, 2.5 * s, 0, extra);
 }
 
+// A cuckoo on a branch, facing left: slim, grey above and on the throat,
+// white below with fine dark bars, yellow eye ring, pointed wings hanging
+// low and a long dark tail spotted and tipped with white.
+void kuckuck(QPainter &p)
+{
+    himmel(p);
+    p.save();
+    p.translate(186, 150);
+    p.scale(1.2, 1.2);
+    p.translate(-186, -150);
+    ast(p, 178, 10, 250);
+    const C ruecken(108, 116, 130), kopfGrau(150, 157, 168), bauch(244, 244, 238), dunkel(70, 76, 90);
+    // tail
+    p.save();
+    p.translate(196, 148);
+    p.rotate(24);
+    QPainterPath schwanz(P(0, -7));
+    schwanz.lineTo(P(84, -9));
+    schwanz.quadTo(P(96, 0), P(84, 9));
+    schwanz.lineTo(P(0, 8));
+    schwanz.closeSubpath();
+    fuell(p, dunkel);
+    p.drawPath(schwanz);
+    for (int i = 0; i < 6; ++i) {
+        kreis(p, P(14 + i * 13, -6.5), 2, weiss);
+        kreis(p, P(20 + i * 13, 6.5), 2, weiss);
+    }
+    oval(p, P(90, 0), 3, 7, 0, weiss);
+    p.restore();
+    // short yellow legs, two toes in front and two behind
+    linie(p, C(226, 186, 60), 2.4);
+    for (qreal x : {146.0, 158.0}) {
+        p.drawLine(P(x, 164), P(x - 1, 175));
+        p.drawLine(P(x - 1, 175), P(x - 7, 178));
+        p.drawLine(P(x - 1, 175), P(x + 5, 178));
+    }
+    // head and body in one outline, grey
+    QPainterPath vogel(P(98, 104));
+    vogel.quadTo(P(106, 96), P(118, 100));
+    vogel.cubicTo(P(140, 108), P(176, 122), P(204, 140));
+    vogel.lineTo(P(200, 158));
+    vogel.cubicTo(P(182, 166), P(156, 170), P(136, 164));
+    vogel.cubicTo(P(116, 156), P(104, 138), P(100, 122));
+    vogel.quadTo(P(94, 114), P(98, 104));
+    fuell(p, kopfGrau);
+    p.drawPath(vogel);
+    p.save();
+    p.setClipPath(vogel);
+    // grey back above, white belly with fine dark bars below the breast
+    QPainterPath oben(P(100, 96));
+    oben.lineTo(P(210, 96));
+    oben.lineTo(P(210, 146));
+    oben.cubicTo(P(176, 128), P(150, 116), P(122, 104));
+    oben.closeSubpath();
+    fuell(p, ruecken);
+    p.drawPath(oben);
+    QPainterPath unten(P(108, 138));
+    unten.cubicTo(P(140, 140), P(176, 144), P(210, 150));
+    unten.lineTo(P(210, 180));
+    unten.lineTo(P(100, 180));
+    unten.closeSubpath();
+    fuell(p, bauch);
+    p.drawPath(unten);
+    linie(p, C(64, 68, 78), 1.1);
+    for (qreal y = 145; y < 172; y += 4.5)
+        for (qreal x = 110 + std::fmod(y * 3, 8); x < 204; x += 9)
+            p.drawLine(P(x, y), P(x + 6, y + 0.5));
+    p.restore();
+    // the long pointed wing, its tip hanging below the tail's root
+    QPainterPath fluegel(P(128, 112));
+    fluegel.cubicTo(P(160, 116), P(196, 134), P(222, 164));
+    fluegel.cubicTo(P(196, 156), P(166, 150), P(136, 138));
+    fluegel.closeSubpath();
+    fuell(p, dunkel.lighter(118));
+    p.drawPath(fluegel);
+    linie(p, dunkel.darker(120), 1);
+    for (int i = 0; i < 5; ++i)
+        p.drawLine(P(150 + i * 12, 126 + i * 5), P(166 + i * 12, 140 + i * 5));
+    // the thin bill a little bent, the eye with its yellow ring
+    QPainterPath schnabel(P(98, 108));
+    schnabel.quadTo(P(91, 108), P(84, 114));
+    schnabel.quadTo(P(92, 112), P(99, 114));
+    schnabel.closeSubpath();
+    fuell(p, C(56, 52, 44));
+    p.drawPath(schnabel);
+    kreis(p, P(106, 107), 3.8, C(250, 200, 40));
+    kreis(p, P(106, 107), 2, schwarz);
+    p.restore();
+}
+
+// A white-tailed sea eagle on a rock by the sea, facing left: a big brown
+// bird with a pale head, a massive yellow hooked bill, yellow feet under
+// feathered legs and a short wedge of a white tail.
+void seeadler(QPainter &p)
+{
+    himmel(p, C(150, 190, 225), C(226, 236, 246));
+    fuell(p, C(64, 112, 152));
+    p.drawRect(QRectF(0, 136, B, H - 136));
+    linie(p, C(255, 255, 255, 80), 1.4);
+    for (qreal y = 146; y < H; y += 12)
+        for (qreal x = std::fmod(y * 7, 46); x < B; x += 52)
+            p.drawLine(P(x, y), P(x + 16, y));
+    // the rock
+    polygon(p, {P(96, H), P(122, 204), P(160, 190), P(222, 192), P(258, 208), P(286, H)}, C(124, 118, 110));
+    polygon(p, {P(160, 190), P(222, 192), P(210, 206), P(168, 204)}, C(150, 144, 134));
+    const C braun(116, 82, 50), dunkelbraun(84, 58, 36), kopfHell(220, 204, 164), gelbSchnabel(238, 192, 40);
+    // the white tail under the wing tips
+    polygon(p, {P(206, 170), P(240, 196), P(230, 206), P(196, 184)}, weiss);
+    // feathered legs, yellow feet and black claws on the rock
+    oval(p, P(176, 172), 17, 14, 10, dunkelbraun);
+    linie(p, C(236, 196, 60), 4);
+    for (qreal x : {170.0, 186.0})
+        p.drawLine(P(x, 180), P(x - 2, 192));
+    linie(p, schwarz, 1.6);
+    for (qreal x : {168.0, 184.0})
+        for (int k = -1; k <= 1; ++k)
+            p.drawLine(P(x, 192), P(x + k * 5 - 3, 196));
+    // body, with paler edges to the feathers of the breast
+    oval(p, P(184, 126), 34, 54, 20, braun);
+    streuen(26, 17, QRectF(158, 100, 30, 60), [&](P q, QRandomGenerator &) { oval(p, q, 3, 1.8, 0, braun.lighter(130)); });
+    // the folded wing along the back
+    QPainterPath fluegel(P(176, 82));
+    fluegel.cubicTo(P(214, 90), P(224, 150), P(232, 196));
+    fluegel.cubicTo(P(206, 178), P(186, 150), P(180, 120));
+    fluegel.closeSubpath();
+    fuell(p, dunkelbraun);
+    p.drawPath(fluegel);
+    linie(p, braun.lighter(125), 1.1);
+    for (int i = 0; i < 6; ++i)
+        p.drawLine(P(192 + i * 5, 104 + i * 14), P(204 + i * 5, 112 + i * 14));
+    // neck and pale head
+    oval(p, P(162, 84), 20, 22, 20, kopfHell.darker(108));
+    kreis(p, P(150, 66), 19, kopfHell);
+    // the heavy hooked bill
+    QPainterPath schnabel(P(138, 54));
+    schnabel.cubicTo(P(122, 50), P(104, 54), P(104, 74));
+    schnabel.quadTo(P(108, 66), P(114, 67));
+    schnabel.lineTo(P(120, 71));
+    schnabel.lineTo(P(138, 76));
+    schnabel.closeSubpath();
+    fuell(p, gelbSchnabel);
+    p.drawPath(schnabel);
+    linie(p, C(150, 110, 30), 1.2);
+    p.drawLine(P(118, 68), P(138, 70));
+    // the eye under its brow
+    kreis(p, P(143, 60), 3.6, C(240, 220, 140));
+    kreis(p, P(143, 60), 1.9, schwarz);
+    linie(p, C(140, 120, 90), 2);
+    p.drawLine(P(136, 55), P(150, 56));
+}
+
+// A black woodpecker clinging to a pine trunk beside its oval nest hole: all
+// black with a red crown, a long pale chisel of a bill, a pale eye and the
+// stiff tail propped against the bark.
+void schwarzspecht(QPainter &p)
+{
+    himmel(p, C(150, 186, 140), C(214, 230, 200));
+    for (qreal x : {30.0, 90.0, 290.0})
+        flaecheRechteck(p, QRectF(x, 0, 14, H), C(120, 150, 110));
+    p.save();
+    p.translate(196, 130);
+    p.scale(1.25, 1.25);
+    p.translate(-196, -130);
+    // the trunk with its bark
+    flaecheRechteck(p, QRectF(196, 0, 58, H), C(150, 96, 62));
+    linie(p, C(110, 66, 40), 1.4);
+    streuen(40, 23, QRectF(198, 0, 54, H), [&](P q, QRandomGenerator &g) {
+        p.drawLine(q, q + P(g.bounded(4) - 2, 10 + g.bounded(8)));
+    });
+    oval(p, P(226, 48), 11, 16, 0, C(176, 126, 86));
+    oval(p, P(226, 48), 8, 13, 0, C(38, 24, 16));
+    const C schwarzGefieder(24, 24, 28);
+    // stiff tail against the bark
+    polygon(p, {P(180, 158), P(196, 158), P(204, 214), P(192, 212)}, schwarzGefieder);
+    // body and neck
+    oval(p, P(182, 126), 15, 40, -8, schwarzGefieder);
+    oval(p, P(178, 94), 10, 13, -8, schwarzGefieder);
+    linie(p, C(70, 70, 80), 1);
+    for (int i = 0; i < 4; ++i)
+        p.drawLine(P(172 + i * 2, 104 + i * 12), P(178 + i * 2, 116 + i * 12));
+    // grey feet gripping the bark
+    linie(p, C(96, 96, 100), 2.2);
+    for (qreal y : {138.0, 154.0}) {
+        p.drawLine(P(190, y), P(199, y - 2));
+        p.drawLine(P(199, y - 2), P(202, y - 7));
+        p.drawLine(P(199, y - 2), P(203, y + 3));
+    }
+    // head with the red crown from the bill back to the nape
+    kreis(p, P(176, 80), 13, schwarzGefieder);
+    p.save();
+    QPainterPath kopf;
+    kopf.addEllipse(P(176, 80), 13, 13);
+    p.setClipPath(kopf);
+    fuell(p, C(210, 30, 40));
+    p.drawRect(QRectF(160, 64, 32, 11));
+    p.restore();
+    polygon(p, {P(164, 70), P(158, 66), P(166, 76)}, C(210, 30, 40));
+    // the chisel bill towards the trunk
+    polygon(p, {P(186, 76), P(212, 72), P(187, 84)}, C(226, 218, 194));
+    kreis(p, P(179, 80), 3, C(242, 238, 214));
+    kreis(p, P(179, 80), 1.6, schwarz);
+    // chips of wood falling
+    for (const P &q : {P(210, 100), P(204, 122), P(214, 150)})
+        oval(p, q, 3, 1.5, 30, C(214, 176, 120));
+    p.restore();
+}
+
 void vogel(QPainter &p, int post)
 {
     const C erdbraun(130, 100, 70), olive(110, 120, 60);
@@ -1592,21 +1894,11 @@ void vogel(QPainter &p, int post)
         sitzend(v, 2.0);
         break;
     }
-    case 10: { // Kuckuck
-        Vogel v{grau, C(110, 116, 126), C(236, 236, 230), C(100, 106, 116), C(80, 86, 96)};
-        v.schwanzLang = 44;
-        v.schnabel = C(60, 60, 40);
-        v.augenring = true;
-        sitzend(v, 2.0);
-        linie(p, C(80, 80, 80), 1.2);
-        for (int i = 0; i < 7; ++i)
-            p.drawLine(P(126 + i * 6, 134 + i * 2), P(136 + i * 6, 132 + i * 2));
+    case 10: // Kuckuck
+        kuckuck(p);
         break;
-    }
     case 11: // Seeadler
-        himmel(p, C(110, 170, 230), C(220, 236, 250));
-        fliegenderVogel(p, P(150, 120), 2.0, C(110, 80, 50), C(130, 96, 60), C(200, 180, 140), false, true,
-                        C(240, 200, 40), 0.62);
+        seeadler(p);
         break;
     case 12: // Mehlschwalbe
         himmel(p);
@@ -1741,25 +2033,9 @@ void vogel(QPainter &p, int post)
         oval(p, P(164, 126), 12, 7, -12, weiss);
         break;
     }
-    case 26: { // Schwarzspecht
-        himmel(p, C(160, 190, 150), C(220, 232, 210));
-        fuell(p, C(110, 90, 70));
-        p.drawRect(QRectF(190, 0, 44, H));
-        Vogel v{schwarz, schwarz, C(40, 40, 40), C(30, 30, 30), schwarz};
-        v.kappe = rot;
-        v.schnabel = C(200, 200, 190);
-        v.schnabelLang = 14;
-        v.schnabelDick = 5;
-        v.schwanzLang = 30;
-        p.save();
-        p.translate(186, 130);
-        p.rotate(70);
-        p.scale(1, -1);
-        p.translate(-160, -128);
-        singvogel(p, P(160, 128), 2.3, v);
-        p.restore();
+    case 26: // Schwarzspecht
+        schwarzspecht(p);
         break;
-    }
     case 27: { // Star
         Vogel v{C(40, 50, 60), C(40, 56, 60), C(50, 50, 70), C(50, 60, 70), C(40, 40, 50)};
         v.sprenkel = true;

@@ -65,7 +65,7 @@ TFLERBAR::TFLERBAR(QWidget *parent)
     Edit1->setEnabled(false);
     lampknapp->hide();
     LampShape->hide();
-    sattText(InstruktionsLabel, QStringLiteral(" Mit den Mouse wählen, bitte. "));
+    sattText(InstruktionsLabel, QStringLiteral(" Mit der Maus wählen, bitte. "));
 
     for (QLabel *l : {Label4, Label5, Label6, Label8})
         l->setFont(skaladArialPunkter(22));

@@ -52,7 +52,7 @@ TPassAkt::TPassAkt(QWidget *parent)
     Edit1->setEnabled(false);
     lampknapp->hide();
     LampShape->hide();
-    sattText(InstruktionsLabel, QStringLiteral(" Mit den Mouse wählen, bitte. "));
+    sattText(InstruktionsLabel, QStringLiteral(" Mit der Maus wählen, bitte. "));
 
     Label3 = new QLabel(this);
     Label3->setObjectName(QStringLiteral("Label3"));

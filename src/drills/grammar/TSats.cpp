@@ -61,7 +61,7 @@ const char *const kUtskrift[] = {"Ackusativobjekt  =", "Dativobjekt        =", "
                                  "Predikatsfyllnad =", "Subjekt               ="};
 
 const char *const kHjalp[] = {"Styr musen till meningen!", "Här kan du klicka med vänster musknapp.",
-                              "Håll knappen nedtryckt och dra musen till satsdelsruta!",
+                              "Håll knappen nedtryckt och dra musen till satsdelsrutan!",
                               "Här kan du släppa upp knappen."};
 
 void fastTextfarg(QWidget *w, const QColor &c)

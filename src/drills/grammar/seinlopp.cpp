@@ -86,7 +86,7 @@ QString seinSekunder(qint64 hundradelar)
 {
     const qint64 h = qMax<qint64>(0, hundradelar);
     return QString::number(h / 100) + QLatin1Char(',') + QStringLiteral("%1").arg(h % 100, 2, 10, QLatin1Char('0'))
-           + QStringLiteral(" seconds");
+           + QStringLiteral(" Sekunden");
 }
 
 quint16 seinRekordTid(double hundradelar)

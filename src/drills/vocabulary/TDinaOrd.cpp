@@ -159,7 +159,7 @@ void TDinaOrd::byggKomponenter()
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto *listRad = new QVBoxLayout(Panel3);
-    Panel4 = new QLabel(QStringLiteral("File wählen"), Panel3);
+    Panel4 = new QLabel(QStringLiteral("Datei wählen"), Panel3);
     Panel4->setObjectName(QStringLiteral("Panel4"));
     Panel4->setFont(skaladArial(20));
     Panel4->setAlignment(Qt::AlignCenter);

@@ -549,10 +549,11 @@ void TFalska::Avslutning()
             LovordPanel->show();
             LovordPanel->raise();
             if (SpelarVann)
-                RitaLovord(QStringLiteral("Congratulations"), SpelarNamn[1], QStringLiteral("!"));
+                RitaLovord(QStringLiteral("Herzlichen Glückwunsch,"), SpelarNamn[1] + QLatin1Char('!'),
+                           QStringLiteral("Du hast gewonnen."));
             else
-                RitaLovord(QStringLiteral("Sorry,"), SpelarNamn[1] + QLatin1Char('.'),
-                           QStringLiteral("You lost against the computer."));
+                RitaLovord(QStringLiteral("Schade,"), SpelarNamn[1] + QLatin1Char('.'),
+                           QStringLiteral("Du hast gegen den Computer verloren."));
         }
     }
     visaEscapepanel();

@@ -34,7 +34,7 @@ THymn::THymn(QWidget *parent)
                               QStringLiteral("Musik: en melodi från 1797"),
                               QStringLiteral("Text: en dikt från 1841"),
                               QStringLiteral("Från 1922 officiell nationalsång. Sedan 1952 sjungs endast"),
-                              QStringLiteral("den tredje strofen. De två första stroferna förknippas för"),
+                              QStringLiteral("den tredje strofen. Den första strofen förknippas för"),
                               QStringLiteral("mycket med nazismen.")};
     const char *namn[] = {"KompLabel1", "KompLabel2", "KompLabel3", "Komplabel4", "KompLabel5", "KompLabel6"};
     for (int i = 0; i < 6; ++i) {

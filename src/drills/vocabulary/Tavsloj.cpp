@@ -178,7 +178,7 @@ Tavsloj::Tavsloj(QWidget *parent)
     ListBox2->installEventFilter(this);
     GroupBox1 = new QGroupBox(QStringLiteral("Art der Übung wählen"), Panel4);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    RadioButton1 = new QRadioButton(QStringLiteral("Wörter anklicken und an\nrichtige Stelle setzen."), GroupBox1);
+    RadioButton1 = new QRadioButton(QStringLiteral("Wörter anklicken und an die\nrichtige Stelle setzen."), GroupBox1);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     RadioButton2 = new QRadioButton(QStringLiteral("Die Wörter raten und\nschreiben."), GroupBox1);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));

@@ -106,7 +106,7 @@ Thoroskop::Thoroskop(QWidget *parent)
     Memo1 = memo("Memo1", Panel1, 22);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setGeometry(10, 10, 745, 548);
-    Button3 = knapp("Button3", QStringLiteral("&Wokabeln"), Panel1);
+    Button3 = knapp("Button3", QStringLiteral("&Vokabeln"), Panel1);
     BitBtn1 = knapp("BitBtn1", QStringLiteral("&Drucken"), Panel1);
     Button1 = knapp("Button1", QStringLiteral("&Abbrechen"), Panel1);
     int x = 10;

@@ -32,7 +32,7 @@ public:
     QPushButton *Button4 = nullptr; // "&Abbrechen": closes the window
     QFrame *Panel1 = nullptr; // the text
     QPlainTextEdit *Memo1 = nullptr;
-    QPushButton *Button3 = nullptr; // "&Wokabeln"
+    QPushButton *Button3 = nullptr; // "&Vokabeln"
     QPushButton *BitBtn1 = nullptr; // "&Drucken"
     QPushButton *Button1 = nullptr; // "&Abbrechen": back to the signs
     QFrame *ordlista = nullptr; // the vocabulary

@@ -61,7 +61,7 @@ const Tabell<QString, ListNamnRader> &ListNamnTabell()
             "VRSK1=Mycket lätta glosor", "VRSK2=Lätta glosor", "VRSK3=Medellätta glosor",
             "VRSK4=Ganska svåra glosor", "VRSK5=Svåra glosor", "VRSK6=Mycket svåra glosor",
             "VRSKA1=Tyska glosor för åk 9", "VRSKA2=Tyska glosor för åk 8", "VRSKA3=Tyska glosor för åk 7",
-            "REGVERB=Regelbunda verb", "ORDNUNG=Ordningstal", "MOTSATS=Motsatsord", "GRUNDZAH=Grundtalen",
+            "REGVERB=Regelbundna verb", "ORDNUNG=Ordningstal", "MOTSATS=Motsatsord", "GRUNDZAH=Grundtalen",
             "subs_adj=Substantiverade adjektiv", "vrska7a=Tyska 7a", "vrska7b=Tyska 7b", "vrska7c=Tyska 7c",
             "vrska7d=Tyska 7d", "vrska7e=Tyska 7e", "vrska8a=Tyska 8a", "vrska8b=Tyska 8b",
             "vrska8c=Tyska 8c", "vrska8d=Tyska 8d", "vrska8e=Tyska 8e", "vrska9a=Tyska 9a",

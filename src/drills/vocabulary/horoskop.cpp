@@ -23,8 +23,8 @@ struct Tecken
 };
 
 const Tecken tecken[AntalTecken] = {
-    {u"Widder", u"Widder#21.MÄR#-  20.APR", {1, 25}, {10, 10}, 0, 0, 1},
-    {u"Stier", u"Stier#21.APR#-  21.Mai", {31, 43}, {10, 115}, 0, 0, 2},
+    {u"Widder", u"Widder#21.Mär#-  20.Apr", {1, 25}, {10, 10}, 0, 0, 3},
+    {u"Stier", u"Stier#21.Apr#-  21.Mai", {31, 43}, {10, 115}, 0, 0, 3},
     {u"Zwillinge", u"Zwillinge#22.Mai#-  21.Jun", {49, 63}, {10, 220}, 0, 0, 2},
     {u"Krebs", u"Krebs#22.Jun#-  23.Jul", {69, 78}, {10, 345}, 0, 0, 2},
     {u"Löwe", u"Löwe#24.Jul#-  23.Aug", {84, 96}, {112, 345}, 1, 0, 2},

@@ -23,8 +23,8 @@ QString kartBildNamn(int skarmBredd)
 
 QStringList kartFakta()
 {
-    return {QStringLiteral("Nationaldag 6 sept (första sammanträdet med förbundsdagen 1949)."),
-            QStringLiteral("Öst- och Västtyskland återförenades 1990."),
+    return {QStringLiteral("Nationaldag 3 oktober (Tag der Deutschen Einheit, återföreningen 1990)."),
+            QStringLiteral("Förbundsdagen sammanträdde första gången 7 september 1949."),
             QStringLiteral("Befolkning: Cirka 83 miljoner. Språk: Tyska."),
             QStringLiteral("Area: 357 000 km². Har gränser till 9 länder.")};
 }
@@ -39,19 +39,20 @@ QStringList flaggHistoria()
 
 QStringList NationalHymn()
 {
-    // The third verse as the page shows it, with its repeat marks.
+    // The whole third verse, eight lines, as it is sung today, with the
+    // repeat marks of its last two lines.
     return {QString(),
             QString(),
             QString(),
             QString(),
             QStringLiteral("Einigkeit und Recht und Freiheit"),
-            QStringLiteral("für das deutsche Vaterland,"),
-            QStringLiteral("danach lasst uns alle streben"),
+            QStringLiteral("für das deutsche Vaterland!"),
+            QStringLiteral("Danach lasst uns alle streben"),
             QStringLiteral("brüderlich mit Herz und Hand!"),
             QStringLiteral("Einigkeit und Recht und Freiheit"),
+            QStringLiteral("sind des Glückes Unterpfand;"),
             QStringLiteral("/: Blüh im Glanze dieses Glückes,"),
-            QStringLiteral("blühe, deutsches Vaterland! :/"),
-            QString()};
+            QStringLiteral("blühe, deutsches Vaterland! :/")};
 }
 
 QPixmap laddaSidbild(const QString &namn)

@@ -21,8 +21,8 @@ QString kartBildNamn(int skarmBredd);
 QStringList kartFakta();
 QStringList flaggHistoria();
 
-// HymnRader[1..12] as a list of twelve: four empty lines, the third verse,
-// an empty line.
+// HymnRader[1..12] as a list of twelve: four empty lines, then the eight
+// lines of the third verse.
 QStringList NationalHymn();
 
 // The picture a page shows from BILD, under PCPath first and CDPath second;

@@ -24,7 +24,7 @@ TKlockan::TKlockan(QWidget *parent)
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     Button4 = BitBtn1;
     Button4->setObjectName(QStringLiteral("Button4"));
-    Button1->setText(QStringLiteral("Fehler  &Berichtigen"));
+    Button1->setText(QStringLiteral("Fehler &berichtigen"));
     lampknapp->setToolTip(QStringLiteral("Fehleranzeige."));
     // The right answer shows in the label this window calls Label4; the
     // template's own Label4 has no part here.
@@ -69,7 +69,7 @@ void TKlockan::efterSkapandet()
     QFont f = Overs1Label->font();
     f.setBold(true);
     f.setPixelSize(qMax(1, skala(32)));
-    const QString rader[3] = {QStringLiteral("Wieviel"), QStringLiteral("Uhr ist es?"), QStringLiteral(" Es ist ...")};
+    const QString rader[3] = {QStringLiteral("Wie viel"), QStringLiteral("Uhr ist es?"), QStringLiteral(" Es ist ...")};
     QLabel *etiketter[3] = {Overs1Label, Overs2Label, Overs3Label};
     int bredast = 0;
     for (int i = 0; i < 3; ++i) {

@@ -251,7 +251,7 @@ void Tberaetta::bladdra(int steg, bool medTangent)
     if (ny >= 1 && ny <= m_antal)
         m_nummer = ny;
     visaBorjan();
-    Label8->setText(QString::number(m_nummer) + (medTangent ? QStringLiteral(" of ") : QStringLiteral("  /  "))
+    Label8->setText(QString::number(m_nummer) + (medTangent ? QStringLiteral(" von ") : QStringLiteral("  /  "))
                     + QString::number(m_antal));
 }
 

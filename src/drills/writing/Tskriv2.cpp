@@ -150,7 +150,7 @@ void Tskriv2::efterSkapandet()
     LampShape2->hide();
     placeraLampor();
 
-    UtskriftRubrik = OvningsRubrik[1].isEmpty() ? QStringLiteral("Die Adjektive Steigern")
+    UtskriftRubrik = OvningsRubrik[1].isEmpty() ? QStringLiteral("Die Adjektive steigern")
                                                 : ArbetsbladsLage::avsnittsRubrik();
     UtskriftInstruktion.clear();
 }
