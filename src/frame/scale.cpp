@@ -2,6 +2,7 @@
 
 #include "frame/vrsku1.h"
 
+#include <QAbstractButton>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFrame>
@@ -307,17 +308,21 @@ QSize skarmStorlek()
 
 void svartKnapptext(QWidget *knapp)
 {
-    QPalette p = knapp->palette();
-    p.setColor(QPalette::ButtonText, Qt::black);
-    p.setColor(QPalette::WindowText, Qt::black);
-    knapp->setPalette(p);
+    fargRoller(knapp, {QPalette::ButtonText, QPalette::WindowText}, Qt::black);
 }
 
 void fargRoller(QWidget *w, std::initializer_list<QPalette::ColorRole> roller, const QColor &c)
 {
     QPalette p = w->palette();
-    for (const QPalette::ColorRole roll : roller)
-        p.setColor(roll, c);
+    for (const QPalette::ColorRole roll : roller) {
+        if (roll == QPalette::ButtonText || (roll == QPalette::WindowText && qobject_cast<QAbstractButton *>(w))) {
+            // A disabled button keeps the style's greyed caption.
+            p.setColor(QPalette::Active, roll, c);
+            p.setColor(QPalette::Inactive, roll, c);
+        } else {
+            p.setColor(roll, c);
+        }
+    }
     w->setPalette(p);
 }
 
@@ -334,13 +339,9 @@ void fyllFarg(QWidget *w, const QColor &c)
 
 void farg(QWidget *w, const QColor &text, const QColor &bakgrund)
 {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, text);
-    if (bakgrund.isValid()) {
-        p.setColor(QPalette::Window, bakgrund);
-        w->setAutoFillBackground(true);
-    }
-    w->setPalette(p);
+    fargRoller(w, {QPalette::WindowText}, text);
+    if (bakgrund.isValid())
+        fyllFarg(w, bakgrund);
 }
 
 QFrame *upphojdPanel(QWidget *parent, const QString &namn, const QColor &bakgrund)

@@ -59,12 +59,15 @@ QFont skaladArial(int designPixlar, bool fet = true); // at least 1 pixel
 QFont skaladArialPunkter(int designPunkter, bool fet = true); // a point size, at least 1
 QSize skarmStorlek();
 
-// Buttons keep black captions on the coloured panels they stand on.
+// Buttons keep black captions on the coloured panels they stand on; a
+// disabled one still greys its caption.
 void svartKnapptext(QWidget *knapp);
 
 // Colours on a widget's own palette: the given roles in c; the text
 // (WindowText); the background filled with c (Window, filled); and the text
-// together with, when bakgrund is valid, the filled background.
+// together with, when bakgrund is valid, the filled background. A button's
+// caption colour (ButtonText, and WindowText of a button) is set for the
+// active and inactive window only, so that a disabled button looks disabled.
 void fargRoller(QWidget *w, std::initializer_list<QPalette::ColorRole> roller, const QColor &c);
 void textfarg(QWidget *w, const QColor &c);
 void fyllFarg(QWidget *w, const QColor &c);
