@@ -4,7 +4,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QPalette>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QtGlobal>
@@ -72,6 +74,32 @@ void fargRoller(QWidget *w, std::initializer_list<QPalette::ColorRole> roller, c
 void textfarg(QWidget *w, const QColor &c);
 void fyllFarg(QWidget *w, const QColor &c);
 void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor());
+
+// Captions that fit their box. The design gives each button and label a
+// size for a Windows font; ours are wider. passaTexten keeps the caption of
+// w (a push button or a label) inside the room w draws it in: the font
+// shrinks a pixel at a time from the size w has now (its design size) until
+// the caption fits across (and, for a button, down), never below golvPunkter
+// points. It is fitted again from the design size whenever w is shown or
+// resized or its caption changes, and a font set later becomes the new
+// design size.
+void passaTexten(QWidget *w, int golvPunkter = 8);
+
+// The font a caption would be drawn in after passaTexten: f shrunk until
+// text (without "&" mnemonics) is at most bredd pixels across and, when
+// hojd > 0, at most hojd pixels high, not below golvPunkter points.
+QFont krympFont(const QFont &f, const QString &text, int bredd, int hojd = 0, int golvPunkter = 8);
+
+// Scales the box w and everything in it by k (the positions inside it,
+// sizes, fonts); w keeps its place.
+void skalaRuta(QWidget *w, qreal k);
+
+// Keeps boxes on the screen. The boxes (one, or a row of them that belong
+// together) move into ram (the parent's rectangle when ram is empty) as a
+// group, keeping their distances; a group larger than ram first shrinks
+// with skalaRuta to the largest size that fits, its proportions kept.
+void klampaIn(const QList<QWidget *> &rutor, QRect ram = QRect());
+void klampaIn(QWidget *w, QRect ram = QRect());
 
 // A raised panel named namn on parent, filled with bakgrund.
 QFrame *upphojdPanel(QWidget *parent, const QString &namn, const QColor &bakgrund);

@@ -95,6 +95,7 @@ void TSEIN::byggKomponenter()
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
         b->setFocusPolicy(Qt::StrongFocus);
+        passaTexten(b);
         return b;
     };
 
