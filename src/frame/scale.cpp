@@ -290,6 +290,19 @@ void passaTexten(QWidget *w, int golvPunkter)
     p.passa(w);
 }
 
+void passaEtikett(QLabel *l, const QRect &ram, int golvPunkter)
+{
+    if (!l)
+        return;
+    if (!l->property(DesignFont).isValid())
+        l->setProperty(DesignFont, l->font());
+    const QMargins kant = l->contentsMargins();
+    const int luft = kant.left() + kant.right() + 2 * l->margin();
+    l->setFont(krympFont(l->property(DesignFont).value<QFont>(), l->text(), ram.width() - luft, 0, golvPunkter));
+    l->adjustSize();
+    klampaIn(l, ram);
+}
+
 void skalaRuta(QWidget *w, qreal k)
 {
     if (!w || k <= 0 || qFuzzyCompare(k, 1.0))

@@ -15,6 +15,7 @@
 #include <initializer_list>
 
 class QFrame;
+class QLabel;
 class QWidget;
 
 // The smallest scale used, however small the screen.
@@ -89,6 +90,12 @@ void passaTexten(QWidget *w, int golvPunkter = 8);
 // text (without "&" mnemonics) is at most bredd pixels across and, when
 // hojd > 0, at most hojd pixels high, not below golvPunkter points.
 QFont krympFont(const QFont &f, const QString &text, int bredd, int hojd = 0, int golvPunkter = 8);
+
+// A one-line label kept in the room ram: it takes its caption's size in a
+// font that shrinks from its design size (the font it had at the first
+// call) while the caption is wider than ram, not below golvPunkter points,
+// and moves into ram.
+void passaEtikett(QLabel *l, const QRect &ram, int golvPunkter = 8);
 
 // Scales the box w and everything in it by k (the positions inside it,
 // sizes, fonts); w keeps its place.
