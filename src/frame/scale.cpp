@@ -200,7 +200,6 @@ QRect rumFor(const QWidget *w)
     return w->rect();
 }
 
-
 // Fits the caption of the widgets passaTexten was called for whenever they
 // are shown, resized or given another caption or font.
 class TextPassare : public QObject

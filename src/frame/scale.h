@@ -79,11 +79,11 @@ void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor());
 // Captions that fit their box. The design gives each button and label a
 // size for a Windows font; ours are wider. passaTexten keeps the caption of
 // w (a push button or a label) inside the room w draws it in: the font
-// shrinks a pixel at a time from the size w has now (its design size) until
-// the caption fits across (and, for a button, down), never below golvPunkter
-// points. It is fitted again from the design size whenever w is shown or
-// resized or its caption changes, and a font set later becomes the new
-// design size.
+// shrinks a pixel (or a point) at a time from the size w has now (its design
+// size) until the caption fits across (and, for a button, down), never below
+// golvPunkter points. It is fitted again from the design size whenever w is
+// shown or resized or its caption changes, and a font set later becomes the
+// new design size.
 void passaTexten(QWidget *w, int golvPunkter = 8);
 
 // The font a caption would be drawn in after passaTexten: f shrunk until
