@@ -38,7 +38,8 @@ TRegelform::TRegelform(QWidget *parent)
 
     skalaFonster(this);
     // The panel and the button are placed from the screen after scaling.
-    Panel1->setGeometry(100, 0, skarm.width(), skarm.height());
+    // From 100 pixels in to the screen's right edge.
+    Panel1->setGeometry(100, 0, skarm.width() - 100, skarm.height());
     Button1->move(30, Button1->y());
     // Loaded once: showing the window does not load the page a second time.
     Webregel();

@@ -2,16 +2,24 @@
 
 #include "frame/vrsku1.h"
 
+#include <QAbstractButton>
+#include <QEvent>
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QList>
+#include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
+#include <QtMath>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -92,7 +100,262 @@ bool hangerKvar(QChar c)
     return c == QChar(u',') || c == QChar(u'-') || c == QChar(u'.') || c == QChar(u'>');
 }
 
+const char *const DesignFont = "varmikoDesignFont";
+const char *const PassadRubrik = "varmikoPassadRubrik";
+const char *const TextGolv = "varmikoTextGolv";
+
+// Scales w, its children and their children (but not separate windows among
+// them): positions and sizes by the length function langd, size limits by
+// grans, fonts by faktor (a pixel size by langd). w itself keeps its place
+// unless flyttaRoten.
+void skalaTrad(QWidget *w, const std::function<int(int)> &langd, const std::function<int(int)> &grans,
+               qreal faktor, bool flyttaRoten)
+{
+    // Fonts are read before any is changed: a child that inherits its font
+    // follows its parent's and must not be scaled twice.
+    QList<Skalpost> poster;
+    samla(w, poster);
+    const bool storre = faktor > 1;
+    for (const Skalpost &p : poster) {
+        QWidget *x = p.w;
+        const QSize minst(langd(x->minimumWidth()), langd(x->minimumHeight()));
+        const QSize storst(grans(x->maximumWidth()), grans(x->maximumHeight()));
+        // Grow the upper limit first and shrink the lower one first, so that
+        // the limits never cross.
+        if (storre) {
+            x->setMaximumSize(storst);
+            x->setMinimumSize(minst);
+        } else {
+            x->setMinimumSize(minst);
+            x->setMaximumSize(storst);
+        }
+        const QRect g = x->geometry();
+        if (x == w && !flyttaRoten) {
+            x->resize(langd(g.width()), langd(g.height()));
+        } else {
+            // Edges are scaled, not lengths, so that neighbours stay flush.
+            const int vanster = langd(g.x());
+            const int topp = langd(g.y());
+            x->setGeometry(vanster, topp, langd(g.x() + g.width()) - vanster, langd(g.y() + g.height()) - topp);
+        }
+        if (x == w || p.egenFont) {
+            QFont f = p.font;
+            if (f.pointSizeF() > 0)
+                f.setPointSizeF(f.pointSizeF() * faktor);
+            else if (f.pixelSize() > 0)
+                f.setPixelSize(std::max(1, langd(f.pixelSize())));
+            x->setFont(f);
+        }
+    }
+}
+
+// The caption as it is drawn: "&x" shows x, "&&" shows "&".
+QString utanGenvag(const QString &t)
+{
+    QString r;
+    r.reserve(t.size());
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i] == QChar(u'&') && i + 1 < t.size())
+            ++i;
+        r += t[i];
+    }
+    return r;
+}
+
+// The width of text drawn in f, to the whole pixel it reaches (as a label or
+// a button lays its caption out).
+int textBredd(const QFont &f, const QString &text)
+{
+    const QRect lagd = QFontMetrics(f).boundingRect(QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
+                                                    Qt::AlignLeft | Qt::TextSingleLine, text);
+    return std::max(lagd.width(), qCeil(QFontMetricsF(f).horizontalAdvance(text)));
+}
+
+// The caption of a push button or a label; empty for other widgets.
+QString rubrikAv(const QWidget *w)
+{
+    if (auto *b = qobject_cast<const QPushButton *>(w))
+        return utanGenvag(b->text());
+    if (auto *l = qobject_cast<const QLabel *>(w))
+        return l->buddy() ? utanGenvag(l->text()) : l->text();
+    return {};
+}
+
+// The room a push button or a label draws its caption in.
+QRect rumFor(const QWidget *w)
+{
+    if (auto *b = qobject_cast<const QPushButton *>(w)) {
+        QStyleOptionButton opt;
+        opt.initFrom(b);
+        opt.text = b->text();
+        if (b->autoDefault())
+            opt.features |= QStyleOptionButton::AutoDefaultButton;
+        // Half an "x" of the face stays free on either side of the caption.
+        const int luft = QFontMetrics(b->property(DesignFont).value<QFont>()).horizontalAdvance(QChar(u'x')) / 2;
+        QRect r = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).adjusted(luft, 0, -luft, 0);
+        if (!b->icon().isNull())
+            r.setLeft(r.left() + b->iconSize().width() + 4);
+        return r;
+    }
+    if (auto *l = qobject_cast<const QLabel *>(w))
+        return l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+    return w->rect();
+}
+
+// Fits the caption of the widgets passaTexten was called for whenever they
+// are shown, resized or given another caption or font.
+class TextPassare : public QObject
+{
+public:
+    static TextPassare &instans()
+    {
+        static TextPassare p;
+        return p;
+    }
+
+    void passa(QWidget *w)
+    {
+        const QString text = rubrikAv(w);
+        w->setProperty(PassadRubrik, text);
+        const QFont design = w->property(DesignFont).value<QFont>();
+        const QRect rum = rumFor(w);
+        const bool knapp = qobject_cast<QPushButton *>(w) != nullptr;
+        const QFont f = krympFont(design, text, rum.width(), knapp ? rum.height() : 0,
+                                  w->property(TextGolv).toInt());
+        if (f == w->font())
+            return;
+        m_passar = true;
+        w->setFont(f);
+        m_passar = false;
+    }
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        auto *w = static_cast<QWidget *>(o);
+        switch (e->type()) {
+        case QEvent::FontChange:
+            if (!m_passar) {
+                w->setProperty(DesignFont, w->font());
+                passa(w);
+            }
+            break;
+        case QEvent::Show:
+        case QEvent::Resize:
+            passa(w);
+            break;
+        case QEvent::Paint:
+            // A caption set since the last fitting is fitted before it is drawn.
+            if (rubrikAv(w) != w->property(PassadRubrik).toString())
+                passa(w);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    bool m_passar = false;
+};
+
 } // namespace
+
+QFont krympFont(const QFont &f, const QString &text, int bredd, int hojd, int golvPunkter)
+{
+    const QString synlig = utanGenvag(text);
+    QFont r = f;
+    const bool pixlar = f.pixelSize() > 0;
+    // The floor in the font's own unit (96 pixels to the inch, as the design).
+    const qreal golv = pixlar ? qCeil(golvPunkter * 96.0 / 72.0) : golvPunkter;
+    auto storlek = [&]() { return pixlar ? qreal(r.pixelSize()) : r.pointSizeF(); };
+    auto passar = [&]() { return textBredd(r, synlig) <= bredd && (hojd <= 0 || QFontMetrics(r).height() <= hojd); };
+    while (!passar() && storlek() - 1 >= golv) {
+        if (pixlar)
+            r.setPixelSize(r.pixelSize() - 1);
+        else
+            r.setPointSizeF(r.pointSizeF() - 1);
+    }
+    return r;
+}
+
+void passaTexten(QWidget *w, int golvPunkter)
+{
+    if (!w)
+        return;
+    w->setProperty(DesignFont, w->font());
+    w->setProperty(TextGolv, golvPunkter);
+    TextPassare &p = TextPassare::instans();
+    w->removeEventFilter(&p);
+    w->installEventFilter(&p);
+    p.passa(w);
+}
+
+void passaEtikett(QLabel *l, const QRect &ram, int golvPunkter)
+{
+    if (!l)
+        return;
+    if (!l->property(DesignFont).isValid())
+        l->setProperty(DesignFont, l->font());
+    const QMargins kant = l->contentsMargins();
+    const int luft = kant.left() + kant.right() + 2 * l->margin();
+    l->setFont(krympFont(l->property(DesignFont).value<QFont>(), l->text(), ram.width() - luft, 0, golvPunkter));
+    l->adjustSize();
+    klampaIn(l, ram);
+}
+
+void skalaRuta(QWidget *w, qreal k)
+{
+    if (!w || k <= 0 || qFuzzyCompare(k, 1.0))
+        return;
+    const auto langd = [k](int v) { return int(std::floor(v * k + 0.5)); };
+    const auto grans = [&langd](int v) { return v >= QWIDGETSIZE_MAX ? v : std::min(langd(v), QWIDGETSIZE_MAX); };
+    skalaTrad(w, langd, grans, k, false);
+    // Text does not shrink quite in step with its box: a caption that no
+    // longer fits shrinks a little more.
+    QList<QWidget *> rutor = w->findChildren<QWidget *>();
+    rutor.prepend(w);
+    for (QWidget *x : rutor) {
+        const QString text = rubrikAv(x);
+        auto *l = qobject_cast<QLabel *>(x);
+        if (text.isEmpty() || x->isWindow() || text.contains(QChar(u'\n')) || (l && l->wordWrap()))
+            continue;
+        const QRect rum = rumFor(x);
+        if (textBredd(x->font(), text) > rum.width())
+            x->setFont(krympFont(x->font(), text, rum.width()));
+    }
+}
+
+void klampaIn(const QList<QWidget *> &rutor, QRect ram)
+{
+    if (rutor.isEmpty())
+        return;
+    if (ram.isEmpty() && rutor.first()->parentWidget())
+        ram = rutor.first()->parentWidget()->rect();
+    if (ram.isEmpty())
+        return;
+    QRect hela;
+    for (const QWidget *w : rutor)
+        hela |= w->geometry();
+    // Too large for the room: all shrink alike, keeping their proportions
+    // and the distances between them.
+    const qreal k = std::min({1.0, qreal(ram.width()) / std::max(1, hela.width()),
+                              qreal(ram.height()) / std::max(1, hela.height())});
+    const QSize storlek(std::min(ram.width(), int(hela.width() * k)), std::min(ram.height(), int(hela.height() * k)));
+    const QPoint hit(std::clamp(hela.left(), ram.left(), ram.right() + 1 - storlek.width()),
+                     std::clamp(hela.top(), ram.top(), ram.bottom() + 1 - storlek.height()));
+    for (QWidget *w : rutor) {
+        const QPoint relativ = w->pos() - hela.topLeft();
+        skalaRuta(w, k);
+        w->move(hit + QPoint(int(relativ.x() * k), int(relativ.y() * k)));
+    }
+}
+
+void klampaIn(QWidget *w, QRect ram)
+{
+    if (w)
+        klampaIn(QList<QWidget *>{w}, ram);
+}
 
 qint32 beraknaSkalning(int screenWidth, int screenHeight,
                        const std::function<int(const QString &)> &textWidth)
@@ -142,43 +405,7 @@ void skalaFonster(QWidget *w)
 {
     if (!w || Skalning == 100)
         return;
-    // Fonts are read before any is changed: a child that inherits its font
-    // follows its parent's and must not be scaled twice.
-    QList<Skalpost> poster;
-    samla(w, poster);
-    const bool storre = Skalning > 100;
-    for (const Skalpost &p : poster) {
-        QWidget *x = p.w;
-        const QSize minst(skala(x->minimumWidth()), skala(x->minimumHeight()));
-        const QSize storst(skalaGrans(x->maximumWidth()), skalaGrans(x->maximumHeight()));
-        // Grow the upper limit first and shrink the lower one first, so that
-        // the limits never cross.
-        if (storre) {
-            x->setMaximumSize(storst);
-            x->setMinimumSize(minst);
-        } else {
-            x->setMinimumSize(minst);
-            x->setMaximumSize(storst);
-        }
-        const QRect g = x->geometry();
-        if (x == w && x->isWindow()) {
-            x->resize(skala(g.width()), skala(g.height()));
-        } else {
-            // Edges are scaled, not lengths, so that neighbours stay flush.
-            const int vanster = skala(g.x());
-            const int topp = skala(g.y());
-            x->setGeometry(vanster, topp, skala(g.x() + g.width()) - vanster,
-                           skala(g.y() + g.height()) - topp);
-        }
-        if (x == w || p.egenFont) {
-            QFont f = p.font;
-            if (f.pointSizeF() > 0)
-                f.setPointSizeF(f.pointSizeF() * Skalning / 100.0);
-            else if (f.pixelSize() > 0)
-                f.setPixelSize(std::max(1, skala(f.pixelSize())));
-            x->setFont(f);
-        }
-    }
+    skalaTrad(w, skala, skalaGrans, Skalning / 100.0, !w->isWindow());
 }
 
 void setRadBredd(RadBredd matt)
@@ -331,17 +558,21 @@ QSize skarmStorlek()
 
 void svartKnapptext(QWidget *knapp)
 {
-    QPalette p = knapp->palette();
-    p.setColor(QPalette::ButtonText, Qt::black);
-    p.setColor(QPalette::WindowText, Qt::black);
-    knapp->setPalette(p);
+    fargRoller(knapp, {QPalette::ButtonText, QPalette::WindowText}, Qt::black);
 }
 
 void fargRoller(QWidget *w, std::initializer_list<QPalette::ColorRole> roller, const QColor &c)
 {
     QPalette p = w->palette();
-    for (const QPalette::ColorRole roll : roller)
-        p.setColor(roll, c);
+    for (const QPalette::ColorRole roll : roller) {
+        if (roll == QPalette::ButtonText || (roll == QPalette::WindowText && qobject_cast<QAbstractButton *>(w))) {
+            // A disabled button keeps the style's greyed caption.
+            p.setColor(QPalette::Active, roll, c);
+            p.setColor(QPalette::Inactive, roll, c);
+        } else {
+            p.setColor(roll, c);
+        }
+    }
     w->setPalette(p);
 }
 
@@ -358,13 +589,9 @@ void fyllFarg(QWidget *w, const QColor &c)
 
 void farg(QWidget *w, const QColor &text, const QColor &bakgrund)
 {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, text);
-    if (bakgrund.isValid()) {
-        p.setColor(QPalette::Window, bakgrund);
-        w->setAutoFillBackground(true);
-    }
-    w->setPalette(p);
+    fargRoller(w, {QPalette::WindowText}, text);
+    if (bakgrund.isValid())
+        fyllFarg(w, bakgrund);
 }
 
 QFrame *upphojdPanel(QWidget *parent, const QString &namn, const QColor &bakgrund)

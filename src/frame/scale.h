@@ -4,7 +4,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QPalette>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QtGlobal>
@@ -13,6 +15,7 @@
 #include <initializer_list>
 
 class QFrame;
+class QLabel;
 class QWidget;
 
 // The smallest scale used, however small the screen.
@@ -65,16 +68,51 @@ QFont skaladArial(int designPixlar, bool fet = true); // at least 1 pixel
 QFont skaladArialPunkter(int designPunkter, bool fet = true); // a point size, at least 1
 QSize skarmStorlek();
 
-// Buttons keep black captions on the coloured panels they stand on.
+// Buttons keep black captions on the coloured panels they stand on; a
+// disabled one still greys its caption.
 void svartKnapptext(QWidget *knapp);
 
 // Colours on a widget's own palette: the given roles in c; the text
 // (WindowText); the background filled with c (Window, filled); and the text
-// together with, when bakgrund is valid, the filled background.
+// together with, when bakgrund is valid, the filled background. A button's
+// caption colour (ButtonText, and WindowText of a button) is set for the
+// active and inactive window only, so that a disabled button looks disabled.
 void fargRoller(QWidget *w, std::initializer_list<QPalette::ColorRole> roller, const QColor &c);
 void textfarg(QWidget *w, const QColor &c);
 void fyllFarg(QWidget *w, const QColor &c);
 void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor());
+
+// Captions that fit their box. The design gives each button and label a
+// size for a Windows font; ours are wider. passaTexten keeps the caption of
+// w (a push button or a label) inside the room w draws it in: the font
+// shrinks a pixel (or a point) at a time from the size w has now (its design
+// size) until the caption fits across (and, for a button, down), never below
+// golvPunkter points. It is fitted again from the design size whenever w is
+// shown or resized or its caption changes, and a font set later becomes the
+// new design size.
+void passaTexten(QWidget *w, int golvPunkter = 8);
+
+// The font a caption would be drawn in after passaTexten: f shrunk until
+// text (without "&" mnemonics) is at most bredd pixels across and, when
+// hojd > 0, at most hojd pixels high, not below golvPunkter points.
+QFont krympFont(const QFont &f, const QString &text, int bredd, int hojd = 0, int golvPunkter = 8);
+
+// A one-line label kept in the room ram: it takes its caption's size in a
+// font that shrinks from its design size (the font it had at the first
+// call) while the caption is wider than ram, not below golvPunkter points,
+// and moves into ram.
+void passaEtikett(QLabel *l, const QRect &ram, int golvPunkter = 8);
+
+// Scales the box w and everything in it by k (the positions inside it,
+// sizes, fonts); w keeps its place.
+void skalaRuta(QWidget *w, qreal k);
+
+// Keeps boxes on the screen. The boxes (one, or a row of them that belong
+// together) move into ram (the parent's rectangle when ram is empty) as a
+// group, keeping their distances; a group larger than ram first shrinks
+// with skalaRuta to the largest size that fits, its proportions kept.
+void klampaIn(const QList<QWidget *> &rutor, QRect ram = QRect());
+void klampaIn(QWidget *w, QRect ram = QRect());
 
 // A raised panel named namn on parent, filled with bakgrund.
 QFrame *upphojdPanel(QWidget *parent, const QString &namn, const QColor &bakgrund);

@@ -1,6 +1,9 @@
 #include "platform/ShapeWidget.h"
 
 #include <QPainter>
+#include <QtMath>
+
+#include <cmath>
 
 ShapeWidget::ShapeWidget(Form form, QWidget *parent)
     : QWidget(parent)
@@ -34,6 +37,19 @@ void ShapeWidget::setPenStyle(Qt::PenStyle s, int width)
     m_penStyle = s;
     m_penWidth = width;
     update();
+}
+
+int ShapeWidget::indrag(int djup) const
+{
+    if (m_form != Form::RoundRect)
+        return 0;
+    // The corners are quarter circles of a quarter of the shorter side, as
+    // paintEvent draws them.
+    const qreal r = qMin(width(), height()) / 4.0;
+    if (djup >= r)
+        return 0;
+    const qreal d = qMax(0, djup);
+    return qCeil(r - std::sqrt(r * r - (r - d) * (r - d)));
 }
 
 void ShapeWidget::paintEvent(QPaintEvent *)

@@ -19,6 +19,11 @@ public:
     void setBrushStyle(Qt::BrushStyle s);
     void setPenStyle(Qt::PenStyle s, int width = 1);
 
+    // How far in from the shape's side its outline runs at depth pixels in
+    // from the top or bottom: 0 along a straight side, more in a rounded
+    // corner. A box laid on the shape that far in stays inside it.
+    int indrag(int djup) const;
+
 signals:
     void mousePressed();
 

@@ -198,12 +198,14 @@ void TDiag::placera()
 
     const int hx = w / 2;
     const int falt = qMin(w - hx - vx, skaladPixel(320));
-    for (QLabel *l : {SkrivDittNamnLabel, SkrivLosenLabel, FelLosenLabel})
-        l->adjustSize();
+    // The lines over the entries keep to the right column.
+    m_hogerSpalt = QRect(hx, 0, w - hx - M, h);
     SkrivDittNamnLabel->move(hx, topp);
     Edit1->setGeometry(hx, topp + rad * 3 / 2, falt, rad * 3 / 2);
     SkrivLosenLabel->move(hx, topp + rad * 4);
     FelLosenLabel->move(hx, topp + rad * 4);
+    for (QLabel *l : {SkrivDittNamnLabel, SkrivLosenLabel, FelLosenLabel})
+        skrivRad(l, l->text());
     MaskEdit1->setGeometry(hx, topp + rad * 11 / 2, falt, rad * 3 / 2);
 
     const int knappB = qMax(skaladPixel(180), QFontMetrics(NyAnvandareButton->font()).horizontalAdvance(
@@ -211,9 +213,9 @@ void TDiag::placera()
     NyAnvandareButton->setGeometry(vx, h - knappH - rad, knappB, knappH);
     AvbrytButton->setGeometry(w - vx - knappB, h - knappH - rad, knappB, knappH);
 
-    // The teacher panel under the password entry, beside the list.
-    const int p3Topp = MaskEdit1->y() + MaskEdit1->height() + rad;
-    Panel3->setGeometry(hx, p3Topp, w - hx - vx, qMax(rad * 9, h - p3Topp - 2 * knappH - rad));
+    // The teacher panel beside the list, in the place of the name and
+    // password entries (hidden while it shows), above the buttons.
+    Panel3->setGeometry(hx, topp, w - hx - vx, AvbrytButton->y() - rad / 2 - topp);
     LararLabel->adjustSize();
     LararLabel->move(M, M);
     const int bb = Panel3->width() - 2 * M;
@@ -221,6 +223,7 @@ void TDiag::placera()
     int y = LararLabel->y() + LararLabel->height() + M;
     for (QPushButton *b : {Button1, Button3, Button4, Button2}) {
         b->setGeometry(M, y, bb, bh);
+        passaTexten(b);
         y += bh + bh / 4;
     }
 
@@ -246,6 +249,13 @@ void TDiag::placera()
     RegelText->setGeometry(M, textTopp, rymd, rum);
     RegelText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Button5->setGeometry(Regelpanel->width() - M - skaladPixel(120), Regelpanel->height() - M - b5h, skaladPixel(120), b5h);
+}
+
+void TDiag::skrivRad(QLabel *l, const QString &text)
+{
+    l->setText(text);
+    l->move(m_hogerSpalt.left(), l->y());
+    passaEtikett(l, QRect(m_hogerSpalt.left(), l->y(), m_hogerSpalt.width(), l->sizeHint().height()));
 }
 
 void TDiag::FormCreate()
@@ -276,8 +286,7 @@ void TDiag::VisaListbox()
         ListBox1->clear();
         ListBox1->hide();
         ListOverskriftLabel->hide();
-        SkrivDittNamnLabel->setText(QStringLiteral("Namen schreiben. Enter drücken:"));
-        SkrivDittNamnLabel->adjustSize();
+        skrivRad(SkrivDittNamnLabel, QStringLiteral("Namen schreiben. Enter drücken:"));
         SkrivDittNamnLabel->show();
         NyAnvandareButton->setEnabled(false);
         Edit1->clear();
@@ -376,8 +385,7 @@ void TDiag::NyAnvandareButtonClick()
     Edit1->show();
     Edit1->setEnabled(true);
     Edit1->setFocus();
-    SkrivDittNamnLabel->setText(QStringLiteral("Namen schreiben. Enter drücken:"));
-    SkrivDittNamnLabel->adjustSize();
+    skrivRad(SkrivDittNamnLabel, QStringLiteral("Namen schreiben. Enter drücken:"));
     SkrivDittNamnLabel->show();
 }
 
@@ -386,8 +394,7 @@ void TDiag::Edit1Enter()
     // Blanks around a name are not part of it, and blanks alone are no name.
     const QString namn = Edit1->text().trimmed();
     auto sag = [this](const QString &text) {
-        SkrivDittNamnLabel->setText(text);
-        SkrivDittNamnLabel->adjustSize();
+        skrivRad(SkrivDittNamnLabel, text);
         SkrivDittNamnLabel->show();
     };
     if (!namn.isEmpty() && NamnFinns(namn)) {
@@ -428,8 +435,7 @@ void TDiag::felLosen()
         return;
     }
     SkrivLosenLabel->hide();
-    FelLosenLabel->setText(QStringLiteral("Felaktigt lösen. Försök igen!"));
-    FelLosenLabel->adjustSize();
+    skrivRad(FelLosenLabel, QStringLiteral("Felaktigt lösen. Försök igen!"));
     FelLosenLabel->show();
     MaskEdit1->setFocus();
 }
@@ -465,8 +471,7 @@ void TDiag::MaskEdit1Enter()
         if (svar != AktivDiagnos.Losen) {
             MaskEdit1->clear();
             SkrivLosenLabel->hide();
-            FelLosenLabel->setText(QStringLiteral("Felaktigt lösen!"));
-            FelLosenLabel->adjustSize();
+            skrivRad(FelLosenLabel, QStringLiteral("Felaktigt lösen!"));
             FelLosenLabel->show();
             MessageBox::information(QStringLiteral("Felaktigt lösen."));
             MaskEdit1->setFocus();

@@ -7,6 +7,7 @@
 // a new teacher password. Pupil screens speak German, the teacher's Swedish.
 
 #include <QDialog>
+#include <QRect>
 
 #include <functional>
 
@@ -91,6 +92,10 @@ private:
     void visaLararPanel();
     void visaProtokollet(bool nyElev);
     QListWidgetItem *valdPost() const;
+    // A line over the entries: its text, fitted into the right column.
+    void skrivRad(QLabel *l, const QString &text);
+
+    QRect m_hogerSpalt; // the column of the name and password entries
 
     int m_felAntal = 0;
     bool m_larare = false;       // the name entered is the teacher's

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace {
 
 // Size of the window as designed, before scaling.
@@ -43,8 +45,14 @@ TRekord::TRekord(QWidget *parent)
 
 void TRekord::FormCreate()
 {
-    const int W = skaladPixel(kDesignWidth);
-    const int H = skaladPixel(kDesignHeight);
+    // The design size, scaled; on a screen too small for that, as large as
+    // the screen allows with the design's proportions, and the fonts with it.
+    const QSize skarm = skarmStorlek();
+    const qreal k = std::min({1.0, qreal(skarm.width()) / std::max(1, skaladPixel(kDesignWidth)),
+                              qreal(skarm.height()) / std::max(1, skaladPixel(kDesignHeight))});
+    const auto skalad = [k](int designPixlar) { return std::max(1, int(skaladPixel(designPixlar) * k)); };
+    const int W = skalad(kDesignWidth);
+    const int H = skalad(kDesignHeight);
     const int M = Marginal;
     setFixedSize(W, H);
 
@@ -85,7 +93,7 @@ void TRekord::FormCreate()
     m_StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     m_StringGrid1->setGeometry(M, M, m_RekordPanel2->width() - 2 * M, m_RekordPanel2->height() - 2 * M);
     QFont gf(QStringLiteral("Arial"));
-    gf.setPixelSize(skaladPixel(kGridFontPx));
+    gf.setPixelSize(skalad(kGridFontPx));
     m_StringGrid1->setFont(gf);
     m_StringGrid1->horizontalHeader()->setFont(gf);
     m_StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -118,7 +126,7 @@ void TRekord::FormCreate()
     m_NederPanelen = upphojdPanel(this, QStringLiteral("NederPanelen"), Qt::blue);
     m_NederPanelen->setGeometry(W / 16, H / 8 + 3 * H / 4, 7 * W / 8, H / 8);
     QFont bf(QStringLiteral("Arial"));
-    bf.setPixelSize(skaladPixel(kButtonFontPx));
+    bf.setPixelSize(skalad(kButtonFontPx));
     bf.setBold(true);
     const int nw = m_NederPanelen->width();
     const int nh = m_NederPanelen->height();
@@ -129,6 +137,8 @@ void TRekord::FormCreate()
     m_Button1->setObjectName(QStringLiteral("Button1"));
     for (QPushButton *b : {m_Sluta, m_Button1})
         b->setFont(bf);
+    for (QPushButton *b : {m_Sluta, m_Button1})
+        passaTexten(b);
     m_Sluta->setGeometry(nw / 64, (nh - bh) / 2, 30 * nw / 64, bh);
     m_Button1->setGeometry(33 * nw / 64, (nh - bh) / 2, 30 * nw / 64, bh);
     connect(m_Sluta, &QPushButton::clicked, this, &TRekord::SlutaClick);

@@ -383,7 +383,8 @@ void Tdiaprot::HjalpText()
     Label5->adjustSize();
     Label4->move(M, M / 2);
     Label5->move(M, Label4->y() + Label4->height());
-    const int pw = qMin(width(), Label4->width() + 2 * M);
+    // As wide as the wider line (in the design the first).
+    const int pw = qMin(width(), qMax(Label4->width(), Label5->width()) + 2 * M);
     const int ph = Label5->y() + Label5->height() + M / 2;
     const int x = qMax(0, (width() - pw) / 2);
     const int y = qMax(0, qMin(StringGrid1->y() + 2 * m_tabellHojd / ProtokollRader, height() - ph));

@@ -4,7 +4,10 @@
 #include "frame/scale.h"
 #include "frame/vrsku1.h"
 
+#include <QFontMetrics>
+#include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 
 namespace {
 
@@ -120,6 +123,82 @@ private slots:
         QCOMPARE(arvd->minimumSize(), QSize(60, 30));
         QCOMPARE(arvd->maximumWidth(), 90);
         QCOMPARE(arvd->maximumHeight(), QWIDGETSIZE_MAX);
+    }
+
+    void captionShrinksToItsButtonAndGrowsBack()
+    {
+        QWidget fonster;
+        fonster.resize(400, 100);
+        auto *knapp = new QPushButton(QStringLiteral("Fehler &berichtigen"), &fonster);
+        knapp->setFont(arial(30, true));
+        knapp->setGeometry(10, 10, 150, 50);
+        passaTexten(knapp);
+        fonster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fonster));
+        const auto bredd = [knapp] {
+            return QFontMetrics(knapp->font()).horizontalAdvance(QStringLiteral("Fehler berichtigen"));
+        };
+        QVERIFY(knapp->font().pixelSize() < 30);
+        QVERIFY(knapp->font().pixelSize() >= 11); // 8 points
+        QVERIFY(bredd() < knapp->width());
+
+        // A wider box and a shorter caption give back the design size.
+        knapp->resize(380, 50);
+        QCOMPARE(knapp->font().pixelSize(), 30);
+        knapp->resize(150, 50);
+        knapp->setText(QStringLiteral("&Ok"));
+        knapp->repaint();
+        QCOMPARE(knapp->font().pixelSize(), 30);
+
+        // Never below the floor, even when the caption cannot fit.
+        knapp->setText(QStringLiteral("Tillbaka utan att spara och utan att fråga"));
+        knapp->resize(40, 50);
+        QCOMPARE(knapp->font().pixelSize(), 11);
+    }
+
+    void boxesMoveAndShrinkIntoTheirRoom()
+    {
+        QWidget fonster;
+        fonster.resize(500, 300);
+        auto *a = new QFrame(&fonster);
+        a->setGeometry(300, 10, 200, 100);
+        auto *text = new QLabel(QStringLiteral("Aufgabe"), a);
+        text->setFont(arial(20, true));
+        text->adjustSize();
+        text->move(20, 30);
+        auto *b = new QFrame(&fonster);
+        b->setGeometry(520, 10, 100, 40);
+
+        // Room enough: the row moves left as a whole, its sizes kept.
+        klampaIn({a, b}, QRect(0, 0, 400, 300));
+        QCOMPARE(a->geometry(), QRect(80, 10, 200, 100));
+        QCOMPARE(b->geometry(), QRect(300, 10, 100, 40));
+
+        // Too narrow: both shrink alike, with what lies in them.
+        klampaIn({a, b}, QRect(50, 0, 160, 300));
+        QCOMPARE(a->x(), 50);
+        QVERIFY(b->geometry().right() <= 209);
+        QCOMPARE(a->width() * 2, b->width() * 4); // 200 : 100, as designed
+        QCOMPARE(a->height(), 50);
+        QCOMPARE(text->pos(), QPoint(10, 15));
+        QVERIFY(text->font().pixelSize() <= 10);
+        QVERIFY(QFontMetrics(text->font()).horizontalAdvance(text->text()) <= text->width());
+    }
+
+    void labelFitsItsRoom()
+    {
+        QWidget fonster;
+        fonster.resize(500, 300);
+        auto *l = new QLabel(QStringLiteral("Mycket lätta glosor"), &fonster);
+        l->setFont(arial(30, true));
+        l->move(350, 20);
+        passaEtikett(l, QRect(300, 20, 150, 40));
+        QVERIFY(l->geometry().left() >= 300 && l->geometry().right() < 450);
+        QVERIFY(QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->width());
+        // A short name in the same room: the design size again.
+        l->setText(QStringLiteral("Tiere"));
+        passaEtikett(l, QRect(300, 20, 150, 40));
+        QCOMPARE(l->font().pixelSize(), 30);
     }
 
     void delaMening_data()

@@ -2,6 +2,7 @@
 
 #include "ModalWindow.h"
 #include "TestMain.h"
+#include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/Clock.h"
 #include "platform/Cp1252.h"
@@ -576,13 +577,23 @@ private slots:
     void windowScalesWithTheScreen()
     {
         useTable(1001, QStringLiteral("T.TNR"));
+        Skalning = 70;
+        TRekord small;
+        Skalning = 100;
         TRekord normal;
+        QVERIFY(normal.width() > small.width() * 13 / 10);
+        QVERIFY(normal.height() > small.height() * 13 / 10);
+        QVERIFY(grid(normal)->font().pixelSize() > grid(small)->font().pixelSize());
+        // Scaled past the screen, the window is as large as the screen
+        // allows, in the design's proportions.
         Skalning = 150;
         TRekord scaled;
-        QVERIFY(scaled.width() > normal.width() * 14 / 10);
-        QVERIFY(scaled.height() > normal.height() * 14 / 10);
-        QVERIFY(grid(scaled)->font().pixelSize() > grid(normal)->font().pixelSize());
-        for (TRekord *w : {&normal, &scaled}) {
+        const QSize screen = skarmStorlek();
+        QVERIFY(scaled.width() <= screen.width() && scaled.height() <= screen.height());
+        QVERIFY(scaled.width() >= screen.width() - 1 || scaled.height() >= screen.height() - 1);
+        QVERIFY(qAbs(scaled.width() * normal.height() - scaled.height() * normal.width())
+                <= normal.width() + normal.height());
+        for (TRekord *w : {&small, &normal, &scaled}) {
             auto *table = w->findChild<QWidget *>(QStringLiteral("RekordPanelen"));
             auto *bottom = w->findChild<QWidget *>(QStringLiteral("NederPanelen"));
             QVERIFY(table->geometry().bottom() < bottom->geometry().top());

@@ -60,7 +60,10 @@ void NivaRuta::RitaNivRutan(bool visa)
     const QRect y = NivYtterShape->geometry();
     NivInnerShape->setGeometry(y.left() + 6, y.top() + 6, NivInnerShape->width(), y.height() - 12);
     const QRect i = NivInnerShape->geometry();
-    Gauge1->setGeometry(i.right() + 1 + 12, i.top(), qMax(8, y.right() - 6 - (i.right() + 12)), i.height());
+    // The bar keeps the inner box's 6 pixels from the frame's edge on the
+    // right as well, also in the frame's rounded corners.
+    const int hoger = y.right() - 6 - NivYtterShape->indrag(i.top() - y.top());
+    Gauge1->setGeometry(i.right() + 1 + 12, i.top(), qMax(8, hoger - (i.right() + 12)), i.height());
     if (m_siffra == Siffra::Nederkant)
         NivLabel1->setGeometry(i.left(), i.top() + 2, i.width(), NivLabel1->height());
     else

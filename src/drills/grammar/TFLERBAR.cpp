@@ -117,6 +117,39 @@ void TFLERBAR::byggOrdpaneler()
     markera(0);
 }
 
+QList<QLabel *> TFLERBAR::meningensEtiketter() const
+{
+    return {Label4, Label5, Label6, Label8, KorrektSvarLabel, EfterdelLabel};
+}
+
+void TFLERBAR::passaMeningen(const QString &andraRaden)
+{
+    // The gap row with the longest word it can show in its gap, and the
+    // sentence's other line, must end before the score squares; a sentence
+    // too long for that is drawn smaller, all its lines alike.
+    const int rum = Aster1->x() - Marginal / 2 - RadVanster;
+    QStringList gap{QStringLiteral("?"), PrepDelar[2]};
+    for (qint32 k = 1; k <= AntalSvarsord; ++k)
+        gap << Svarsord[k + SvarsordBas];
+    QFont f = Label4->font();
+    auto langst = [&](const QFont &font) {
+        const QFontMetrics fm(font);
+        int ord = 0;
+        for (const QString &g : std::as_const(gap))
+            ord = qMax(ord, fm.horizontalAdvance(g) + fm.averageCharWidth());
+        const int rad = fm.horizontalAdvance(PrepDelar[1]) + ord + fm.horizontalAdvance(PrepDelar[3])
+                        + 2 * fm.averageCharWidth();
+        return qMax(rad, fm.horizontalAdvance(andraRaden) + fm.averageCharWidth());
+    };
+    while (langst(f) > rum && f.pointSize() > 8)
+        f.setPointSize(f.pointSize() - 1);
+    if (f == Label4->font())
+        return;
+    for (QLabel *l : meningensEtiketter())
+        l->setFont(f);
+    ordText(Label8, Label8->text());
+}
+
 void TFLERBAR::ordText(QLabel *label, const QString &text)
 {
     label->setText(text);
@@ -181,6 +214,8 @@ void TFLERBAR::visaFragan()
     const QString mening = postFalt(1);
     LetaPrep(mening);
     m_svar = PrepDelar[2];
+    for (QLabel *l : meningensEtiketter())
+        l->setFont(skaladArialPunkter(22));
 
     InstruktionsLabel->move(InstruktionsLabel->x(), OverskriftYtterShape->y() + OverskriftYtterShape->height() + 4);
     FrageLabel2->move(RadVanster, stegUnder(InstruktionsLabel));
@@ -207,13 +242,13 @@ void TFLERBAR::visaFragan()
     }
 
     LetaPrep(gapRad);
+    SvarsordBas = svarsordBas(m_svar);
+    passaMeningen(Label8->isVisibleTo(this) ? Label8->text() : QString());
     ordText(Label4, PrepDelar[1]);
     ordText(Label5, QStringLiteral("?"));
     ordText(Label6, PrepDelar[3]);
     ordText(KorrektSvarLabel, PrepDelar[2]);
     ordText(EfterdelLabel, PrepDelar[3]);
-
-    SvarsordBas = svarsordBas(m_svar);
 
     // The options below the sentence, never over its lines.
     const int sistaKant = (sistaRaden == Label8 ? Label8->y() : radTopp) + radHojd(Label4);

@@ -64,6 +64,11 @@ protected:
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
+    // The labels that show the sentence, and their font fitted to the room
+    // before the score squares (andraRaden: the sentence's other line).
+    QList<QLabel *> meningensEtiketter() const;
+    void passaMeningen(const QString &andraRaden);
+
     void byggOrdpaneler();
     void visaPausPanelen();
     void visaGenusRegel();

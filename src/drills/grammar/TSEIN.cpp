@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -104,6 +105,7 @@ void TSEIN::byggKomponenter()
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
         b->setFocusPolicy(Qt::StrongFocus);
+        passaTexten(b);
         return b;
     };
 
@@ -264,31 +266,48 @@ void TSEIN::FormCreate()
     }
 
     SlutPanel->setGeometry(3 * M, rad1, 44 * M, 3 * h + SlutButton->sizeHint().height() + M);
-    Panel11->setGeometry(3 * M, rad1, 40 * M, 6 * h + 4 * (NamnEdit[1]->sizeHint().height() + M / 2) + 2 * M);
-    Panel12->setGeometry(M, M, Panel11->width() - 2 * M, 2 * h + M);
+    // The set-up panel: the question with its three buttons, then a name
+    // box for each player and the start button. Each piece is as wide as its
+    // caption needs (the design's widths at the least), and the panel as
+    // wide as its rows.
+    const int kw = std::max({4 * M, Button3->sizeHint().width(), Button4->sizeHint().width(),
+                             Button5->sizeHint().width()});
+    const int spelareBredd = std::max({SpelarLabel[1]->width(), SpelarLabel[2]->width(), SpelarLabel[3]->width()});
+    const int eh = NamnEdit[1]->sizeHint().height();
+    const int editVanster = std::max(12 * M, M + spelareBredd + M);
+    // A name box shows a name of its 12 letters whole.
+    const int editBredd = std::max(16 * M, NamnEdit[1]->fontMetrics().averageCharWidth() * 12 + M);
+    const int startBredd = std::max(8 * M, Button6->sizeHint().width());
+    const int startVanster = std::max(30 * M, editVanster + editBredd + 2 * M);
+    const int fragaRad = M + Label9->width() + 2 * M + 3 * kw + 2 * M + M;
+    const int namnRad = startVanster + startBredd + M;
+    const int inre = std::max({38 * M, fragaRad, namnRad, Label13->width() + 2 * M});
+    Panel11->setGeometry(3 * M, rad1, inre + 2 * M, 6 * h + 4 * (eh + M / 2) + 2 * M);
+    Panel12->setGeometry(M, M, inre, 2 * h + M);
     Label9->move(M, (Panel12->height() - Label9->height()) / 2);
     int x = Label9->x() + Label9->width() + 2 * M;
     for (QPushButton *b : {Button3, Button4, Button5}) {
-        b->setGeometry(x, (Panel12->height() - b->sizeHint().height()) / 2, 4 * M, b->sizeHint().height());
-        x += 5 * M;
+        b->setGeometry(x, (Panel12->height() - b->sizeHint().height()) / 2, kw, b->sizeHint().height());
+        x += kw + M;
     }
-    Panel15->setGeometry(M, Panel12->y() + Panel12->height() + M, Panel12->width(),
+    Panel15->setGeometry(M, Panel12->y() + Panel12->height() + M, inre,
                          Panel11->height() - Panel12->height() - 3 * M);
     Label13->move(M, M / 2);
     int y = Label13->y() + Label13->height() + M / 2;
-    const int eh = NamnEdit[1]->sizeHint().height();
     for (int p = 1; p <= MaxSpelare; ++p) {
         SpelarLabel[p]->move(M, y + (eh - SpelarLabel[p]->height()) / 2);
-        NamnEdit[p]->setGeometry(12 * M, y, 16 * M, eh);
+        NamnEdit[p]->setGeometry(editVanster, y, editBredd, eh);
         y += eh + M / 2;
     }
-    Button6->setGeometry(30 * M, Panel15->height() - Button6->sizeHint().height() - M, 8 * M,
+    Button6->setGeometry(startVanster, Panel15->height() - Button6->sizeHint().height() - M, startBredd,
                          Button6->sizeHint().height());
+    klampaIn(Panel11, QRect(0, 0, W - 3 * M, H));
 
     const int ph = (H / 48) * 4;
     Panel10->setGeometry(M, H - ph - M / 5, W - 2 * M, ph);
-    Button1->setGeometry(M, M / 4, 16 * M, ph - M / 2);
-    Button2->setGeometry(18 * M, M / 4, 16 * M, ph - M / 2);
+    const int bw = std::max({16 * M, Button1->sizeHint().width() + 2 * M, Button2->sizeHint().width() + 2 * M});
+    Button1->setGeometry(M, M / 4, bw, ph - M / 2);
+    Button2->setGeometry(M + bw + M, M / 4, bw, ph - M / 2);
 
     for (int p = 1; p <= MaxSpelare; ++p)
         NamnEdit[p]->setText(SpelarNamn[p]);

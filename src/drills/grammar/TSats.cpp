@@ -266,6 +266,8 @@ void TSats::FormCreate()
     VansterKant = OverskriftYtterShape->x();
     Mell[1]->move(VansterKant, Mell[1]->y());
     NivPanel->move(skala(360), skala(5));
+    // The level box stays above the hint line.
+    klampaIn(NivPanel, hogerOmRubriken(Label3->y() - Marginal / 4));
     SkrivutOverskriftShape1->hide();
     SkrivutOverskriftShape2->hide();
     SkrivutOverskriftLabel->hide();

@@ -138,6 +138,9 @@ void TStegran::layout()
 {
     const int M = Marginal;
     NivPanel->move(skala(360), skala(5));
+    // The instruction line follows below the level box, so the box needs
+    // only the room across.
+    klampaIn(NivPanel, hogerOmRubriken(height()));
 
     // The bar: continue, save, fetch, close.
     const int bw = Panel1->width() / 4 - M;

@@ -90,6 +90,9 @@ void TBilden::visaFragan()
         sattText(FrageLabel2, MeningsRader[2] + MeningsRader[3]);
     }
     FrageLabel2->show();
+    // A line that runs under the score squares shrinks to the room before them.
+    for (QLabel *l : {FrageLabel1, FrageLabel2})
+        passaEtikett(l, QRect(l->x(), l->y(), Aster1->x() - Marginal / 2 - l->x(), l->height()));
 
     int bredd = SvarsLabel->fontMetrics().horizontalAdvance(svarFalt()) + SvarsMarginal;
     if (Edit1->x() + bredd > Aster1->x())
@@ -150,6 +153,9 @@ void TBilden::efterSkapandet()
     // Instruction, question, answer box and right answer under its left edge.
     const auto rad = [](const QWidget *w) { return w->fontMetrics().height(); };
     InstruktionsLabel->move(vanster, OverskriftYtterShape->y() + OverskriftYtterShape->height() + rad(InstruktionsLabel) / 2);
+    // A long instruction shrinks to the room left of the score squares.
+    passaEtikett(InstruktionsLabel, QRect(vanster, InstruktionsLabel->y(), Aster1->x() - M / 2 - vanster,
+                                          InstruktionsLabel->height()));
     FrageLabel1->move(vanster, InstruktionsLabel->y() + 3 * rad(InstruktionsLabel) / 2);
     FrageLabel2->move(vanster, FrageLabel1->y() + 5 * rad(FrageLabel1) / 4);
     Edit1->move(vanster, FrageLabel2->y() + 3 * rad(FrageLabel2) / 2);

@@ -13,6 +13,7 @@
 #include "results/TRekordRad.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +26,9 @@
 using namespace Ovningsrunda;
 
 namespace {
+
+// The list name's design font, in pixels.
+constexpr int FilPanelPixlar = 20;
 
 const QColor kNavy = bgrFarg(0x800000);
 const QColor kMaroon = bgrFarg(0x000080);
@@ -146,7 +150,7 @@ void TDinaOrd::byggKomponenter()
 
     FilPanel = new QLabel(this);
     FilPanel->setObjectName(QStringLiteral("FilPanel"));
-    FilPanel->setFont(skaladArial(20));
+    FilPanel->setFont(skaladArial(FilPanelPixlar));
     FilPanel->setMargin(skala(6));
     fargOchFalt(FilPanel, kYellow, kNavy);
     FilPanel->hide();
@@ -357,6 +361,7 @@ void TDinaOrd::Filvald()
     ListaKlar = 1;
     m_senasteLista = DinaOrdLista;
     sattText(FilPanel, DinaOrdListNamn);
+    placeraFilPanel();
     FilPanel->show();
     FilPanel->raise();
     if (!InstruktionsText.isEmpty())
@@ -595,6 +600,32 @@ void TDinaOrd::UppDateraFelKvarRutan()
 void TDinaOrd::TestOverSkrift()
 {
     sattText(FilPanel, DinaOrdListNamn);
+    placeraFilPanel();
+}
+
+void TDinaOrd::placeraFilPanel()
+{
+    const int M = Marginal;
+    const QRect rubrik = OverskriftYtterShape->geometry();
+    if (OvningsLage == Arbetsblad) {
+        // Beside the title box, before the worksheet heading; where the row
+        // has no room for the name, under the title box, in the place of
+        // the instruction line, which the worksheet does not show.
+        const int vanster = rubrik.right() + 1 + M / 2;
+        const QRect rad(vanster, rubrik.top(), SkrivutOverskriftShape1->x() - M / 2 - vanster, rubrik.height());
+        const int behov = QFontMetrics(skaladArial(FilPanelPixlar)).horizontalAdvance(FilPanel->text())
+                          + 2 * FilPanel->margin();
+        const QRect under(rubrik.left(), rubrik.bottom() + 1 + M / 2, width() - M - rubrik.left(),
+                          FilPanel->sizeHint().height());
+        const QRect ram = behov > rad.width() ? under : rad;
+        FilPanel->move(ram.topLeft());
+        passaEtikett(FilPanel, ram);
+        return;
+    }
+    // Beside the result boxes, before the score squares.
+    const int vanster = DiagPanel1->x() + DiagPanel1->width() + M;
+    FilPanel->move(vanster, rubrik.top());
+    passaEtikett(FilPanel, QRect(vanster, rubrik.top(), Aster1->x() - M / 2 - vanster, rubrik.height()));
 }
 
 // --- The round end and the end panel ----------------------------------------------

@@ -105,6 +105,8 @@ private:
     bool fonstretsEscape();
     void flyttaListval(int steg);
     void lampanAterstalld(bool doljKnappen);
+    // The list's name in the top row, as large as the room there allows.
+    void placeraFilPanel();
     void farglaggLampan();
     void hamtningMisslyckades();
     void visaRundansSlut();

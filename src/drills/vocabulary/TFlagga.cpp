@@ -41,12 +41,6 @@ void TFlagga::FormCreate()
     const int H = skarm.height();
 
     Label1->move((W / 2 - Label1->width()) / 2 + W / 3, Marginal / 2);
-    const QPixmap flagga = laddaSidbild(QStringLiteral("VRSK_FL.BMP"));
-    Image1->setPixmap(flagga);
-    Image1->resize(flagga.size());
-    Image1->move((W - Image1->width()) / 2, Label1->y() + Label1->height() / 2);
-    Label1->raise();
-
     if (Skalning > 90 && Skalning < 110)
         for (QLabel *l : FlagLabel) {
             QFont f = l->font();
@@ -55,6 +49,20 @@ void TFlagga::FormCreate()
         }
     for (QLabel *l : FlagLabel)
         l->adjustSize();
+
+    // The picture at its own size; on a screen too low for it, the lines
+    // under it and the close button, it is drawn smaller.
+    QPixmap flagga = laddaSidbild(QStringLiteral("VRSK_FL.BMP"));
+    const int bildTopp = Label1->y() + Label1->height() / 2;
+    const int h = FlagLabel[0]->height();
+    const int raderna = h / 3 + 3 * ((h * 3) / 2) + h;
+    const int rum = H - (AvbrytPanel1->height() * 3) / 2 - Marginal / 2 - raderna - bildTopp;
+    if (!flagga.isNull() && flagga.height() > rum && rum > 0)
+        flagga = flagga.scaledToHeight(rum, Qt::SmoothTransformation);
+    Image1->setPixmap(flagga);
+    Image1->resize(flagga.size());
+    Image1->move((W - Image1->width()) / 2, bildTopp);
+    Label1->raise();
     int top = Image1->y() + Image1->height() + FlagLabel[0]->height() / 3;
     for (QLabel *l : FlagLabel) {
         l->move((W - l->width()) / 2, top);

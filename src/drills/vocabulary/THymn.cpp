@@ -69,10 +69,18 @@ THymn::THymn(QWidget *parent)
     Button2->setObjectName(QStringLiteral("Button2"));
     Button3 = new QPushButton(QStringLiteral("A&vbryt Uppspelning"), SpelaPanel1);
     Button3->setObjectName(QStringLiteral("Button3"));
+    // The play and stop buttons lie in the same place, in a panel like the
+    // close button's, widened as far as the longer caption needs.
+    int bredd = Button1->width();
     for (QPushButton *b : {Button2, Button3}) {
         b->setAutoDefault(false);
         b->setFont(arial(18, true));
-        b->setGeometry(Button1->geometry());
+        bredd = qMax(bredd, b->sizeHint().width() + 40);
+    }
+    SpelaPanel1->resize(bredd + 2 * Button1->x(), SpelaPanel1->height());
+    for (QPushButton *b : {Button2, Button3}) {
+        b->setGeometry(Button1->x(), Button1->y(), bredd, Button1->height());
+        passaTexten(b);
     }
 
     connect(Button1, &QPushButton::clicked, this, &THymn::Button1Click);

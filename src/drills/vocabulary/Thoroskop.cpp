@@ -170,6 +170,9 @@ void Thoroskop::FormCreate()
 
     // The picture stands where the text will, the list over its middle.
     Bildyta->move((W - Bildyta->width()) / 8, Panel1->y());
+    // On a screen too low for the picture, it is drawn smaller.
+    klampaIn(Bildyta, QRect(0, Bildyta->y(), W, H - Bildyta->y()));
+    const qreal k = qreal(Image1->width()) / Zodiakbild::Bredd;
     Image1->setEnabled(true);
     ListBox3->setEnabled(true);
     ListBox3->show();
@@ -177,7 +180,7 @@ void Thoroskop::FormCreate()
     Label3->move(Label1->x() + Label1->width() + Label2->width(), Label2->y());
     const int hoger = Bildyta->x() + Bildyta->width() + 20;
     Button4->move(hoger + Button4->width() <= W - 10 ? hoger : W - Button4->width() - 20,
-                  qMin(Bildyta->y() + 471 - Button4->height(), H - Button4->height() - 10));
+                  qMin(Bildyta->y() + qRound(471 * k) - Button4->height(), H - Button4->height() - 10));
 
     m_MellanslagBredd = qMax(1.0, bredd(Testlabel, QStringLiteral(" ")));
     StjLista();
@@ -214,7 +217,9 @@ void Thoroskop::ListBox3Click()
         Label3->hide();
         return;
     }
-    hrut->move(hrutPlats(i));
+    // The sign's place in picture pixels, on the picture as it is drawn.
+    const qreal k = qreal(Image1->width()) / Zodiakbild::Bredd;
+    hrut->move(QPoint(qRound(hrutPlats(i).x() * k), qRound(hrutPlats(i).y() * k)));
     Label2->setText(teckenSymbol(i));
     Label3->setText(teckenSymbol(i));
     hrut->show();

@@ -7,6 +7,7 @@
 #include <QRadialGradient>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cmath>
 
 Zodiakbild::Zodiakbild(QWidget *parent)
@@ -21,11 +22,14 @@ void Zodiakbild::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    // Drawn in picture pixels; a picture made smaller to fit a low screen
+    // is drawn smaller alike.
+    p.scale(qreal(width()) / Bredd, qreal(height()) / Hojd);
 
     QRadialGradient himmel(QPointF(Bredd / 2.0, Hojd / 2.0), Bredd * 0.7);
     himmel.setColorAt(0, QColor(24, 28, 72));
     himmel.setColorAt(1, QColor(4, 4, 20));
-    p.fillRect(rect(), himmel);
+    p.fillRect(QRect(0, 0, Bredd, Hojd), himmel);
 
     // Stars of their own, the same every time the picture is drawn.
     QRandomGenerator stjarnor(1772);
@@ -80,6 +84,7 @@ void Zodiakbild::paintEvent(QPaintEvent *)
 void Zodiakbild::mousePressEvent(QMouseEvent *e)
 {
     if (e->button() == Qt::LeftButton)
-        emit MouseDown(int(e->position().x()), int(e->position().y()));
+        emit MouseDown(int(e->position().x() * Bredd / std::max(1, width())),
+                       int(e->position().y() * Hojd / std::max(1, height())));
     QWidget::mousePressEvent(e);
 }

@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -92,6 +93,7 @@ void TSKRIV::byggKomponenter()
         b->setDefault(false);
         b->setFocusPolicy(Qt::StrongFocus);
         svartKnapptext(b);
+        passaTexten(b);
         return b;
     };
 
@@ -389,6 +391,25 @@ void TSKRIV::Inled()
     Image1->setGeometry(0, 0, (W / 64) * 58, (H / 48) * 35);
     BildPanelen->hide();
     SkrivutHelaPanelen->setGeometry(M, H - p1h - M / 5 - M, (W / 64) * 62, p1h + M);
+
+    // The boxes right of the title box (the diagnosis strip with its
+    // heading, the worksheet heading) keep their design place where the
+    // screen has room for them; else they move left and shrink together
+    // into the room between the title box and the window's edge.
+    const QRect rum = hogerOmRubriken();
+    klampaIn({DiagPanel1, DiagPanel2}, rum);
+    klampaIn({SkrivutOverskriftShape1, SkrivutOverskriftShape2, SkrivutOverskriftLabel}, rum);
+}
+
+QRect TSKRIV::hogerOmRubriken(int nederkant) const
+{
+    const QRect ruta = OverskriftYtterShape->geometry();
+    // By default the row ends where the instruction line under the title
+    // box begins.
+    if (nederkant < 0)
+        nederkant = ruta.bottom() + 1 + QFontMetrics(InstruktionsLabel->font()).height() / 2;
+    const int vanster = ruta.right() + 1 + Marginal / 2;
+    return QRect(vanster, 0, std::max(1, width() - Marginal / 2 - vanster), std::max(1, nederkant));
 }
 
 void TSKRIV::krympTillBredd(QLabel *label, int bredd, int golv)
@@ -1155,6 +1176,8 @@ void TSKRIV::RitaUtskriftOverskriften(const QRect &yta, bool visa)
     SkrivutOverskriftShape1->setGeometry(yta);
     SkrivutOverskriftShape2->setGeometry(yta.adjusted(6, 6, -6, -6));
     const QRect i = SkrivutOverskriftShape2->geometry();
+    SkrivutOverskriftLabel->setFont(
+        krympFont(SkrivutOverskriftLabel->font(), SkrivutOverskriftLabel->text(), i.width() - 4, i.height()));
     SkrivutOverskriftLabel->adjustSize();
     SkrivutOverskriftLabel->setGeometry(i.left(), i.top() + (i.height() - SkrivutOverskriftLabel->height()) / 2,
                                         i.width(), SkrivutOverskriftLabel->height());

@@ -199,6 +199,10 @@ protected:
     // The worksheet heading box ("Utskrifter") laid over yta, shown or hidden
     // and above the rest.
     void RitaUtskriftOverskriften(const QRect &yta, bool visa);
+    // The room in the top row right of the title box, up to the window's
+    // edge and down to nederkant (by default where the instruction line
+    // begins): where the boxes beside the title must lie.
+    QRect hogerOmRubriken(int nederkant = -1) const;
 
 private:
     void byggKomponenter();

@@ -161,7 +161,9 @@ void Tberaetta::lagUt()
     }
     Label7->move(x + M, (Panel4->height() - Label7->sizeHint().height()) / 2);
     Label7->adjustSize();
-    Label8->setGeometry(Label7->x() + Label7->width() + M / 2, Label7->y(), 10 * M, Label7->height());
+    // Room for the text's number out of all of them, as the label writes it.
+    const int nrBredd = qMax(10 * M, Label8->fontMetrics().horizontalAdvance(QStringLiteral("000  /  000")) + M);
+    Label8->setGeometry(Label7->x() + Label7->width() + M / 2, Label7->y(), nrBredd, Label7->height());
     const int knappBredd = Button1->sizeHint().width() + 2 * M;
     Button1->setGeometry(Panel4->width() - knappBredd - M / 2, M / 2, knappBredd, knappHojd);
     BitBtn1->setGeometry(Button1->x() - knappBredd - M, M / 2, knappBredd, knappHojd);

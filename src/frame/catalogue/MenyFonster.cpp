@@ -88,6 +88,8 @@ void MenyFonster::FormCreate()
     Label1->setGeometry(Marginal / 2, Label1->y(), Panel1->width() - Marginal, Label1->height());
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     move(m_meny.plats.left() * Skalning / 100, m_meny.plats.top() * Skalning / 100);
+    // The designed place, as far as the screen has room for the menu there.
+    klampaIn(this, QRect(QPoint(0, 0), skarmStorlek()));
 
     const bool arbetsblad = OvningsLage == 1;
     fargRoller(Panel1, {QPalette::Window}, bgrFarg(arbetsblad && m_meny.arbetsbladsFarg ? Maroon : Navy));
