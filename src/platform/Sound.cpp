@@ -53,13 +53,13 @@ SoundBackend *loadBackend()
 #ifdef VARMIKO_MODULE_DIR
     places.append(QStringLiteral(VARMIKO_MODULE_DIR));
 #endif
+    static QLibrary module; // never unloaded
     QString why;
     for (const QString &place : places) {
-        auto *module = new QLibrary(place + QStringLiteral("/varmiko_sound"));
-        if (auto entry = reinterpret_cast<SoundBackend *(*)()>(module->resolve(VARMIKO_SOUND_BACKEND_ENTRY)))
+        module.setFileName(place + QStringLiteral("/varmiko_sound"));
+        if (auto entry = reinterpret_cast<SoundBackend *(*)()>(module.resolve(VARMIKO_SOUND_BACKEND_ENTRY)))
             return entry();
-        why = module->errorString();
-        delete module;
+        why = module.errorString();
     }
     qWarning("Varmiko: no sound module, the sounds are not played (%s)", qPrintable(why));
     return nullptr;
