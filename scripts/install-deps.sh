@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what Varmiko needs to build, run and test on Debian 12.
+# Installs what Varmiko needs to build, run and test on Debian 12, and the
+# packages named as arguments (scripts/fuzz.sh adds its compiler).
 # Quick when everything is already there: only missing packages are fetched.
 set -euo pipefail
 
@@ -7,6 +8,7 @@ packages=(
   g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-liberation2
   pulseaudio xvfb xauth xdotool poppler-utils sox espeak-ng libx11-dev
+  "$@"
 )
 
 missing=()

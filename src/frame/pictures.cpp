@@ -123,26 +123,7 @@ QImage lasEnkelBmp(const QString &sokvag)
     QFile f(sokvag);
     if (!f.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray b = f.readAll();
-    BmpHuvud h;
-    if (!lasBmpHuvud(b, h) || !h.enkel)
-        return {};
-    const int w = h.storlek.width();
-    const int rader = h.storlek.height();
-    const qint64 steg = (qint64(w) * 3 + 3) / 4 * 4; // rows are padded to four bytes
-    if (qint64(h.data) + steg * (rader - 1) + qint64(w) * 3 > b.size())
-        return {};
-    QImage bild(h.storlek, QImage::Format_RGB32);
-    if (bild.isNull())
-        return {};
-    for (int y = 0; y < rader; ++y) {
-        const qint64 rad = h.uppifran ? y : rader - 1 - y;
-        const auto *in = reinterpret_cast<const uchar *>(b.constData() + h.data + rad * steg);
-        auto *ut = reinterpret_cast<QRgb *>(bild.scanLine(y));
-        for (int x = 0; x < w; ++x, in += 3)
-            ut[x] = qRgb(in[2], in[1], in[0]); // stored blue, green, red
-    }
-    return bild;
+    return lasBmp(f.readAll());
 }
 
 } // namespace
@@ -206,6 +187,30 @@ QString hittaBildFil(const QString &BildFilNamn)
         return {};
     return p;
 }
+
+QImage lasBmp(const QByteArray &b)
+{
+    BmpHuvud h;
+    if (!lasBmpHuvud(b, h) || !h.enkel)
+        return {};
+    const int w = h.storlek.width();
+    const int rader = h.storlek.height();
+    const qint64 steg = (qint64(w) * 3 + 3) / 4 * 4; // rows are padded to four bytes
+    if (qint64(h.data) + steg * (rader - 1) + qint64(w) * 3 > b.size())
+        return {};
+    QImage bild(h.storlek, QImage::Format_RGB32);
+    if (bild.isNull())
+        return {};
+    for (int y = 0; y < rader; ++y) {
+        const qint64 rad = h.uppifran ? y : rader - 1 - y;
+        const auto *in = reinterpret_cast<const uchar *>(b.constData() + h.data + rad * steg);
+        auto *ut = reinterpret_cast<QRgb *>(bild.scanLine(y));
+        for (int x = 0; x < w; ++x, in += 3)
+            ut[x] = qRgb(in[2], in[1], in[0]); // stored blue, green, red
+    }
+    return bild;
+}
+
 
 QSize bildStorlek(const QString &BildFilNamn)
 {

@@ -5,9 +5,30 @@
 #include "platform/ProgramPath.h"
 #include "platform/Sound.h"
 
+#include <QDateTime>
 #include <QFileInfo>
+#include <QSet>
 
 #include <utility>
+
+namespace {
+
+// A damaged sound file is reported the first time it is played in a run; the
+// pronunciation duel plays its words again and again.
+bool forstaGangen(const QString &fil, const QString &fel)
+{
+    static QSet<QString> visade;
+    const QFileInfo info(fil);
+    const QString nyckel = info.absoluteFilePath() + QLatin1Char('|') + QString::number(info.size())
+                           + QLatin1Char('|') + QString::number(info.lastModified().toMSecsSinceEpoch())
+                           + QLatin1Char('|') + fel;
+    if (visade.contains(nyckel))
+        return false;
+    visade.insert(nyckel);
+    return true;
+}
+
+} // namespace
 
 void GeLjudDirectory()
 {
@@ -45,7 +66,8 @@ void SpelaUppWavLjud(const QString &FilNamn)
     // The pronunciation duel goes on only when the pupil has heard the word.
     const bool vanta = Programtal >= 31100 && Programtal <= 31400;
     QString fel;
-    if (!Sound::player().play(fil, vanta, &fel))
+    Sound::player().play(fil, vanta, &fel);
+    if (!fel.isEmpty() && forstaGangen(fil, fel))
         MessageBox::error(fel);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/ProgramPath.h"
 #include "platform/SoundBackend.h"
+#include "platform/WavSound.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -10,20 +11,37 @@
 
 namespace {
 
-quint32 le32(const QByteArray &b, int at)
-{
-    return quint32(quint8(b[at])) | quint32(quint8(b[at + 1])) << 8 | quint32(quint8(b[at + 2])) << 16
-           | quint32(quint8(b[at + 3])) << 24;
-}
-
-quint16 le16(const QByteArray &b, int at)
-{
-    return quint16(quint8(b[at]) | quint8(b[at + 1]) << 8);
-}
-
 QString shown(const QString &file)
 {
     return ProgramPath::normalise(file);
+}
+
+// Reads and checks a sound file; on a fault *error tells the user why it
+// cannot be played, or, for a file whose end is missing, that it is damaged.
+WavSound readSound(const QString &file, QString *error)
+{
+    const auto tell = [&](const char *why) {
+        if (error)
+            *error = QStringLiteral("Ljudfilen ") + shown(file) + QString::fromUtf8(why);
+    };
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) {
+        tell(" kan inte läsas.");
+        return {};
+    }
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        tell(" kan inte läsas.");
+        return {};
+    }
+    WavSound s = WavSound::fromBytes(bytes);
+    if (s.fault == WavSound::Fault::NotWav)
+        tell(" är ingen giltig WAV-fil.");
+    else if (s.fault == WavSound::Fault::NoSound)
+        tell(" innehåller inget ljud.");
+    else if (s.truncated)
+        tell(" är skadad: slutet av ljudet saknas.");
+    return s;
 }
 
 // The sound module: beside the program, or in the build directory for the
@@ -35,13 +53,13 @@ SoundBackend *loadBackend()
 #ifdef VARMIKO_MODULE_DIR
     places.append(QStringLiteral(VARMIKO_MODULE_DIR));
 #endif
+    static QLibrary module; // never unloaded
     QString why;
     for (const QString &place : places) {
-        auto *module = new QLibrary(place + QStringLiteral("/varmiko_sound"));
-        if (auto entry = reinterpret_cast<SoundBackend *(*)()>(module->resolve(VARMIKO_SOUND_BACKEND_ENTRY)))
+        module.setFileName(place + QStringLiteral("/varmiko_sound"));
+        if (auto entry = reinterpret_cast<SoundBackend *(*)()>(module.resolve(VARMIKO_SOUND_BACKEND_ENTRY)))
             return entry();
-        why = module->errorString();
-        delete module;
+        why = module.errorString();
     }
     qWarning("Varmiko: no sound module, the sounds are not played (%s)", qPrintable(why));
     return nullptr;
@@ -72,14 +90,13 @@ public:
     bool play(const QString &file, bool wait, QString *error) override
     {
         QString why;
-        const qint64 length = Sound::wavLength(file, &why);
-        if (length < 0) {
-            if (error)
-                *error = why;
+        const WavSound sound = readSound(file, &why);
+        if (error)
+            *error = why;
+        if (sound.fault != WavSound::Fault::None)
             return false;
-        }
         SoundBackend *b = backend();
-        if (b && b->play(file, length, wait) == SoundBackend::Result::Failed) {
+        if (b && b->play(sound, wait) == SoundBackend::Result::Failed) {
             if (error)
                 *error = QStringLiteral("Ljudfilen ") + shown(file) + QStringLiteral(" kunde inte spelas upp.");
             return false;
@@ -130,51 +147,14 @@ SoundPlayer *setPlayer(SoundPlayer *p)
 
 qint64 wavLength(const QString &file, QString *error)
 {
-    auto fail = [&](const QString &text) {
+    QString why;
+    const WavSound sound = readSound(file, &why);
+    if (sound.fault != WavSound::Fault::None) {
         if (error)
-            *error = text;
-        return qint64(-1);
-    };
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("Ljudfilen ") + shown(file) + QStringLiteral(" kan inte läsas."));
-    const QString notWav = QStringLiteral("Ljudfilen ") + shown(file) + QStringLiteral(" är ingen giltig WAV-fil.");
-
-    const QByteArray riff = f.read(12);
-    if (riff.size() < 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
-        return fail(notWav);
-
-    qint64 bytesPerSecond = 0;
-    while (!f.atEnd()) {
-        const QByteArray head = f.read(8);
-        if (head.size() < 8)
-            break;
-        const QByteArray id = head.left(4);
-        const qint64 size = le32(head, 4);
-        const qint64 body = f.pos();
-        if (id == "fmt ") {
-            const QByteArray fmt = f.read(16);
-            if (fmt.size() < 16)
-                return fail(notWav);
-            const quint16 format = le16(fmt, 0);
-            const quint16 channels = le16(fmt, 2);
-            const quint32 rate = le32(fmt, 4);
-            const quint16 bits = le16(fmt, 14);
-            // Integer PCM, float and the extensible form: what the player decodes.
-            if ((format != 1 && format != 3 && format != 0xFFFE) || channels == 0 || rate == 0 || bits == 0)
-                return fail(notWav);
-            bytesPerSecond = qint64(rate) * channels * ((bits + 7) / 8);
-        } else if (id == "data") {
-            if (bytesPerSecond == 0)
-                return fail(notWav);
-            // A length field that claims more than the file holds is cut to the file.
-            const qint64 data = qMin(size, f.size() - body);
-            return data * 1000 / bytesPerSecond;
-        }
-        if (!f.seek(body + size + (size & 1)))
-            break;
+            *error = why;
+        return -1;
     }
-    return fail(notWav);
+    return sound.lengthMs();
 }
 
 } // namespace Sound

@@ -11,10 +11,12 @@ public:
     virtual ~SoundPlayer() = default;
 
     // Plays a WAV file. Without wait the call returns at once and the sound
-    // plays on; with wait it returns when the sound has ended, and user input
-    // is held back meanwhile. A machine without a sound device stays silent.
+    // plays on; with wait it returns when the sound has ended (at the latest
+    // after its length and WaitMarginMs), and user input is held back
+    // meanwhile. A machine without a sound device stays silent.
     // False, with *error set to a message for the user, when the file cannot
-    // be played.
+    // be played. A file whose end is missing plays what it holds: true, with
+    // *error telling the user that it is damaged.
     virtual bool play(const QString &file, bool wait, QString *error) = 0;
 
     // Stops the sound that plays, if any.
@@ -34,8 +36,9 @@ SoundPlayer *setPlayer(SoundPlayer *player);
 // first call); without it the sounds are passed over in silence.
 bool hasModule();
 
-// How long the sound of a PCM WAV file lasts, in milliseconds, by its header;
-// -1, with *error set, when the file cannot be read or is no WAV file.
+// How long the sound of a WAV file lasts, in milliseconds, as far as the file
+// holds it; -1, with *error set, when the file cannot be read, is no WAV file
+// or holds no sound.
 qint64 wavLength(const QString &file, QString *error = nullptr);
 
 // Time granted beyond a sound's length before a wait gives up: the sound

@@ -3,8 +3,7 @@
 // its own (soundmodule/), loaded when the first sound plays: a run that
 // plays nothing never loads the sound system's libraries.
 
-#include <QString>
-#include <QtGlobal>
+#include "platform/WavSound.h"
 
 class SoundBackend
 {
@@ -17,11 +16,12 @@ public:
         Failed,   // the sound system could not play the file
     };
 
-    // Plays a WAV file of lengthMs milliseconds (by its header); with wait
-    // the call returns when it has ended, at the latest after its length and
+    // Plays a sound read by WavSound (fault None) from memory; with wait the
+    // call returns when it has ended, at the latest after its length and
     // Sound::WaitMarginMs, and user input is held back meanwhile. A new
-    // sound stops the one before.
-    virtual Result play(const QString &file, qint64 lengthMs, bool wait) = 0;
+    // sound stops the one before. Nothing here waits on the sound system:
+    // no sound can hold up the program or its end.
+    virtual Result play(const WavSound &sound, bool wait) = 0;
 
     virtual void stop() = 0;
 };

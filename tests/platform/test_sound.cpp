@@ -1,7 +1,12 @@
-// The sound player: WAV lengths, real playing with and without a sound server.
+// The sound player: our WAV reader, real playing with and without a sound
+// server, and damaged files that must never hold up the program.
 
+#include "TestCourse.h"
 #include "TestMain.h"
+#include "frame/sound.h"
+#include "frame/vrsku1.h"
 #include "platform/Sound.h"
+#include "platform/WavSound.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -15,9 +20,8 @@
 
 namespace {
 
-// A PCM WAV of a 440 Hz tone, 16 bits per sample; extra chunks before "data"
-// and a data length that claims more than is there, when asked for.
-QByteArray pcmWav(int rate, int channels, int ms, bool extraChunk = false, quint32 claimedExtra = 0)
+// A 440 Hz tone, 16 bits per sample.
+QByteArray tone(int rate, int channels, int ms)
 {
     QByteArray samples;
     QDataStream s(&samples, QIODevice::WriteOnly);
@@ -26,21 +30,56 @@ QByteArray pcmWav(int rate, int channels, int ms, bool extraChunk = false, quint
     for (int i = 0; i < frames; ++i)
         for (int c = 0; c < channels; ++c)
             s << qint16(8000 * std::sin(2 * 3.14159265 * 440 * i / rate));
+    return samples;
+}
 
-    QByteArray wav;
-    QDataStream w(&wav, QIODevice::WriteOnly);
+// A chunk; its length field claims `claimed` bytes when that is given.
+QByteArray chunk(const char *id, const QByteArray &body, qint64 claimed = -1)
+{
+    QByteArray c;
+    QDataStream w(&c, QIODevice::WriteOnly);
     w.setByteOrder(QDataStream::LittleEndian);
-    const QByteArray extra = extraChunk ? QByteArray("LIST\x04\x00\x00\x00INFO", 12) : QByteArray();
-    w.writeRawData("RIFF", 4);
-    w << quint32(4 + 24 + extra.size() + 8 + samples.size());
-    w.writeRawData("WAVEfmt ", 8);
-    w << quint32(16) << quint16(1) << quint16(channels) << quint32(rate) << quint32(rate * channels * 2)
-      << quint16(channels * 2) << quint16(16);
-    w.writeRawData(extra.constData(), int(extra.size()));
-    w.writeRawData("data", 4);
-    w << quint32(samples.size() + claimedExtra);
-    w.writeRawData(samples.constData(), int(samples.size()));
-    return wav;
+    w.writeRawData(id, 4);
+    w << quint32(claimed < 0 ? body.size() : claimed);
+    w.writeRawData(body.constData(), int(body.size()));
+    if (claimed < 0 && body.size() % 2)
+        c.append('\0');
+    return c;
+}
+
+// A "fmt " chunk; block 0 means the block size that the format implies.
+QByteArray fmt(quint16 tag, quint16 channels, quint32 rate, quint16 bits, quint16 block = 0, quint16 subTag = 0)
+{
+    if (block == 0)
+        block = quint16(channels * bits / 8);
+    QByteArray b;
+    QDataStream w(&b, QIODevice::WriteOnly);
+    w.setByteOrder(QDataStream::LittleEndian);
+    w << tag << channels << rate << quint32(rate * block) << block << bits;
+    if (subTag) // the extensible form: size, valid bits, channel mask, sub-format
+        w << quint16(22) << bits << quint32(0) << subTag << quint16(0) << quint32(0x00100000) << quint32(0xAA000080)
+          << quint32(0x719B3800);
+    return chunk("fmt ", b);
+}
+
+QByteArray riff(const QList<QByteArray> &chunks)
+{
+    QByteArray body = "WAVE";
+    for (const QByteArray &c : chunks)
+        body += c;
+    return chunk("RIFF", body);
+}
+
+// A PCM WAV of a tone, 16 bits per sample; extra chunks before "data" and a
+// data length that claims more than is there, when asked for.
+QByteArray pcmWav(int rate, int channels, int ms, bool extraChunk = false, quint32 claimedExtra = 0)
+{
+    const QByteArray samples = tone(rate, channels, ms);
+    QList<QByteArray> chunks{fmt(1, quint16(channels), quint32(rate), 16)};
+    if (extraChunk)
+        chunks.append(chunk("LIST", "INFO"));
+    chunks.append(chunk("data", samples, samples.size() + claimedExtra));
+    return riff(chunks);
 }
 
 QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
@@ -71,6 +110,83 @@ private slots:
             qputenv("PULSE_SERVER", qgetenv("VARMIKO_PULSE_SERVER"));
     }
 
+    void readerChecksTheHeaderAgainstTheFile_data()
+    {
+        using F = WavSound::Fault;
+        using S = WavSound::SampleFormat;
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<F>("fault");
+        QTest::addColumn<S>("format");
+        QTest::addColumn<bool>("truncated");
+        QTest::addColumn<qint64>("ms");
+        const QByteArray mono = tone(8000, 1, 500);
+        const auto wav = [](const QByteArray &format, const QByteArray &data) {
+            return riff({format, chunk("data", data)});
+        };
+        QTest::newRow("16 bits, mono") << wav(fmt(1, 1, 8000, 16), mono) << F::None << S::Int16 << false << qint64(500);
+        QTest::newRow("8 bits, stereo") << wav(fmt(1, 2, 8000, 8), QByteArray(8000, '\x80')) << F::None << S::UInt8
+                                        << false << qint64(500);
+        QTest::newRow("24 bits, widened") << wav(fmt(1, 1, 8000, 24), QByteArray(12000, '\1')) << F::None << S::Int32
+                                          << false << qint64(500);
+        QTest::newRow("32-bit float") << wav(fmt(3, 1, 8000, 32), QByteArray(16000, '\0')) << F::None << S::Float
+                                      << false << qint64(500);
+        QTest::newRow("extensible form of PCM")
+            << wav(fmt(0xFFFE, 1, 8000, 16, 0, 1), mono) << F::None << S::Int16 << false << qint64(500);
+        QTest::newRow("odd chunk before the data")
+            << riff({fmt(1, 1, 8000, 16), chunk("note", "abc"), chunk("data", mono)}) << F::None << S::Int16 << false
+            << qint64(500);
+        QTest::newRow("one byte short") << riff({fmt(1, 1, 8000, 16), chunk("data", mono, mono.size() + 1)})
+                                        << F::None << S::Int16 << true << qint64(500);
+        QTest::newRow("half copied") << riff({fmt(1, 1, 8000, 16), chunk("data", mono.left(4001), mono.size())})
+                                     << F::None << S::Int16 << true << qint64(250);
+        QTest::newRow("streamed, length 0xFFFFFFFF")
+            << riff({fmt(1, 1, 8000, 16), chunk("data", mono, 0xFFFFFFFF)}) << F::None << S::Int16 << false
+            << qint64(500);
+        QTest::newRow("no sound data") << wav(fmt(1, 1, 8000, 16), {}) << F::NoSound << S::Int16 << false << qint64(0);
+        QTest::newRow("half a frame") << wav(fmt(1, 2, 8000, 16), "ab") << F::NoSound << S::Int16 << false
+                                      << qint64(0);
+        QTest::newRow("no data chunk") << riff({fmt(1, 1, 8000, 16)}) << F::NoSound << S::Int16 << false << qint64(0);
+        QTest::newRow("data before the format")
+            << riff({chunk("data", mono), fmt(1, 1, 8000, 16)}) << F::NotWav << S::Int16 << false << qint64(0);
+        QTest::newRow("block size against the format")
+            << wav(fmt(1, 2, 8000, 16, 2), mono) << F::NotWav << S::Int16 << false << qint64(0);
+        QTest::newRow("compressed (ADPCM)") << wav(fmt(2, 1, 8000, 4, 256), mono) << F::NotWav << S::Int16 << false
+                                            << qint64(0);
+        QTest::newRow("extensible form cut short")
+            << riff({chunk("fmt ", fmt(0xFFFE, 1, 8000, 16).mid(8, 18)), chunk("data", mono)}) << F::NotWav
+            << S::Int16 << false << qint64(0);
+        QTest::newRow("format chunk past the end")
+            << riff({chunk("fmt ", "\1\0", 16)}) << F::NotWav << S::Int16 << false << qint64(0);
+        QTest::newRow("no channels") << wav(fmt(1, 0, 8000, 16, 2), mono) << F::NotWav << S::Int16 << false
+                                     << qint64(0);
+        QTest::newRow("no RIFF") << QByteArray("RIFX\x10\x00\x00\x00WAVEjunkjunk", 20) << F::NotWav << S::Int16
+                                 << false << qint64(0);
+    }
+    void readerChecksTheHeaderAgainstTheFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(WavSound::Fault, fault);
+        QFETCH(WavSound::SampleFormat, format);
+        QFETCH(bool, truncated);
+        QFETCH(qint64, ms);
+        const WavSound s = WavSound::fromBytes(bytes);
+        QCOMPARE(s.fault, fault);
+        QCOMPARE(s.truncated, truncated);
+        if (fault != WavSound::Fault::None)
+            return;
+        QCOMPARE(s.format, format);
+        QCOMPARE(s.lengthMs(), ms);
+        QCOMPARE(s.samples.size() % s.bytesPerFrame(), 0);
+        QCOMPARE(s.sampleRate, 8000);
+    }
+
+    void twentyFourBitSamplesKeepTheirValue()
+    {
+        const QByteArray data("\x01\x02\x03\xFF\xFF\xFF", 6);
+        const WavSound s = WavSound::fromBytes(riff({fmt(1, 1, 8000, 24), chunk("data", data)}));
+        QCOMPARE(s.samples, QByteArray("\x00\x01\x02\x03\x00\xFF\xFF\xFF", 8));
+    }
+
     void lengthFromTheHeader_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -78,6 +194,7 @@ private slots:
         QTest::newRow("mono 22050 Hz") << pcmWav(22050, 1, 500) << qint64(500);
         QTest::newRow("stereo 44100 Hz, a chunk before the data") << pcmWav(44100, 2, 1000, true) << qint64(1000);
         QTest::newRow("data length beyond the file's end") << pcmWav(8000, 1, 250, false, 1000000) << qint64(250);
+        QTest::newRow("no sound in it") << pcmWav(8000, 1, 0) << qint64(-1);
         QTest::newRow("no WAV file") << QByteArray("RIFF\x10\x00\x00\x00WAVEjunkjunk", 20) << qint64(-1);
         QTest::newRow("a text file") << QByteArray("Haus#hus\r\n") << qint64(-1);
     }
@@ -147,22 +264,83 @@ private slots:
             QCOMPARE(error, QString());
             return;
         }
+        runInChild(QStringLiteral("noServerNeverHangs"), QStringLiteral("unix:") + dir.path() + QStringLiteral("/none"),
+                   "playing without a sound server hangs");
+    }
+
+    // A child process plays, through the sound server when there is one, a
+    // WAV whose data length claims more than the file holds, a streamed one
+    // (length 0xFFFFFFFF), one without sound data and then a good one, in the
+    // pronunciation duel (which waits for each sound) and in an exercise that
+    // lets the sound play on; then it ends with the good sound still playing.
+    // Each damaged file is reported once, the streamed one not at all.
+    void damagedSoundsNeverHoldUpTheProgram()
+    {
+        if (!isChild()) {
+            const QString server = qEnvironmentVariable("VARMIKO_PULSE_SERVER");
+            QTemporaryDir dir;
+            runInChild(QStringLiteral("damagedSoundsNeverHoldUpTheProgram"),
+                       server.isEmpty() ? QStringLiteral("unix:") + dir.path() + QStringLiteral("/none") : server,
+                       "a damaged sound holds up the program");
+            return;
+        }
+        const QByteArray good = pcmWav(22050, 1, 200);
+        const QByteArray samples = tone(22050, 1, 200);
+        const QList<std::pair<QString, QByteArray>> files{
+            {QStringLiteral("KORT.WAV"), good.left(good.size() - 1)},
+            {QStringLiteral("HALV.WAV"), good.left(good.size() / 2)},
+            {QStringLiteral("STROM.WAV"), riff({fmt(1, 1, 22050, 16), chunk("data", samples, 0xFFFFFFFF)})},
+            {QStringLiteral("TOM.WAV"), pcmWav(22050, 1, 0)},
+            {QStringLiteral("BRA.WAV"), good},
+        };
+        TestCourse pc;
+        for (const auto &[name, bytes] : files) {
+            pc.writeBytes(QStringLiteral("LJUD/T312/") + name, bytes);
+            pc.writeBytes(QStringLiteral("LJUD/") + name, bytes);
+        }
+        pc.mkdir(QStringLiteral("DATA"));
+        pc.activate();
+        MessageRecorder m;
+        for (const quint16 program : {quint16(31200), quint16(52100)}) {
+            Programtal = program;
+            GeLjudDirectory();
+            for (const char *name : {"KORT.WAV", "HALV.WAV", "STROM.WAV", "TOM.WAV", "KORT.WAV", "TOM.WAV", "BRA.WAV"})
+                SpelaUppWavLjud(QString::fromLatin1(name));
+        }
+        QStringList expected;
+        for (const QString &dir : {QStringLiteral("LJUD/T312/"), QStringLiteral("LJUD/")})
+            expected << QStringLiteral("Ljudfilen ") + pc.path(dir + QStringLiteral("KORT.WAV"))
+                            + QStringLiteral(" är skadad: slutet av ljudet saknas.")
+                     << QStringLiteral("Ljudfilen ") + pc.path(dir + QStringLiteral("HALV.WAV"))
+                            + QStringLiteral(" är skadad: slutet av ljudet saknas.")
+                     << QStringLiteral("Ljudfilen ") + pc.path(dir + QStringLiteral("TOM.WAV"))
+                            + QStringLiteral(" innehåller inget ljud.");
+        QCOMPARE(m.texts(), expected);
+        for (const MessageBox::Request &r : m.requests())
+            QCOMPARE(r.kind, MessageBox::Kind::Error);
+    }
+
+private:
+    // Runs one test function of this program in a child process with the
+    // given sound server, and fails when the child does not end in good time
+    // (a hang) or fails itself.
+    void runInChild(const QString &function, const QString &pulseServer, const char *hang)
+    {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("VARMIKO_SOUND_CHILD"), QStringLiteral("1"));
-        env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + dir.path() + QStringLiteral("/none"));
+        env.insert(QStringLiteral("PULSE_SERVER"), pulseServer);
         QProcess child;
         child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("noServerNeverHangs")});
+        child.start(QCoreApplication::applicationFilePath(), {function});
         QVERIFY(child.waitForStarted());
         const bool ended = child.waitForFinished(90000);
         if (!ended) {
             child.kill();
             child.waitForFinished();
         }
-        QVERIFY2(ended, "playing without a sound server hangs");
-        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
-                 child.readAll().constData());
+        QVERIFY2(ended, hang);
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, child.readAll().constData());
     }
 };
 
