@@ -213,7 +213,7 @@ void TSKRIV::byggKomponenter()
     BitBtn1 = button("BitBtn1", QStringLiteral("&Einstellungen"), Panel1);
     connect(Button1, &QPushButton::clicked, this, &TSKRIV::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TSKRIV::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TSKRIV::Button3Click);
+    connect(Button3, &QPushButton::clicked, this, &TSKRIV::slutpanelensTredjeKnapp);
     connect(BitBtn1, &QPushButton::clicked, this, &TSKRIV::BitBtn1Click);
     Panel1->hide();
 
@@ -321,7 +321,7 @@ void TSKRIV::FormCreate()
         borja(PosterPerOmgangInst);
         OverskriftInnerShape->setBrushColor(kNavy);
         NyStartaAster(true);
-        lampknapp->setVisible(lampaTillaten());
+        visaLampan();
         break;
     case Arbetsblad:
         borja(PosterPerOmgangInst);
@@ -331,7 +331,7 @@ void TSKRIV::FormCreate()
         borja(DiagnosAntal);
         OverskriftInnerShape->setBrushColor(kGreen);
         NyStartaAster(false);
-        lampknapp->setVisible(OvningsLage != DiagnosTest && lampaTillaten());
+        visaLampan();
         TestOverSkrift();
         UppDateraDiagnosResultatet();
         break;
@@ -598,7 +598,7 @@ bool TSKRIV::harSvenskaKnappar() const
 
 bool TSKRIV::harInstallningar() const
 {
-    return OvningsLage != Arbetsblad;
+    return Postcykel::harInstallningar();
 }
 
 bool TSKRIV::harRegelknapp() const
@@ -653,20 +653,17 @@ void TSKRIV::NyPost()
     if (!hamtaPost() && OvningsLage != Arbetsblad) {
         // Nothing left to ask (the queued items are no longer in the file, or
         // the file is gone): the round ends with what was answered.
-        Timer1->setInterval(0);
-        Timer3->setInterval(0);
+        AntalPoster = qMax(0, int(PostNummer) - 1);
+        m_cykel.rundanSlut();
+        visaCykeln();
         NollaLabeller();
         Edit1->setEnabled(false);
-        AntalPoster = qMax(0, int(PostNummer) - 1);
         Avslutning();
         return;
     }
 
-    Timer1->setInterval(0);
-    Timer1->setEnabled(true);
-    Timer3->setInterval(0);
-    Timer3->setEnabled(false);
-    TimerTick = 0;
+    m_cykel.nyPost();
+    visaCykeln();
     NollaLabeller();
 
     if (OvningsLage != Arbetsblad) {
@@ -674,7 +671,6 @@ void TSKRIV::NyPost()
             UppDateraDiagnosResultatet();
         if (OvningsLage != DiagnosTest)
             lampknapp->setEnabled(true);
-        HjalpAnvand = arDiagnosOvning() ? LampaPa : 0;
         raknaLedtradar();
         visaLedtradar();
     }
@@ -723,58 +719,81 @@ void TSKRIV::Edit1Enter()
 
 void TSKRIV::visaRattelse()
 {
+    regelknapp->setEnabled(false);
     Label5->show();
 }
 
 void TSKRIV::bedomSvaret(quint16 r)
 {
-    raknaSvaret(r == 0);
-    if (r != 0)
-        visaRattelse();
-    nastaEfterSvar(r != 0);
+    efterSvaret(r == 0, r != 0);
 }
 
-void TSKRIV::raknaSvaret(bool ratt)
+void TSKRIV::efterSvaret(bool ratt, bool paus)
 {
-    const bool aster = OvningsLage == Ovning || OvningsLage == DiagnosFelRunda;
-    if (!ratt) {
-        regelknapp->setEnabled(false);
-        svarFel();
-    } else {
-        svarRatt(HjalpAnvand == 0);
-    }
-    if (aster)
+    m_cykel.svara(ratt, felko());
+    efterRakningen(ratt);
+    if (harAster())
         stegaAster(ratt);
+    visaResultatet();
+    if (!ratt)
+        visaRattelse();
+
+    switch (m_cykel.gaVidare(paus, pausMittIRundan())) {
+    case Postcykel::Efter::NastaPost:
+        NyPost();
+        break;
+    case Postcykel::Efter::Paus:
+        visaCykeln();
+        break;
+    case Postcykel::Efter::PausForeSlut:
+        lampknapp->setEnabled(false);
+        visaCykeln();
+        vidSlutPausen();
+        break;
+    case Postcykel::Efter::Slut:
+        lampknapp->setEnabled(false);
+        visaCykeln();
+        Avslutning();
+        Edit1->setEnabled(false);
+        Helpknapp1->setEnabled(false);
+        HelpKnapp2->setEnabled(false);
+        break;
+    }
+}
+
+void TSKRIV::visaResultatet()
+{
     if (arDiagnos())
         UppDateraDiagnosResultatet();
 }
 
-void TSKRIV::nastaEfterSvar(bool paus)
+void TSKRIV::visaCykeln()
 {
-    if (paus) {
-        Timer1->setInterval(100);
-        Timer1->setEnabled(true);
-    }
-    const bool slut = nastaPost();
-    if (!paus && !slut) {
-        NyPost();
-        return;
-    }
-    if (slut) {
-        lampknapp->setEnabled(false);
-        if (paus) {
-            Timer1->setInterval(0);
-            Timer1->setEnabled(false);
-            Timer3->setInterval(100);
-            Timer3->setEnabled(true);
-        } else {
-            Avslutning();
-            Timer1->setEnabled(false);
-            Edit1->setEnabled(false);
-            Helpknapp1->setEnabled(false);
-            HelpKnapp2->setEnabled(false);
+    using L = Postcykel::Lage;
+    const L lage = m_cykel.lage();
+    // A pause already running (the first of two answers) keeps its count.
+    if (lage == L::Rattelse) {
+        if (!Timer1->running()) {
+            Timer1->setInterval(100);
+            Timer1->setEnabled(true);
         }
+    } else {
+        Timer1->setInterval(0);
     }
+    Timer3->setInterval(lage == L::SlutPaus ? 100 : 0);
+    Timer3->setEnabled(lage == L::SlutPaus);
+    Panel1->setVisible(m_cykel.slutpanelen());
+    if (m_cykel.slutpanelen())
+        Panel1->raise();
+}
+
+void TSKRIV::visaLampan()
+{
+    const bool tillaten = lampaTillaten() && Postcykel::lampknappErbjuds();
+    lampknapp->setVisible(tillaten && LampaPa != 1);
+    LampShape->setVisible(tillaten && LampaPa == 1);
+    if (LampShape->isVisibleTo(this))
+        LampShape->raise();
 }
 
 void TSKRIV::stegaAster(bool ratt)
@@ -795,7 +814,7 @@ void TSKRIV::stegaAster(bool ratt)
 
 void TSKRIV::Edit1Escape()
 {
-    if (rundanSlut())
+    if (!m_cykel.avbryt())
         return;
     if (OvningsLage == DiagnosTest) {
         diagnosback(AntalRatt);
@@ -807,13 +826,13 @@ void TSKRIV::Edit1Escape()
 
 bool TSKRIV::kanRattaFel() const
 {
-    return OvningsLage != Arbetsblad && OvningsLage != DiagnosTest && FelPerLista[ListNummer] >= 1;
+    return Postcykel::kanRattaFel(FelPerLista[ListNummer]);
 }
 
 void TSKRIV::visaSlutpanelen()
 {
-    Panel1->show();
-    Panel1->raise();
+    m_cykel.oppnaSlutpanelen();
+    visaCykeln();
     const bool ratta = kanRattaFel();
     Button1->setEnabled(ratta);
     (ratta ? Button1 : Button2)->setFocus();
@@ -821,25 +840,21 @@ void TSKRIV::visaSlutpanelen()
 
 void TSKRIV::Timer1Timer()
 {
-    if (tick() && !rundanSlut())
+    if (m_cykel.tick() && !rundanSlut())
         NyPost();
 }
 
 void TSKRIV::Timer3Timer()
 {
-    if (!tick())
+    if (!m_cykel.tick())
         return;
-    Timer1->setInterval(0);
-    Timer1->setEnabled(true);
-    Panel1->show();
-    Timer3->setInterval(0);
+    visaCykeln(); // the end panel
     Avslutning();
 }
 
 void TSKRIV::Helpknapp1Click()
 {
-    if (arDiagnos() && HjalpAnvand < 0xFF)
-        ++HjalpAnvand;
+    m_cykel.visaForstaLedtraden();
     Label6->show();
     if (AntalLedtradar == 2) {
         HelpKnapp2->show();
@@ -852,8 +867,7 @@ void TSKRIV::Helpknapp1Click()
 
 void TSKRIV::HelpKnapp2Click()
 {
-    if (arDiagnosOvning() && HjalpAnvand < 0xFF)
-        ++HjalpAnvand;
+    m_cykel.visaAndraLedtraden();
     Label7->show();
     HelpKnapp2->setEnabled(false);
     fokuseraEdit1();
@@ -861,27 +875,22 @@ void TSKRIV::HelpKnapp2Click()
 
 void TSKRIV::LampknappClick()
 {
-    lampknapp->hide();
-    LampaPa = LampaPa ? 0 : 1;
-    LampShape->show();
-    LampShape->raise();
+    m_cykel.slaPaLampan();
+    visaLampan();
     fokuseraEdit1();
-    if (arDiagnosOvning() && HjalpAnvand < 0xFF)
-        ++HjalpAnvand;
 }
 
 void TSKRIV::LampShapeMouseDown()
 {
-    LampShape->hide();
-    LampaPa = 0;
-    lampknapp->show();
+    m_cykel.slackLampan();
+    visaLampan();
 }
 
 void TSKRIV::Edit1Change()
 {
-    if (!LampShape->isVisibleTo(this))
+    if (!lampanLyser())
         return;
-    if (OvningsLage == Ovning || arDiagnosOvning())
+    if (Postcykel::lampanFargas())
         LampShape->setBrushColor(GreenRedTest(Edit1->text(), rattSvar()) == 1 ? kLime : kRed);
 }
 
@@ -1014,19 +1023,15 @@ void TSKRIV::Button1Click()
         startaFelRunda();
         NyStartaAster(true);
     }
-    if (OvningsLage == Arbetsblad || OvningsLage == DiagnosTest) {
-        lampknapp->hide();
-        LampShape->hide();
-    } else {
-        LampShape->setVisible(LampaPa == 1 && lampaTillaten());
-        lampknapp->setVisible(LampaPa != 1 && lampaTillaten());
-    }
+    visaLampan();
     Edit1->setVisible(skrivsSvaret());
     Edit1->setEnabled(skrivsSvaret());
-    Panel1->hide();
+    m_cykel.fortsatt();
+    visaCykeln();
     BitBtn1->setEnabled(true);
     FrageLabel2->show();
-    if (DiagPanel1->isVisibleTo(this))
+    // The diagnosis strip stands where the squares would.
+    if (Ovningsrunda::arDiagnos())
         NyStartaAster(false);
     NyPost();
     if (skrivsSvaret())
@@ -1035,7 +1040,8 @@ void TSKRIV::Button1Click()
 
 void TSKRIV::Button2Click()
 {
-    Panel1->hide();
+    m_cykel.fortsatt();
+    visaCykeln();
     if (rundanSlut()) {
         BildPanelen->hide();
         LovordPanel->hide();
@@ -1048,8 +1054,6 @@ void TSKRIV::Button2Click()
             NyStartaAster(false);
             TestOverSkrift();
         }
-        if (DiagPanel1->isVisibleTo(this))
-            NyStartaAster(false);
         NyPost();
     }
     aktiveraSvar();
@@ -1068,15 +1072,10 @@ void TSKRIV::aktiveraSvar()
 
 void TSKRIV::rensa()
 {
-    if (OvningsLage == Arbetsblad || OvningsLage == DiagnosTest) {
-        lampknapp->hide();
-        LampShape->hide();
-    } else {
-        // the lamp button stands in for the lamp only while it is off
-        lampknapp->setVisible(LampaPa != 1 && lampaTillaten());
+    // the lamp button stands in for the lamp only while it is off
+    visaLampan();
+    if (Postcykel::lampknappErbjuds())
         lampknapp->setEnabled(true);
-        LampShape->setVisible(LampaPa == 1 && lampaTillaten());
-    }
     BitBtn1->setEnabled(true);
     Helpknapp1->setEnabled(true);
     HelpKnapp2->setEnabled(true);
@@ -1100,7 +1099,11 @@ void TSKRIV::BitBtn1Click()
         if (mittIRundan)
             aktiveraSvar();
     }
-    Panel1->setVisible(!mittIRundan);
+    if (mittIRundan)
+        m_cykel.fortsatt();
+    else
+        m_cykel.rundanSlut();
+    visaCykeln();
 }
 
 void TSKRIV::stangFonstret()
@@ -1136,9 +1139,9 @@ void TSKRIV::keyPressEvent(QKeyEvent *e)
 {
     // Keys that reach the window itself: the answer box is disabled or
     // another control has the focus.
-    if (e->key() == Qt::Key_Space && (Timer1->running() || Timer3->running())) {
-        avbrytPaus();
-    } else if (e->key() == Qt::Key_Escape && Panel1->isVisible()) {
+    if (e->key() == Qt::Key_Space && m_cykel.pausPagar()) {
+        m_cykel.mellanslag();
+    } else if (e->key() == Qt::Key_Escape && m_cykel.slutpanelen()) {
         Button3Click();
     } else if (m_arbetsblad && OvningsLage == Arbetsblad) {
         m_arbetsblad->tangent(e);
