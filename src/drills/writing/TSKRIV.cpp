@@ -1,35 +1,25 @@
+// The typed-answer window, the template of the exercise windows: building its
+// components, placing them on the screen, the title box, the diagnosis strip
+// and the score squares, and its creation by run mode. The item cycle is in
+// TSKRIV_postcykel.cpp, the round end and the end panel in TSKRIV_slut.cpp,
+// the worksheet panels in ArbetsbladsLage.
+
 #include "drills/writing/TSKRIV.h"
 
 #include "frame/Ovningsrunda.h"
 #include "frame/TAster.h"
-#include "frame/TRegler.h"
-#include "frame/TStallin.h"
-#include "frame/answercheck.h"
 #include "frame/datafiles.h"
-#include "frame/fields.h"
-#include "frame/pictures.h"
-#include "frame/praise.h"
-#include "frame/regelsidor.h"
 #include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/DesignTimer.h"
 #include "platform/ShapeWidget.h"
-#include "results/diagnoskoppling.h"
-#include "results/TDiagnosPost.h"
-#include "results/diagnosstatus.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 
 using namespace Ovningsrunda;
@@ -48,7 +38,6 @@ const QColor kNavy = bgrFarg(0x800000);
 const QColor kMaroon = bgrFarg(0x000080);
 const QColor kGreen = bgrFarg(0x008000);
 const QColor kLime = bgrFarg(0x00FF00);
-const QColor kRed = bgrFarg(0x0000FF);
 const QColor kYellow = bgrFarg(0x00FFFF);
 
 } // namespace
@@ -65,7 +54,6 @@ TSKRIV::TSKRIV(QWidget *parent)
 }
 
 TSKRIV::~TSKRIV() = default;
-
 int TSKRIV::skala(int designPixels) const
 {
     return designPixels * Skalning / 100;
@@ -76,6 +64,8 @@ void TSKRIV::sattText(QLabel *label, const QString &text)
     label->setText(text);
     label->adjustSize();
 }
+
+// --- Building the components -------------------------------------------------
 
 void TSKRIV::byggKomponenter()
 {
@@ -268,6 +258,8 @@ void TSKRIV::byggKomponenter()
     connect(Timer3, &DesignTimer::timeout, this, &TSKRIV::Timer3Timer);
 }
 
+// --- Creation by run mode ----------------------------------------------------
+
 void TSKRIV::FormCreate()
 {
     Programtal = GeProgramtal(DataFilNamn);
@@ -365,6 +357,8 @@ void TSKRIV::FormCreate()
     efterSkapandet();
 }
 
+// --- Placing: the grid, the title box, the diagnosis strip, the squares ------
+
 void TSKRIV::Inled()
 {
     const QSize s = skarmStorlek();
@@ -410,16 +404,6 @@ QRect TSKRIV::hogerOmRubriken(int nederkant) const
         nederkant = ruta.bottom() + 1 + QFontMetrics(InstruktionsLabel->font()).height() / 2;
     const int vanster = ruta.right() + 1 + Marginal / 2;
     return QRect(vanster, 0, std::max(1, width() - Marginal / 2 - vanster), std::max(1, nederkant));
-}
-
-void TSKRIV::krympTillBredd(QLabel *label, int bredd, int golv)
-{
-    QFont f = label->font();
-    while (bredd < label->width() && f.pointSize() > golv) {
-        f.setPointSize(f.pointSize() - 1);
-        label->setFont(f);
-        label->adjustSize();
-    }
 }
 
 void TSKRIV::RitaOverskriften(const QString &line1, const QString &line2, const QString &line3)
@@ -495,6 +479,16 @@ void TSKRIV::RitaOverskriften(const QString &line1, const QString &line2, const 
         l->raise();
 }
 
+void TSKRIV::krympTillBredd(QLabel *label, int bredd, int golv)
+{
+    QFont f = label->font();
+    while (bredd < label->width() && f.pointSize() > golv) {
+        f.setPointSize(f.pointSize() - 1);
+        label->setFont(f);
+        label->adjustSize();
+    }
+}
+
 void TSKRIV::TestOverSkrift()
 {
     if (OvningsLage == DiagnosTest) {
@@ -537,642 +531,7 @@ void TSKRIV::NyStartaAster(bool visa)
     }
 }
 
-void TSKRIV::NollaLabeller()
-{
-    FrageLabel2->clear();
-    for (QLabel *l : {Label4, Label5, Label6, Label7, Label8, Label9, Label10}) {
-        l->clear();
-        l->hide();
-    }
-    Edit1->clear();
-    Button1->setEnabled(false);
-    Panel1->hide();
-    Helpknapp1->hide();
-    HelpKnapp2->hide();
-}
-
-QString TSKRIV::fragaFalt() const
-{
-    return Programtal == 16 ? postFalt(2) : postFalt(1);
-}
-
-QString TSKRIV::svarFalt() const
-{
-    return Programtal == 16 ? postFalt(1) : postFalt(2);
-}
-
-QString TSKRIV::rattSvar() const
-{
-    return Label5->text();
-}
-
-quint16 TSKRIV::kontrollera(const QString &svar) const
-{
-    return svarstest(rattSvar(), svar, 3);
-}
-
-void TSKRIV::raknaLedtradar()
-{
-    // Hint fields stand from field 3 up to the field before the first
-    // alternative answer.
-    AntalLedtradar = 0;
-    const int sista = qMin(5, sistaFaltForeAlternativ());
-    for (int k = 3; k <= sista && AntalLedtradar < 3 && !PostFalt[k].isEmpty(); ++k)
-        ++AntalLedtradar;
-}
-
-void TSKRIV::visaLedtradar()
-{
-    if (AntalLedtradar == 1 || AntalLedtradar == 2) {
-        Helpknapp1->show();
-        sattText(Label6, PostFalt[3]);
-        if (AntalLedtradar == 2)
-            sattText(Label7, PostFalt[4]);
-    }
-}
-
-bool TSKRIV::harSvenskaKnappar() const
-{
-    return Programtal == 56730 || Programtal == 56740;
-}
-
-bool TSKRIV::harInstallningar() const
-{
-    return Postcykel::harInstallningar();
-}
-
-bool TSKRIV::harRegelknapp() const
-{
-    switch (Programtal) {
-    case 51470: case 52300: case 52400: case 56320: case 56730: case 56740: case 56750: case 56900:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool TSKRIV::visarRegelknapp() const
-{
-    // A button that would open an empty rule window is not offered.
-    return OvningsLage == Ovning && harRegelknapp() && !regelSidaFor(Programtal).isEmpty();
-}
-
-QString TSKRIV::regelknappText() const
-{
-    return (Programtal == 56730 || Programtal == 56740) ? QStringLiteral("&Regel") : QStringLiteral("&Regeln");
-}
-
-void TSKRIV::visaFragan()
-{
-    FrageLabel1->show();
-    FrageLabel2->show();
-    const QString fraga = fragaFalt();
-    sattText(Label5, svarFalt());
-    dela_mening(FrageLabel2->x(), skarmStorlek().width() - Aster1->width() - 2 * Marginal, fraga, 2,
-                FrageLabel2->font());
-    sattText(FrageLabel2, MeningsRader[1]);
-    if (!MeningsRader[2].isEmpty()) {
-        sattText(FrageLabel1, MeningsRader[1]);
-        sattText(FrageLabel2, MeningsRader[2]);
-    } else {
-        FrageLabel1->hide();
-    }
-    if (MeningsRader[1].startsWith(QLatin1String("{F}")))
-        FrageLabel2->hide();
-    Edit1->resize(Label5->fontMetrics().horizontalAdvance(Label5->text()) + 4 * Marginal, Edit1->height());
-    FrageLabel2->update();
-    sattText(Label16, rattSvar());
-}
-
-void TSKRIV::NyPost()
-{
-    Timer2->setInterval(0);
-    Label16->hide();
-    lampknapp->setEnabled(true);
-
-    if (!hamtaPost() && OvningsLage != Arbetsblad) {
-        // Nothing left to ask (the queued items are no longer in the file, or
-        // the file is gone): the round ends with what was answered.
-        AntalPoster = qMax(0, int(PostNummer) - 1);
-        m_cykel.rundanSlut();
-        visaCykeln();
-        NollaLabeller();
-        Edit1->setEnabled(false);
-        Avslutning();
-        return;
-    }
-
-    m_cykel.nyPost();
-    visaCykeln();
-    NollaLabeller();
-
-    if (OvningsLage != Arbetsblad) {
-        if (arDiagnos())
-            UppDateraDiagnosResultatet();
-        if (OvningsLage != DiagnosTest)
-            lampknapp->setEnabled(true);
-        raknaLedtradar();
-        visaLedtradar();
-    }
-
-    visaFragan();
-
-    if (arDiagnos())
-        UppDateraDiagnosResultatet();
-    if (OvningsLage == Arbetsblad) {
-        Label4->hide();
-    } else {
-        Edit1->setEnabled(skrivsSvaret());
-        Edit1->setVisible(skrivsSvaret());
-        if (ForstaPost == 1)
-            ForstaPost = 0;
-        else
-            fokuseraEdit1();
-        Label4->show();
-    }
-
-    // The rules button belongs to every item of a practice round.
-    if (visarRegelknapp()) {
-        regelknapp->show();
-        regelknapp->setEnabled(true);
-    }
-    regelknapp->move(Helpknapp1->isVisibleTo(this) ? Helpknapp1->x() + Helpknapp1->width() + Marginal
-                                                   : Helpknapp1->x(),
-                     regelknapp->y());
-    Helpknapp1->setEnabled(true);
-    HelpKnapp2->setEnabled(true);
-    efterNyPost();
-}
-
-void TSKRIV::fokuseraEdit1()
-{
-    if (Edit1->isVisible() && Edit1->isEnabled())
-        Edit1->setFocus();
-}
-
-void TSKRIV::Edit1Enter()
-{
-    Edit1->setEnabled(false);
-    setFocus(); // keys now reach the window: Space ends the pause
-    bedomSvaret(kontrollera(Edit1->text()));
-}
-
-void TSKRIV::visaRattelse()
-{
-    regelknapp->setEnabled(false);
-    Label5->show();
-}
-
-void TSKRIV::bedomSvaret(quint16 r)
-{
-    efterSvaret(r == 0, r != 0);
-}
-
-void TSKRIV::efterSvaret(bool ratt, bool paus)
-{
-    m_cykel.svara(ratt, felko());
-    efterRakningen(ratt);
-    if (harAster())
-        stegaAster(ratt);
-    visaResultatet();
-    if (!ratt)
-        visaRattelse();
-
-    switch (m_cykel.gaVidare(paus, pausMittIRundan())) {
-    case Postcykel::Efter::NastaPost:
-        NyPost();
-        break;
-    case Postcykel::Efter::Paus:
-        visaCykeln();
-        break;
-    case Postcykel::Efter::PausForeSlut:
-        lampknapp->setEnabled(false);
-        visaCykeln();
-        vidSlutPausen();
-        break;
-    case Postcykel::Efter::Slut:
-        lampknapp->setEnabled(false);
-        visaCykeln();
-        Avslutning();
-        Edit1->setEnabled(false);
-        Helpknapp1->setEnabled(false);
-        HelpKnapp2->setEnabled(false);
-        break;
-    }
-}
-
-void TSKRIV::visaResultatet()
-{
-    if (arDiagnos())
-        UppDateraDiagnosResultatet();
-}
-
-void TSKRIV::visaCykeln()
-{
-    using L = Postcykel::Lage;
-    const L lage = m_cykel.lage();
-    // A pause already running (the first of two answers) keeps its count.
-    if (lage == L::Rattelse) {
-        if (!Timer1->running()) {
-            Timer1->setInterval(100);
-            Timer1->setEnabled(true);
-        }
-    } else {
-        Timer1->setInterval(0);
-    }
-    Timer3->setInterval(lage == L::SlutPaus ? 100 : 0);
-    Timer3->setEnabled(lage == L::SlutPaus);
-    Panel1->setVisible(m_cykel.slutpanelen());
-    if (m_cykel.slutpanelen())
-        Panel1->raise();
-}
-
-void TSKRIV::visaLampan()
-{
-    const bool tillaten = lampaTillaten() && Postcykel::lampknappErbjuds();
-    lampknapp->setVisible(tillaten && LampaPa != 1);
-    LampShape->setVisible(tillaten && LampaPa == 1);
-    if (LampShape->isVisibleTo(this))
-        LampShape->raise();
-}
-
-void TSKRIV::stegaAster(bool ratt)
-{
-    if (Aster1->rutNummer() >= Aster1->maxAntalRutor()) {
-        // more items than squares: the column starts again, clean
-        Aster1->setStarta(true);
-        Aster1->setRutNummer(0);
-    } else {
-        Aster1->setRutNummer(Aster1->rutNummer() + 1);
-    }
-    if (!ratt) {
-        Aster1->setRatt(false);
-        Aster1->setVisa(true);
-    }
-    Aster1->update();
-}
-
-void TSKRIV::Edit1Escape()
-{
-    if (!m_cykel.avbryt())
-        return;
-    if (OvningsLage == DiagnosTest) {
-        diagnosback(AntalRatt);
-        stangFonstret();
-        return;
-    }
-    visaSlutpanelen();
-}
-
-bool TSKRIV::kanRattaFel() const
-{
-    return Postcykel::kanRattaFel(FelPerLista[ListNummer]);
-}
-
-void TSKRIV::visaSlutpanelen()
-{
-    m_cykel.oppnaSlutpanelen();
-    visaCykeln();
-    const bool ratta = kanRattaFel();
-    Button1->setEnabled(ratta);
-    (ratta ? Button1 : Button2)->setFocus();
-}
-
-void TSKRIV::Timer1Timer()
-{
-    if (m_cykel.tick() && !rundanSlut())
-        NyPost();
-}
-
-void TSKRIV::Timer3Timer()
-{
-    if (!m_cykel.tick())
-        return;
-    visaCykeln(); // the end panel
-    Avslutning();
-}
-
-void TSKRIV::Helpknapp1Click()
-{
-    m_cykel.visaForstaLedtraden();
-    Label6->show();
-    if (AntalLedtradar == 2) {
-        HelpKnapp2->show();
-        HelpKnapp2->raise();
-    } else {
-        Helpknapp1->setEnabled(false);
-    }
-    fokuseraEdit1();
-}
-
-void TSKRIV::HelpKnapp2Click()
-{
-    m_cykel.visaAndraLedtraden();
-    Label7->show();
-    HelpKnapp2->setEnabled(false);
-    fokuseraEdit1();
-}
-
-void TSKRIV::LampknappClick()
-{
-    m_cykel.slaPaLampan();
-    visaLampan();
-    fokuseraEdit1();
-}
-
-void TSKRIV::LampShapeMouseDown()
-{
-    m_cykel.slackLampan();
-    visaLampan();
-}
-
-void TSKRIV::Edit1Change()
-{
-    if (!lampanLyser())
-        return;
-    if (Postcykel::lampanFargas())
-        LampShape->setBrushColor(GreenRedTest(Edit1->text(), rattSvar()) == 1 ? kLime : kRed);
-}
-
-void TSKRIV::KlistraIn(const QString &text)
-{
-    QApplication::clipboard()->setText(text);
-    if (auto *e = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
-        e->paste();
-    else
-        Edit1->paste();
-}
-
-void TSKRIV::regelknappClick()
-{
-    regelknapp->setEnabled(false);
-    TRegler_Visa();
-    regelknapp->setEnabled(true);
-}
-
-void TSKRIV::visaBeloningsbild()
-{
-    BildPanelen->setGeometry(BildPanelen->x(), OverskriftYtterShape->y() + OverskriftYtterShape->height(),
-                             BildPanelen->width(), BildPanelen->height());
-    if (BildInst != 1 && BildInst != 3) {
-        Image1->hide();
-        return;
-    }
-    BildNummer = haemta_Bildslumptal(BildIndex);
-    BildTextPanel->move(0, 0);
-    BildTextPanel->setText(BildText);
-    BildTextPanel->resize(BildTextPanel->fontMetrics().horizontalAdvance(BildText) + 2 * Marginal,
-                          BildTextPanel->sizeHint().height());
-    BildTextPanel->show();
-    BildFilNamn = bildFilNamn(QStringLiteral("VRS"), BildNummer);
-    const QPixmap bild = laddaBild(BildFilNamn, Image1->size());
-    if (bild.isNull()) {
-        Image1->hide();
-    } else {
-        Image1->setPixmap(bild);
-        Image1->show();
-    }
-    BildTextPanel->raise();
-}
-
-void TSKRIV::Avslutning()
-{
-    regelknapp->hide();
-    if (visarBeloningsbild()) {
-        BildPanelen->show();
-        BildPanelen->raise();
-        BildTextPanel->hide();
-        visaBeloningsbild();
-    }
-
-    if (OvningsLage == DiagnosTest)
-        DiagOvningNr = 0;
-
-    switch (diagnosOvningSlut()) {
-    case DiagnosSteg::TillTestet:
-        omradetOvat(5);
-        stangFonstret();
-        return;
-    case DiagnosSteg::AndraRundan:
-    case DiagnosSteg::Ingen:
-        break;
-    }
-
-    if (OvningsLage == DiagnosTest) {
-        diagnosback(AntalRatt);
-        stangFonstret();
-        return;
-    }
-
-    if (fortjanarLovord()) {
-        LovordPanel->show();
-        LovordPanel->raise();
-        Tabell<QString, 3> rader;
-        if (haemtaLovordText(AntalRatt, quint16(AntalPoster), rader))
-            RitaLovord(rader[1], rader[2], rader[3]);
-        else
-            LovordLabel1->clear();
-    }
-
-    visaSlutpanelen();
-}
-
-void TSKRIV::omradetOvat(qint32 ovningNr)
-{
-    // The area counts as practised: it is ready for its test.
-    AktivDiagnos.Status[DiagRad] = 2;
-    GeStatusTal(DiagRad);
-    DiagOvningNr = ovningNr;
-    skrivProtokollStatus(DiagRad, QStringLiteral("    ") + StatusNamn[2]);
-    doljProtokollPanel2();
-    OvningsLage = DiagnosTest;
-    AntalRatt = 0;
-    aktiveraProtokollet();
-}
-
-void TSKRIV::RitaLovord(const QString &t1, const QString &t2, const QString &t3)
-{
-    const int M = Marginal;
-    LovordYttershape->setGeometry(0, 0, LovordPanel->width(), LovordPanel->height());
-    lovordinnershape->setGeometry(M / 2, M / 2, LovordPanel->width() - M, LovordPanel->height() - M);
-    QFont f = LovordLabel1->font();
-    f.setBold(true);
-    f.setPointSize(30);
-    LovordLabel1->setFont(f);
-    sattText(LovordLabel1, t1 + QLatin1Char(' ') + t2 + QLatin1Char(' ') + t3);
-    const int iw = lovordinnershape->width();
-    const int ih = lovordinnershape->height();
-    while (iw - M < LovordLabel1->width() && f.pointSize() >= 11) {
-        f.setPointSize(f.pointSize() - 1);
-        LovordLabel1->setFont(f);
-        LovordLabel1->adjustSize();
-    }
-    while (ih - M / 2 < LovordLabel1->height() && f.pointSize() >= 11) {
-        f.setPointSize(f.pointSize() - 1);
-        LovordLabel1->setFont(f);
-        LovordLabel1->adjustSize();
-    }
-    LovordLabel1->move((iw - LovordLabel1->width()) / 2, (ih - M / 2 - LovordLabel1->height()) / 2);
-}
-
-void TSKRIV::Button1Click()
-{
-    BildPanelen->hide();
-    if (OvningsLage != Arbetsblad && OvningsLage != DiagnosTest && FelPerLista[ListNummer] > 0) {
-        LovordPanel->hide();
-        startaFelRunda();
-        NyStartaAster(true);
-    }
-    visaLampan();
-    Edit1->setVisible(skrivsSvaret());
-    Edit1->setEnabled(skrivsSvaret());
-    m_cykel.fortsatt();
-    visaCykeln();
-    BitBtn1->setEnabled(true);
-    FrageLabel2->show();
-    // The diagnosis strip stands where the squares would.
-    if (Ovningsrunda::arDiagnos())
-        NyStartaAster(false);
-    NyPost();
-    if (skrivsSvaret())
-        Edit1->setFocus();
-}
-
-void TSKRIV::Button2Click()
-{
-    m_cykel.fortsatt();
-    visaCykeln();
-    if (rundanSlut()) {
-        BildPanelen->hide();
-        LovordPanel->hide();
-        startaNyRunda();
-        if (arDiagnos())
-            UppDateraDiagnosResultatet();
-        if (OvningsLage == Ovning) {
-            NyStartaAster(true);
-        } else {
-            NyStartaAster(false);
-            TestOverSkrift();
-        }
-        NyPost();
-    }
-    aktiveraSvar();
-    rensa();
-}
-
-void TSKRIV::aktiveraSvar()
-{
-    if (!skrivsSvaret()) {
-        Edit1->setEnabled(false);
-        return;
-    }
-    aktivtSvar()->setEnabled(true);
-    aktivtSvar()->setFocus();
-}
-
-void TSKRIV::rensa()
-{
-    // the lamp button stands in for the lamp only while it is off
-    visaLampan();
-    if (Postcykel::lampknappErbjuds())
-        lampknapp->setEnabled(true);
-    BitBtn1->setEnabled(true);
-    Helpknapp1->setEnabled(true);
-    HelpKnapp2->setEnabled(true);
-}
-
-void TSKRIV::Button3Click()
-{
-    // A test left in mid-round keeps the right answers it has.
-    if (OvningsLage == DiagnosTest && !rundanSlut())
-        diagnosback(AntalRatt);
-    if (OvningsLage >= DiagnosTest)
-        aktiveraProtokollet();
-    stangFonstret();
-}
-
-void TSKRIV::BitBtn1Click()
-{
-    const bool mittIRundan = !rundanSlut();
-    if (harInstallningar()) {
-        TStallin_Visa();
-        if (mittIRundan)
-            aktiveraSvar();
-    }
-    if (mittIRundan)
-        m_cykel.fortsatt();
-    else
-        m_cykel.rundanSlut();
-    visaCykeln();
-}
-
-void TSKRIV::stangFonstret()
-{
-    m_stangs = true;
-    done(QDialog::Accepted);
-}
-
-bool TSKRIV::eventFilter(QObject *o, QEvent *e)
-{
-    if (qobject_cast<QLineEdit *>(o) && e->type() == QEvent::KeyPress) { // the window's answer boxes
-        auto *k = static_cast<QKeyEvent *>(e);
-        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-            Edit1Enter();
-            return true;
-        }
-        if (k->key() == Qt::Key_Escape) {
-            Edit1Escape();
-            return true;
-        }
-        const Qt::KeyboardModifiers mods = k->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier);
-        if (k->key() == Qt::Key_S && (mods & (Qt::AltModifier | Qt::ControlModifier))) {
-            // Exactly one of Alt and Ctrl gives "ß"; both together give nothing.
-            if (mods == Qt::AltModifier || mods == Qt::ControlModifier)
-                KlistraIn(QStringLiteral("ß"));
-            return true;
-        }
-    }
-    return QDialog::eventFilter(o, e);
-}
-
-void TSKRIV::keyPressEvent(QKeyEvent *e)
-{
-    // Keys that reach the window itself: the answer box is disabled or
-    // another control has the focus.
-    if (e->key() == Qt::Key_Space && m_cykel.pausPagar()) {
-        m_cykel.mellanslag();
-    } else if (e->key() == Qt::Key_Escape && m_cykel.slutpanelen()) {
-        Button3Click();
-    } else if (m_arbetsblad && OvningsLage == Arbetsblad) {
-        m_arbetsblad->tangent(e);
-    }
-    e->accept();
-}
-
-void TSKRIV::reject()
-{
-    close(); // the same way as the window manager's close
-}
-
-void TSKRIV::closeEvent(QCloseEvent *e)
-{
-    if (m_stangs) {
-        e->accept();
-        return;
-    }
-    // The window manager's close takes the way of Esc in a test and of
-    // "Abbrechen" in diagnosis practice, so the protocol is enabled again, and
-    // of "Till menyn" in worksheet mode.
-    e->ignore();
-    if (m_arbetsblad && OvningsLage == Arbetsblad) {
-        m_arbetsblad->SkrivutAvbryt1ButtonClick();
-    } else if (OvningsLage == DiagnosTest && !rundanSlut()) {
-        diagnosback(AntalRatt);
-        stangFonstret();
-    } else {
-        Button3Click();
-    }
-}
+// --- Worksheet mode ----------------------------------------------------------
 
 void TSKRIV::RitaUtskriftOverskriften(const QRect &yta, bool visa)
 {
