@@ -401,7 +401,7 @@ void TSKRIV::visaLampan()
     const bool tillaten = lampaTillaten() && Postcykel::lampknappErbjuds();
     lampknapp->setVisible(tillaten && LampaPa != 1);
     LampShape->setVisible(tillaten && LampaPa == 1);
-    if (LampShape->isVisibleTo(this))
+    if (tillaten && LampaPa == 1)
         LampShape->raise();
 }
 
