@@ -45,21 +45,32 @@ bool hamtaPost()
     return ok;
 }
 
-void svarRatt(bool raknas)
+void Felko::steg(qint32 lage) const
+{
+    haemtafel(DataFilNamn, lage);
+}
+
+const Felko &datafilensKo()
+{
+    static const Felko ko;
+    return ko;
+}
+
+void svarRatt(bool raknas, const Felko &ko)
 {
     RattSvarFlagga = 1;
     if (raknas && AntalRatt < 0xFFFF)
         ++AntalRatt;
     if (FelRunda != 0)
-        haemtafel(DataFilNamn, FelKoTaBort);
+        ko.steg(FelKoTaBort);
 }
 
-void svarFel()
+void svarFel(const Felko &ko)
 {
     RattSvarFlagga = 0;
     if (AntalFel < 0xFFFF)
         ++AntalFel;
-    haemtafel(DataFilNamn, FelRunda != 0 ? FelKoFlyttaSist : FelKoLaggTill);
+    ko.steg(FelRunda != 0 ? FelKoFlyttaSist : FelKoLaggTill);
 }
 
 bool nastaPost()

@@ -32,10 +32,22 @@ void borja(qint32 n);
 // error round from the error queue. False when there is none.
 bool hamtaPost();
 
+// The error queue that an answer goes to: the data file's (FelKo) by
+// default; the word-list trainer keeps its own. lage is one of the queue
+// steps FelKoTaBort, FelKoFlyttaSist and FelKoLaggTill, which both queues
+// number alike.
+class Felko
+{
+public:
+    virtual ~Felko() = default;
+    virtual void steg(qint32 lage) const;
+};
+const Felko &datafilensKo();
+
 // An answer to the current item. raknas is false when a hint or the lamp was
 // used in the diagnosis modes.
-void svarRatt(bool raknas);
-void svarFel();
+void svarRatt(bool raknas, const Felko &ko = datafilensKo());
+void svarFel(const Felko &ko = datafilensKo());
 
 // After the answer: the next item number; true when the round is over.
 bool nastaPost();

@@ -12,6 +12,7 @@
 #include "frame/randomorder.h"
 #include "frame/startup.h"
 #include "frame/vrsku1.h"
+#include "platform/DesignTimer.h"
 #include "platform/ShapeWidget.h"
 #include "results/TDiagnosPost.h"
 #include "results/diagnoskoppling.h"
@@ -387,6 +388,39 @@ private slots:
         QTest::keyClick(m_w->Edit1, Qt::Key_Escape);
         QVERIFY(m_w->Panel1->isVisible());
         QVERIFY(m_w->Button1->isEnabled());
+    }
+
+    void screenFollowsTheItemCycle()
+    {
+        // Each stage of the cycle shows as one state of the screen: the
+        // pause runs its timer, the end panel shows only with the panel's
+        // stages.
+        using L = Postcykel::Lage;
+        const auto visar = [this](L lage, bool timer1, bool timer3, bool panel) {
+            QCOMPARE(m_w->cykel().lage(), lage);
+            QCOMPARE(m_w->Timer1->running(), timer1);
+            QCOMPARE(m_w->Timer3->running(), timer3);
+            QCOMPARE(m_w->Panel1->isVisible(), panel);
+        };
+        PausTid = 9;
+        QVERIFY(oppna(QStringLiteral("VRS41000.DAT"), 0));
+        visar(L::Fragar, false, false, false);
+        svara(QStringLiteral("falsch"));
+        visar(L::Rattelse, true, false, false);
+        QTest::keyClick(m_w.get(), Qt::Key_Space);
+        QTRY_COMPARE(m_w->cykel().lage(), L::Fragar);
+        visar(L::Fragar, false, false, false);
+        QTest::keyClick(m_w->Edit1, Qt::Key_Escape);
+        visar(L::Avbrott, false, false, true);
+        m_w->Button2->click();
+        visar(L::Fragar, false, false, false);
+        for (int i = 2; i < 10; ++i)
+            svara(svarPa(fraga()));
+        svara(QStringLiteral("falsch"));
+        visar(L::SlutPaus, false, true, false);
+        QTest::keyClick(m_w.get(), Qt::Key_Space);
+        QTRY_COMPARE(m_w->cykel().lage(), L::Slut);
+        visar(L::Slut, false, false, true);
     }
 };
 

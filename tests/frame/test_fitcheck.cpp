@@ -10,6 +10,7 @@
 #include "FitCheck.h"
 #include "MessageRecorder.h"
 #include "TestCourse.h"
+#include "TestEnvironment.h"
 #include "Typing.h"
 #include "WorksheetPanels.h"
 #include "drills/grammar/TSEIN.h"
@@ -504,11 +505,8 @@ private slots:
         QVERIFY(s);
         QCOMPARE(s->geometry().size(), gScreen);
 
-        // The course beside the built program (the directory above this
-        // test's own when the test runs by itself).
-        QString program = qEnvironmentVariable("VARMIKO_BUILD_DIR");
-        if (program.isEmpty())
-            program = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+        // The course beside the built program.
+        const QString program = qEnvironmentVariable("VARMIKO_BUILD_DIR");
         m_paths.mkdir(QStringLiteral("RESULTAT"));
         m_paths.writePathSettings({QStringLiteral("[PATH]"), QStringLiteral("VrsPCPath=") + program,
                                    QStringLiteral("[Path]"),
@@ -586,6 +584,7 @@ int main(int argc, char **argv)
                 .toUtf8());
     f.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+    setTestEnvironment();
 
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(n, args.data());

@@ -4,6 +4,7 @@
 // behaves as in the program (Enter on buttons, focus back after a window).
 
 #include "MessageRecorder.h"
+#include "TestEnvironment.h"
 #include "platform/KeyboardFocus.h"
 
 #include <QApplication>
@@ -13,8 +14,7 @@
 #define VARMIKO_TEST_MAIN(TestClass)                                                               \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \
-        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") \
-                                                                         : qgetenv("QT_QPA_PLATFORM")); \
+        setTestEnvironment();                                                                      \
         QStandardPaths::setTestModeEnabled(true);                                                  \
         QApplication app(argc, argv);                                                              \
         KeyboardFocus::install();                                                                  \

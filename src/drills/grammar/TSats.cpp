@@ -167,12 +167,6 @@ void TSats::byggKomponenter()
     Button2->setText(QStringLiteral("&Fortsätta"));
     Button3->setText(QStringLiteral("&Avbryta"));
     BitBtn1->setText(QStringLiteral("&Inställningar"));
-    disconnect(Button1, nullptr, this, nullptr);
-    disconnect(Button2, nullptr, this, nullptr);
-    disconnect(BitBtn1, nullptr, this, nullptr);
-    connect(Button1, &QPushButton::clicked, this, &TSats::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TSats::Button2Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &TSats::BitBtn1Click);
 
     auto etikett = [this](const QString &namn, int px) {
         auto *l = new QLabel(this);
@@ -313,11 +307,8 @@ void TSats::FormCreate()
     // This window's worksheet sections have no instruction line.
     UtskriftInstruktion.clear();
 
-    Panel1->hide();
-    Timer1->setInterval(0);
-    Timer1->setEnabled(true);
-    stoppaRundansSlut();
     borja(PosterPerOmgangInst);
+    visaCykeln(); // asking: no pause, no bar
 
     if (NivaLage == 0) {
         if (OvningsLage == Ovning)
@@ -424,9 +415,8 @@ void TSats::NyPost()
     m_postKlar = false;
     FelPanel->hide();
 
-    Timer1->setInterval(0);
-    Timer1->setEnabled(true);
-    stoppaRundansSlut();
+    m_cykel.nyPost();
+    visaCykeln();
 }
 
 // Steps 5..8 of a new item: the sentence in its labels, the boxes of its
@@ -661,11 +651,15 @@ void TSats::Avklarad()
 {
     m_postKlar = true;
     const bool ratt = ForstaForsok == 1;
+    if (NivaLage == 0) {
+        // A round: the template's way on, with the pause before the round
+        // end only (each wrong drop showed its error at once).
+        efterSvaret(ratt, !ratt);
+        return;
+    }
     if (ratt) {
         svarRatt(true);
-        if (NivaLage == 0) {
-            stegaAster(true);
-        } else if (AktuellNiva <= Nivaer.AntalNivaer) {
+        if (AktuellNiva <= Nivaer.AntalNivaer) {
             if (AntalRatt > 2) {
                 ++AktuellNiva;
                 NivPanel->sattProgress(AktuellNiva);
@@ -680,7 +674,7 @@ void TSats::Avklarad()
                 return;
             }
         }
-    } else if (NivaLage == 1) {
+    } else {
         if (AktuellNiva >= 2) {
             --AktuellNiva;
             NivPanel->sattProgress(AktuellNiva);
@@ -690,25 +684,14 @@ void TSats::Avklarad()
         RattSvarFlagga = 0;
         if (AntalFel < 0xFFFF)
             ++AntalFel;
-    } else {
-        svarFel();
-        stegaAster(false);
-    }
-
-    if (NivaLage == 0 && nastaPost()) {
-        Timer1->setEnabled(false);
-        visaListen(true);
-        if (ratt) {
-            Avslutning();
-        } else {
-            // The bar at once, the picture and the praise after the pause.
-            TimerTick = 0;
-            Timer3->setInterval(100);
-            Timer3->setEnabled(true);
-        }
-        return;
     }
     NyPost();
+}
+
+void TSats::vidSlutPausen()
+{
+    // The bar at once, the picture and the praise after the pause.
+    visaListen(true);
 }
 
 void TSats::visaListen(bool medRattaFelen)
@@ -723,11 +706,6 @@ bool TSats::kanRattaFel() const
     return NivaLage == 0 && TSKRIV::kanRattaFel();
 }
 
-void TSats::stoppaRundansSlut()
-{
-    Timer3->setInterval(0);
-    Timer3->setEnabled(false);
-}
 
 void TSats::Avslutning()
 {
@@ -755,8 +733,10 @@ void TSats::borjaOmNivaerna()
 
 void TSats::Button1Click()
 {
-    // The round end that waits for the pause is not to come over the next round.
-    stoppaRundansSlut();
+    // The round end that waits for the pause is not to come over the next
+    // round: the bar's choice ends the pause.
+    m_cykel.fortsatt();
+    visaCykeln();
     LovordPanel->hide();
     BildPanelen->hide();
     if (ToppNadd) {
@@ -765,12 +745,12 @@ void TSats::Button1Click()
         NyStartaAster(NivaLage == 0);
         NyPost();
     }
-    Panel1->hide();
 }
 
 void TSats::Button2Click()
 {
-    stoppaRundansSlut();
+    m_cykel.fortsatt();
+    visaCykeln();
     BildPanelen->hide();
     LovordPanel->hide();
     if (ToppNadd) {
@@ -780,7 +760,6 @@ void TSats::Button2Click()
         NyStartaAster(NivaLage == 0 && OvningsLage == Ovning);
         NyPost();
     }
-    Panel1->hide();
 }
 
 void TSats::BitBtn1Click()
@@ -788,7 +767,11 @@ void TSats::BitBtn1Click()
     if (OvningsLage == Ovning)
         TStallin_Visa();
     // The bar stays while the pupil has still to choose how to go on.
-    Panel1->setVisible((NivaLage == 0 && rundanSlut()) || ToppNadd == 1);
+    if ((NivaLage == 0 && rundanSlut()) || ToppNadd == 1)
+        m_cykel.oppnaSlutpanelen();
+    else
+        m_cykel.fortsatt();
+    visaCykeln();
 }
 
 bool TSats::eventFilter(QObject *o, QEvent *e)
@@ -852,9 +835,9 @@ bool TSats::eventFilter(QObject *o, QEvent *e)
 
 void TSats::keyPressEvent(QKeyEvent *e)
 {
-    if (e->key() == Qt::Key_Escape && !Panel1->isVisible() && OvningsLage != Arbetsblad) {
-        Panel1->show();
-        Panel1->raise();
+    if (e->key() == Qt::Key_Escape && !m_cykel.slutpanelen() && OvningsLage != Arbetsblad) {
+        m_cykel.oppnaSlutpanelen();
+        visaCykeln();
         Button2->setFocus();
         e->accept();
         return;

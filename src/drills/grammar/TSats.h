@@ -77,9 +77,9 @@ public:
     void RitaUtskriftOverskriftRuta(bool visa);
 
     // Event handlers of the bar.
-    void Button1Click();
-    void Button2Click();
-    void BitBtn1Click();
+    void Button1Click() override;
+    void Button2Click() override;
+    void BitBtn1Click() override;
 
     // The data that a drag of the part label carries (null for any other
     // label); the caller owns it.
@@ -94,6 +94,13 @@ public:
 
 protected:
     bool kanRattaFel() const override;
+    // The sentence is its own question: no answer box, lamp or hints.
+    bool skrivsSvaret() const override { return false; }
+    // A wrong drop showed its error at once; the round pauses only before
+    // its end.
+    void visaRattelse() override {}
+    bool pausMittIRundan() const override { return false; }
+    void vidSlutPausen() override;
     bool eventFilter(QObject *o, QEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
@@ -118,7 +125,6 @@ private:
     // The first hint again once a drag has ended (dropped or given up).
     void nyttForsokHjalp();
     void borjaOmNivaerna();
-    void stoppaRundansSlut();
     void visaListen(bool medRattaFelen);
 
     bool m_postKlar = false;

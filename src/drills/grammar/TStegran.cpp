@@ -123,15 +123,9 @@ void TStegran::byggKomponenter()
     PrintButton = knapp("PrintButton", QStringLiteral("&Drucken"));
     PrintButton->hide();
 
-    // The bar and the wait are this window's own; "Abbrechen" closes as in
-    // the template.
-    disconnect(Button1, nullptr, this, nullptr);
-    disconnect(Button2, nullptr, this, nullptr);
-    disconnect(Timer1, nullptr, this, nullptr);
-    connect(Button1, &QPushButton::clicked, this, &TStegran::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TStegran::Button2Click);
+    // The bar's first two buttons and the wait are this window's own (see
+    // the overrides); "Abbrechen" closes as in the template.
     connect(HaemtaNivaa2, &QPushButton::clicked, this, &TStegran::HaemtaNivaa2Click);
-    connect(Timer1, &DesignTimer::timeout, this, &TStegran::Timer1Timer);
 }
 
 void TStegran::layout()
@@ -332,11 +326,10 @@ void TStegran::NyPost()
     }
     str_postarray(PostRad);
 
-    Timer1->setInterval(0);
-    TimerTick = 0;
+    m_cykel.nyPost();
+    visaCykeln();
 
     sattText(Label5, postFalt(1));
-    Panel1->hide();
     Label6->hide();
     Label7->hide();
     Edit1->clear();
@@ -354,7 +347,7 @@ void TStegran::NyPost()
 
 bool TStegran::vantar() const
 {
-    return Timer1->running();
+    return m_cykel.pausPagar();
 }
 
 void TStegran::Edit1Enter()
@@ -377,6 +370,7 @@ void TStegran::Edit1Enter()
         UppgraderaNivRutan(StegNiva, AntalRatt);
         Timer1->setInterval(100);
         Timer1->setEnabled(true);
+        m_cykel.borjaPaus();
     } else {
         if (StegNiva > 1) {
             --StegNiva;
@@ -390,15 +384,15 @@ void TStegran::Edit1Enter()
         Label6->show();
         Timer1->setInterval(1000);
         Timer1->setEnabled(true);
+        m_cykel.borjaPaus();
     }
 }
 
 void TStegran::Edit1Escape()
 {
     Edit1->setEnabled(false);
-    Timer1->setEnabled(false);
-    Panel1->show();
-    Panel1->raise();
+    m_cykel.oppnaSlutpanelen(); // the wait ends under the bar
+    visaCykeln();
     Button1->setFocus();
 }
 
@@ -413,7 +407,6 @@ void TStegran::Timer1Timer()
 void TStegran::Button1Click()
 {
     NyPost();
-    Panel1->hide();
     namnruta->hide();
     Edit1->setEnabled(true);
     Edit1->setFocus();
@@ -449,7 +442,8 @@ void TStegran::Edit2Enter()
     // The name box and the bar go first, so that what the pupil is told
     // about the level stands over the drill alone.
     namnruta->hide();
-    Panel1->hide();
+    m_cykel.fortsatt();
+    visaCykeln();
     sparastegring(SpelarNamn[1], SparaNiva == 1 ? StegLage::Spara : StegLage::Hamta);
     UppgraderaNivRutan(StegNiva, AntalRatt);
     NivPanel->sattProgress(StegNiva);

@@ -56,9 +56,9 @@ public:
     // Event handlers.
     void Edit1Enter();
     void Edit1Escape();
-    void Timer1Timer();
-    void Button1Click();
-    void Button2Click();
+    void Timer1Timer() override;
+    void Button1Click() override;
+    void Button2Click() override;
     void HaemtaNivaa2Click();
     void Edit2Enter();
 

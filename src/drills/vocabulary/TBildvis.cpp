@@ -170,7 +170,7 @@ qint32 TBildvis::postensNummer() const
 
 bool TBildvis::pausPagar() const
 {
-    return Timer1->running() || Timer3->running();
+    return m_cykel.pausPagar();
 }
 
 void TBildvis::stoppaSangen()
@@ -376,11 +376,11 @@ void TBildvis::keyPressEvent(QKeyEvent *e)
 {
     if (e->key() >= Qt::Key_1 && e->key() <= Qt::Key_3) {
         e->accept();
-        if (!Panel1->isVisible())
+        if (!m_cykel.slutpanelen())
             valjAlternativ(e->key() - Qt::Key_0);
         return;
     }
-    if (e->key() == Qt::Key_Escape && !Panel1->isVisible()) {
+    if (e->key() == Qt::Key_Escape && !m_cykel.slutpanelen()) {
         e->accept();
         visaKnappraden();
         return;

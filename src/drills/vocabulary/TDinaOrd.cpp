@@ -80,19 +80,6 @@ TDinaOrd::~TDinaOrd() = default;
 
 void TDinaOrd::byggKomponenter()
 {
-    // The item cycle and the end panel are the trainer's own.
-    for (QPushButton *b : {Button1, Button2, Button3})
-        disconnect(b, &QPushButton::clicked, this, nullptr);
-    disconnect(Timer3, &DesignTimer::timeout, this, nullptr);
-    disconnect(lampknapp, &QToolButton::clicked, this, nullptr);
-    disconnect(Edit1, &QLineEdit::textChanged, this, nullptr);
-    connect(Button1, &QPushButton::clicked, this, &TDinaOrd::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TDinaOrd::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TDinaOrd::TabelleClick);
-    connect(Timer2, &DesignTimer::timeout, this, &TDinaOrd::Timer2Timer);
-    connect(lampknapp, &QToolButton::clicked, this, &TDinaOrd::LampknappClick);
-    connect(LampShape, &ShapeWidget::mousePressed, this, [this] { LampTillstand = 0; });
-    connect(Edit1, &QLineEdit::textChanged, this, &TDinaOrd::farglaggLampan);
     Timer2->setEnabled(false);
 
     lampknapp->setToolTip(QStringLiteral("Fehleranzeige."));
@@ -325,9 +312,6 @@ void TDinaOrd::FormCreate()
     DinaOrdPoang = 0;
     SkrivutHelaPanelen->hide();
     Panel13->hide();
-    Timer1->setInterval(0);
-    Timer2->setEnabled(false);
-    TimerTick = 0;
     NyPost();
 
     if (ListBox1->count() > 0)
@@ -412,9 +396,8 @@ void TDinaOrd::NyPost()
 {
     if (ListaKlar != 1)
         return;
-    Timer1->setInterval(0);
-    Timer2->setEnabled(false);
-    Panel1->hide();
+    m_cykel.nyPost();
+    visaCykeln();
 
     bool ok = false;
     if (FelRunda == 0) {
@@ -430,7 +413,6 @@ void TDinaOrd::NyPost()
         PostRad.clear();
     lampknapp->setEnabled(true);
     str_postarray(PostRad);
-    TimerTick = 0;
     if (OvningsLage == Ovning) {
         if (FelRunda != 0)
             UppDateraFelKvarRutan();
@@ -481,7 +463,6 @@ void TDinaOrd::hamtningMisslyckades()
         return;
     Edit1->setEnabled(false);
     lampknapp->setEnabled(false);
-    Timer1->setInterval(0);
     PostNummer = quint16(qMin<qint32>(AntalPoster + 1, 0xFFFF));
     visaRundansSlut();
 }
@@ -503,71 +484,40 @@ quint16 TDinaOrd::kontrollera(const QString &svar) const
     return svarstest(postFalt(2), svar, 1);
 }
 
-void TDinaOrd::Edit1Enter()
+const Ovningsrunda::Felko &TDinaOrd::felko() const
 {
-    Edit1->setEnabled(false);
-    setFocus(); // keys now reach the window: Space ends the pause
-    const quint16 r = kontrollera(Edit1->text());
-    if (r == SvarRatt) {
-        RattSvarFlagga = 1;
-        if (AntalRatt < 0xFFFF)
-            ++AntalRatt;
-        if (FelRunda != 0) {
-            HaemtaPost(DinaOrdKoTaBort);
-        } else {
-            const qint32 t = Tidtagning(1, 1);
-            DinaOrdPoang += ordPoang(int(postFalt(2).size()), t, LampShape->isVisibleTo(this));
-        }
-    } else {
-        RattSvarFlagga = 0;
-        if (AntalFel < 0xFFFF)
-            ++AntalFel;
-        HaemtaPost(FelRunda != 0 ? DinaOrdKoFlyttaSist : DinaOrdKoLaggTill);
-        SvarsLabel->show();
-        Timer1->setInterval(100);
-        Timer1->setEnabled(true);
-    }
+    // The trainer's own queue of wrong words, numbered as the file's.
+    struct DinaOrdKo : Ovningsrunda::Felko
+    {
+        void steg(qint32 lage) const override { HaemtaPost(lage); }
+    };
+    static const DinaOrdKo ko;
+    return ko;
+}
+
+void TDinaOrd::efterRakningen(bool ratt)
+{
+    // A right word outside an error round earns points by its time.
+    if (!ratt || FelRunda != 0)
+        return;
+    const qint32 t = Tidtagning(1, 1);
+    DinaOrdPoang += ordPoang(int(postFalt(2).size()), t, LampTillstand != 0);
+}
+
+void TDinaOrd::visaResultatet()
+{
     if (FelRunda != 0)
         UppDateraFelKvarRutan();
     else
         UppDateraResultatet();
-
-    const bool slut = nastaPost();
-    if (r == SvarRatt && !slut) {
-        NyPost();
-        return;
-    }
-    if (slut) {
-        lampknapp->setEnabled(false);
-        if (r != SvarRatt) {
-            Timer1->setInterval(0);
-            Timer2->setInterval(100);
-            Timer2->setEnabled(true);
-        } else {
-            Avslutning();
-            Timer1->setInterval(0);
-            Edit1->setEnabled(false);
-        }
-    }
 }
 
 void TDinaOrd::Edit1Escape()
 {
     lampknapp->setEnabled(false);
     Edit1->setEnabled(false);
-    Timer1->setInterval(0);
     Panel2->hide();
     visaSlutpanelen();
-}
-
-void TDinaOrd::Timer2Timer()
-{
-    if (!tick())
-        return;
-    Timer1->setInterval(0);
-    Timer2->setEnabled(false);
-    Panel1->show();
-    Avslutning();
 }
 
 // --- Result boxes -----------------------------------------------------------------
@@ -647,8 +597,8 @@ void TDinaOrd::visaRundansSlut()
     Edit1->setEnabled(false);
     lampknapp->setEnabled(false);
     if (OvningsLage != Ovning) {
-        Panel1->show();
-        Panel1->raise();
+        m_cykel.oppnaSlutpanelen();
+        visaCykeln();
         return;
     }
     visaSlutpanelen();
@@ -698,7 +648,8 @@ void TDinaOrd::Button1Click()
 void TDinaOrd::Button2Click()
 {
     BildPanelen->hide();
-    Panel1->hide();
+    m_cykel.fortsatt();
+    visaCykeln();
     if (qint32(PostNummer) < AntalPoster) {
         // Esc in mid-round: the round, an error round too, goes on with the
         // item on screen.
@@ -740,6 +691,17 @@ void TDinaOrd::Button4Click()
 }
 
 // --- Lamp -----------------------------------------------------------------------
+
+void TDinaOrd::LampShapeMouseDown()
+{
+    TSKRIV::LampShapeMouseDown();
+    LampTillstand = 0;
+}
+
+void TDinaOrd::Edit1Change()
+{
+    farglaggLampan();
+}
 
 void TDinaOrd::LampknappClick()
 {
@@ -786,7 +748,7 @@ bool TDinaOrd::fonstretsEscape()
         return true;
     default:
         // Esc is the end panel's "Abbrechen" while the panel shows.
-        if (Panel1->isVisible())
+        if (m_cykel.slutpanelen())
             Button4Click();
         return true;
     }
@@ -846,8 +808,8 @@ bool TDinaOrd::eventFilter(QObject *o, QEvent *e)
 void TDinaOrd::keyPressEvent(QKeyEvent *e)
 {
     e->accept();
-    if (e->key() == Qt::Key_Space && (Timer1->running() || Timer2->running())) {
-        avbrytPaus();
+    if (e->key() == Qt::Key_Space && m_cykel.pausPagar()) {
+        m_cykel.mellanslag();
         return;
     }
     if (e->key() == Qt::Key_Escape) {

@@ -76,18 +76,26 @@ public:
     void ListBox1Val(); // double-click, or Enter in the list
     void Filvald();
     void Edit2Enter();
-    void Edit1Enter();
     void Edit1Escape();
-    void Timer2Timer();
-    void Button1Click(); // "Fehler &berichtigen"
-    void Button2Click(); // "&Fortsetzen"
+    void Button1Click() override; // "Fehler &berichtigen"
+    void Button2Click() override; // "&Fortsetzen"
     // "&Tabelle", Button3 of this window's end panel (the template's
     // Button3Click stays what closing the window does).
     void TabelleClick();
     void Button4Click(); // "&Abbrechen"
-    void LampknappClick();
+    void LampknappClick() override;
+    void LampShapeMouseDown() override;
+    void Edit1Change() override; // the lamp's colour
 
 protected:
+    // The answer goes the template's way with the trainer's own queue,
+    // score and result boxes; there are no score squares.
+    const Ovningsrunda::Felko &felko() const override;
+    void efterRakningen(bool ratt) override;
+    bool harAster() const override { return false; }
+    void visaResultatet() override;
+    void slutpanelensTredjeKnapp() override { TabelleClick(); }
+
     bool kanRattaFel() const override;
     quint16 kontrollera(const QString &svar) const override;
     QList<TUtskrift::Rad> arbetsbladUppgift(const QString &prefix, bool franKlart) override;

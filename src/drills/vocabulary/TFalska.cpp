@@ -77,10 +77,8 @@ TFalska::TFalska(QWidget *parent)
     FortsattButton->setObjectName(QStringLiteral("Button3"));
     AvbrytButton = Button3;
     AvbrytButton->setObjectName(QStringLiteral("Button4"));
-    disconnect(Button2, &QPushButton::clicked, this, nullptr);
-    disconnect(BitBtn1, &QPushButton::clicked, this, nullptr);
-    connect(FortsattButton, &QPushButton::clicked, this, &TFalska::FortsattClick);
-    connect(BitBtn1, &QPushButton::clicked, this, &TFalska::InstallningarClick);
+    // "Fortsetzen" and "Einstellungen" are the game's own (Button2Click and
+    // BitBtn1Click).
 
     // The name box; the template's answer box takes the name.
     Panel3 = new QFrame(this);

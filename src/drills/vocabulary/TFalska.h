@@ -78,6 +78,8 @@ public:
     void InstallningarClick();
     void Avslutning() override;
     void Button3Click() override; // the way out: "&Abbrechen" and closing
+    void Button2Click() override { FortsattClick(); }
+    void BitBtn1Click() override { InstallningarClick(); }
 
     bool svarsknapparAktiva() const { return m_svarAktiva; }
     bool spelPagar() const { return m_namnKlart; }

@@ -117,16 +117,28 @@ void TDiktam::byggDiktamen()
     connect(BlinkTimer, &DesignTimer::timeout, this, &TDiktam::BlinkTimerTimer);
     connect(Timer5, &DesignTimer::timeout, this, &TDiktam::Timer5Timer);
 
-    // One hint only: the typed-answer window's second hint button never
-    // shows here. These run after the window's own handlers.
     Helpknapp1->setText(QStringLiteral("&Hilfe"));
-    connect(Helpknapp1, &QPushButton::clicked, this, [this] {
-        HelpKnapp2->hide();
-        Helpknapp1->setEnabled(false);
-    });
-    // The programs without the lamp keep it hidden through new rounds.
-    connect(Button1, &QPushButton::clicked, this, &TDiktam::doljLampan);
-    connect(Button2, &QPushButton::clicked, this, &TDiktam::doljLampan);
+}
+
+void TDiktam::Helpknapp1Click()
+{
+    TSKRIV::Helpknapp1Click();
+    // One hint only: the typed-answer window's second hint button never
+    // shows here.
+    HelpKnapp2->hide();
+    Helpknapp1->setEnabled(false);
+}
+
+void TDiktam::Button1Click()
+{
+    TSKRIV::Button1Click();
+    doljLampan(); // the programs without the lamp keep it hidden through new rounds
+}
+
+void TDiktam::Button2Click()
+{
+    TSKRIV::Button2Click();
+    doljLampan();
 }
 
 QString TDiktam::fragaFalt() const

@@ -57,6 +57,9 @@ public:
     void NextButtonClick();
 
 protected:
+    void Helpknapp1Click() override;
+    void Button1Click() override;
+    void Button2Click() override;
     QString fragaFalt() const override;
     QString svarFalt() const override;
     quint16 kontrollera(const QString &svar) const override;

@@ -30,8 +30,13 @@ TKlockan::TKlockan(QWidget *parent)
     // template's own Label4 has no part here.
     Label4->setObjectName(QString());
     Label5->setObjectName(QStringLiteral("Label4"));
+}
+
+void TKlockan::LampknappClick()
+{
+    TSKRIV::LampknappClick();
     // The lamp takes its colour as soon as it is switched on.
-    connect(lampknapp, &QToolButton::clicked, this, &TSKRIV::Edit1Change);
+    Edit1Change();
 }
 
 QString TKlockan::svarFalt() const

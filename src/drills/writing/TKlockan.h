@@ -20,6 +20,7 @@ public:
     void Avslutning() override;
 
 protected:
+    void LampknappClick() override;
     QString svarFalt() const override;
     quint16 kontrollera(const QString &svar) const override;
     void raknaLedtradar() override;

@@ -1,35 +1,25 @@
+// The typed-answer window, the template of the exercise windows: building its
+// components, placing them on the screen, the title box, the diagnosis strip
+// and the score squares, and its creation by run mode. The item cycle is in
+// TSKRIV_postcykel.cpp, the round end and the end panel in TSKRIV_slut.cpp,
+// the worksheet panels in ArbetsbladsLage.
+
 #include "drills/writing/TSKRIV.h"
 
 #include "frame/Ovningsrunda.h"
 #include "frame/TAster.h"
-#include "frame/TRegler.h"
-#include "frame/TStallin.h"
-#include "frame/answercheck.h"
 #include "frame/datafiles.h"
-#include "frame/fields.h"
-#include "frame/pictures.h"
-#include "frame/praise.h"
-#include "frame/regelsidor.h"
 #include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/DesignTimer.h"
 #include "platform/ShapeWidget.h"
-#include "results/diagnoskoppling.h"
-#include "results/TDiagnosPost.h"
-#include "results/diagnosstatus.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 
 using namespace Ovningsrunda;
@@ -48,7 +38,6 @@ const QColor kNavy = bgrFarg(0x800000);
 const QColor kMaroon = bgrFarg(0x000080);
 const QColor kGreen = bgrFarg(0x008000);
 const QColor kLime = bgrFarg(0x00FF00);
-const QColor kRed = bgrFarg(0x0000FF);
 const QColor kYellow = bgrFarg(0x00FFFF);
 
 } // namespace
@@ -65,7 +54,6 @@ TSKRIV::TSKRIV(QWidget *parent)
 }
 
 TSKRIV::~TSKRIV() = default;
-
 int TSKRIV::skala(int designPixels) const
 {
     return designPixels * Skalning / 100;
@@ -76,6 +64,8 @@ void TSKRIV::sattText(QLabel *label, const QString &text)
     label->setText(text);
     label->adjustSize();
 }
+
+// --- Building the components -------------------------------------------------
 
 void TSKRIV::byggKomponenter()
 {
@@ -213,7 +203,7 @@ void TSKRIV::byggKomponenter()
     BitBtn1 = button("BitBtn1", QStringLiteral("&Einstellungen"), Panel1);
     connect(Button1, &QPushButton::clicked, this, &TSKRIV::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TSKRIV::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TSKRIV::Button3Click);
+    connect(Button3, &QPushButton::clicked, this, &TSKRIV::slutpanelensTredjeKnapp);
     connect(BitBtn1, &QPushButton::clicked, this, &TSKRIV::BitBtn1Click);
     Panel1->hide();
 
@@ -268,6 +258,8 @@ void TSKRIV::byggKomponenter()
     connect(Timer3, &DesignTimer::timeout, this, &TSKRIV::Timer3Timer);
 }
 
+// --- Creation by run mode ----------------------------------------------------
+
 void TSKRIV::FormCreate()
 {
     Programtal = GeProgramtal(DataFilNamn);
@@ -321,7 +313,7 @@ void TSKRIV::FormCreate()
         borja(PosterPerOmgangInst);
         OverskriftInnerShape->setBrushColor(kNavy);
         NyStartaAster(true);
-        lampknapp->setVisible(lampaTillaten());
+        visaLampan();
         break;
     case Arbetsblad:
         borja(PosterPerOmgangInst);
@@ -331,7 +323,7 @@ void TSKRIV::FormCreate()
         borja(DiagnosAntal);
         OverskriftInnerShape->setBrushColor(kGreen);
         NyStartaAster(false);
-        lampknapp->setVisible(OvningsLage != DiagnosTest && lampaTillaten());
+        visaLampan();
         TestOverSkrift();
         UppDateraDiagnosResultatet();
         break;
@@ -364,6 +356,8 @@ void TSKRIV::FormCreate()
                      lampknapp->y());
     efterSkapandet();
 }
+
+// --- Placing: the grid, the title box, the diagnosis strip, the squares ------
 
 void TSKRIV::Inled()
 {
@@ -410,16 +404,6 @@ QRect TSKRIV::hogerOmRubriken(int nederkant) const
         nederkant = ruta.bottom() + 1 + QFontMetrics(InstruktionsLabel->font()).height() / 2;
     const int vanster = ruta.right() + 1 + Marginal / 2;
     return QRect(vanster, 0, std::max(1, width() - Marginal / 2 - vanster), std::max(1, nederkant));
-}
-
-void TSKRIV::krympTillBredd(QLabel *label, int bredd, int golv)
-{
-    QFont f = label->font();
-    while (bredd < label->width() && f.pointSize() > golv) {
-        f.setPointSize(f.pointSize() - 1);
-        label->setFont(f);
-        label->adjustSize();
-    }
 }
 
 void TSKRIV::RitaOverskriften(const QString &line1, const QString &line2, const QString &line3)
@@ -495,6 +479,16 @@ void TSKRIV::RitaOverskriften(const QString &line1, const QString &line2, const 
         l->raise();
 }
 
+void TSKRIV::krympTillBredd(QLabel *label, int bredd, int golv)
+{
+    QFont f = label->font();
+    while (bredd < label->width() && f.pointSize() > golv) {
+        f.setPointSize(f.pointSize() - 1);
+        label->setFont(f);
+        label->adjustSize();
+    }
+}
+
 void TSKRIV::TestOverSkrift()
 {
     if (OvningsLage == DiagnosTest) {
@@ -537,639 +531,7 @@ void TSKRIV::NyStartaAster(bool visa)
     }
 }
 
-void TSKRIV::NollaLabeller()
-{
-    FrageLabel2->clear();
-    for (QLabel *l : {Label4, Label5, Label6, Label7, Label8, Label9, Label10}) {
-        l->clear();
-        l->hide();
-    }
-    Edit1->clear();
-    Button1->setEnabled(false);
-    Panel1->hide();
-    Helpknapp1->hide();
-    HelpKnapp2->hide();
-}
-
-QString TSKRIV::fragaFalt() const
-{
-    return Programtal == 16 ? postFalt(2) : postFalt(1);
-}
-
-QString TSKRIV::svarFalt() const
-{
-    return Programtal == 16 ? postFalt(1) : postFalt(2);
-}
-
-QString TSKRIV::rattSvar() const
-{
-    return Label5->text();
-}
-
-quint16 TSKRIV::kontrollera(const QString &svar) const
-{
-    return svarstest(rattSvar(), svar, 3);
-}
-
-void TSKRIV::raknaLedtradar()
-{
-    // Hint fields stand from field 3 up to the field before the first
-    // alternative answer.
-    AntalLedtradar = 0;
-    const int sista = qMin(5, sistaFaltForeAlternativ());
-    for (int k = 3; k <= sista && AntalLedtradar < 3 && !PostFalt[k].isEmpty(); ++k)
-        ++AntalLedtradar;
-}
-
-void TSKRIV::visaLedtradar()
-{
-    if (AntalLedtradar == 1 || AntalLedtradar == 2) {
-        Helpknapp1->show();
-        sattText(Label6, PostFalt[3]);
-        if (AntalLedtradar == 2)
-            sattText(Label7, PostFalt[4]);
-    }
-}
-
-bool TSKRIV::harSvenskaKnappar() const
-{
-    return Programtal == 56730 || Programtal == 56740;
-}
-
-bool TSKRIV::harInstallningar() const
-{
-    return OvningsLage != Arbetsblad;
-}
-
-bool TSKRIV::harRegelknapp() const
-{
-    switch (Programtal) {
-    case 51470: case 52300: case 52400: case 56320: case 56730: case 56740: case 56750: case 56900:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool TSKRIV::visarRegelknapp() const
-{
-    // A button that would open an empty rule window is not offered.
-    return OvningsLage == Ovning && harRegelknapp() && !regelSidaFor(Programtal).isEmpty();
-}
-
-QString TSKRIV::regelknappText() const
-{
-    return (Programtal == 56730 || Programtal == 56740) ? QStringLiteral("&Regel") : QStringLiteral("&Regeln");
-}
-
-void TSKRIV::visaFragan()
-{
-    FrageLabel1->show();
-    FrageLabel2->show();
-    const QString fraga = fragaFalt();
-    sattText(Label5, svarFalt());
-    dela_mening(FrageLabel2->x(), skarmStorlek().width() - Aster1->width() - 2 * Marginal, fraga, 2,
-                FrageLabel2->font());
-    sattText(FrageLabel2, MeningsRader[1]);
-    if (!MeningsRader[2].isEmpty()) {
-        sattText(FrageLabel1, MeningsRader[1]);
-        sattText(FrageLabel2, MeningsRader[2]);
-    } else {
-        FrageLabel1->hide();
-    }
-    if (MeningsRader[1].startsWith(QLatin1String("{F}")))
-        FrageLabel2->hide();
-    Edit1->resize(Label5->fontMetrics().horizontalAdvance(Label5->text()) + 4 * Marginal, Edit1->height());
-    FrageLabel2->update();
-    sattText(Label16, rattSvar());
-}
-
-void TSKRIV::NyPost()
-{
-    Timer2->setInterval(0);
-    Label16->hide();
-    lampknapp->setEnabled(true);
-
-    if (!hamtaPost() && OvningsLage != Arbetsblad) {
-        // Nothing left to ask (the queued items are no longer in the file, or
-        // the file is gone): the round ends with what was answered.
-        Timer1->setInterval(0);
-        Timer3->setInterval(0);
-        NollaLabeller();
-        Edit1->setEnabled(false);
-        AntalPoster = qMax(0, int(PostNummer) - 1);
-        Avslutning();
-        return;
-    }
-
-    Timer1->setInterval(0);
-    Timer1->setEnabled(true);
-    Timer3->setInterval(0);
-    Timer3->setEnabled(false);
-    TimerTick = 0;
-    NollaLabeller();
-
-    if (OvningsLage != Arbetsblad) {
-        if (arDiagnos())
-            UppDateraDiagnosResultatet();
-        if (OvningsLage != DiagnosTest)
-            lampknapp->setEnabled(true);
-        HjalpAnvand = arDiagnosOvning() ? LampaPa : 0;
-        raknaLedtradar();
-        visaLedtradar();
-    }
-
-    visaFragan();
-
-    if (arDiagnos())
-        UppDateraDiagnosResultatet();
-    if (OvningsLage == Arbetsblad) {
-        Label4->hide();
-    } else {
-        Edit1->setEnabled(skrivsSvaret());
-        Edit1->setVisible(skrivsSvaret());
-        if (ForstaPost == 1)
-            ForstaPost = 0;
-        else
-            fokuseraEdit1();
-        Label4->show();
-    }
-
-    // The rules button belongs to every item of a practice round.
-    if (visarRegelknapp()) {
-        regelknapp->show();
-        regelknapp->setEnabled(true);
-    }
-    regelknapp->move(Helpknapp1->isVisibleTo(this) ? Helpknapp1->x() + Helpknapp1->width() + Marginal
-                                                   : Helpknapp1->x(),
-                     regelknapp->y());
-    Helpknapp1->setEnabled(true);
-    HelpKnapp2->setEnabled(true);
-    efterNyPost();
-}
-
-void TSKRIV::fokuseraEdit1()
-{
-    if (Edit1->isVisible() && Edit1->isEnabled())
-        Edit1->setFocus();
-}
-
-void TSKRIV::Edit1Enter()
-{
-    Edit1->setEnabled(false);
-    setFocus(); // keys now reach the window: Space ends the pause
-    bedomSvaret(kontrollera(Edit1->text()));
-}
-
-void TSKRIV::visaRattelse()
-{
-    Label5->show();
-}
-
-void TSKRIV::bedomSvaret(quint16 r)
-{
-    raknaSvaret(r == 0);
-    if (r != 0)
-        visaRattelse();
-    nastaEfterSvar(r != 0);
-}
-
-void TSKRIV::raknaSvaret(bool ratt)
-{
-    const bool aster = OvningsLage == Ovning || OvningsLage == DiagnosFelRunda;
-    if (!ratt) {
-        regelknapp->setEnabled(false);
-        svarFel();
-    } else {
-        svarRatt(HjalpAnvand == 0);
-    }
-    if (aster)
-        stegaAster(ratt);
-    if (arDiagnos())
-        UppDateraDiagnosResultatet();
-}
-
-void TSKRIV::nastaEfterSvar(bool paus)
-{
-    if (paus) {
-        Timer1->setInterval(100);
-        Timer1->setEnabled(true);
-    }
-    const bool slut = nastaPost();
-    if (!paus && !slut) {
-        NyPost();
-        return;
-    }
-    if (slut) {
-        lampknapp->setEnabled(false);
-        if (paus) {
-            Timer1->setInterval(0);
-            Timer1->setEnabled(false);
-            Timer3->setInterval(100);
-            Timer3->setEnabled(true);
-        } else {
-            Avslutning();
-            Timer1->setEnabled(false);
-            Edit1->setEnabled(false);
-            Helpknapp1->setEnabled(false);
-            HelpKnapp2->setEnabled(false);
-        }
-    }
-}
-
-void TSKRIV::stegaAster(bool ratt)
-{
-    if (Aster1->rutNummer() >= Aster1->maxAntalRutor()) {
-        // more items than squares: the column starts again, clean
-        Aster1->setStarta(true);
-        Aster1->setRutNummer(0);
-    } else {
-        Aster1->setRutNummer(Aster1->rutNummer() + 1);
-    }
-    if (!ratt) {
-        Aster1->setRatt(false);
-        Aster1->setVisa(true);
-    }
-    Aster1->update();
-}
-
-void TSKRIV::Edit1Escape()
-{
-    if (rundanSlut())
-        return;
-    if (OvningsLage == DiagnosTest) {
-        diagnosback(AntalRatt);
-        stangFonstret();
-        return;
-    }
-    visaSlutpanelen();
-}
-
-bool TSKRIV::kanRattaFel() const
-{
-    return OvningsLage != Arbetsblad && OvningsLage != DiagnosTest && FelPerLista[ListNummer] >= 1;
-}
-
-void TSKRIV::visaSlutpanelen()
-{
-    Panel1->show();
-    Panel1->raise();
-    const bool ratta = kanRattaFel();
-    Button1->setEnabled(ratta);
-    (ratta ? Button1 : Button2)->setFocus();
-}
-
-void TSKRIV::Timer1Timer()
-{
-    if (tick() && !rundanSlut())
-        NyPost();
-}
-
-void TSKRIV::Timer3Timer()
-{
-    if (!tick())
-        return;
-    Timer1->setInterval(0);
-    Timer1->setEnabled(true);
-    Panel1->show();
-    Timer3->setInterval(0);
-    Avslutning();
-}
-
-void TSKRIV::Helpknapp1Click()
-{
-    if (arDiagnos() && HjalpAnvand < 0xFF)
-        ++HjalpAnvand;
-    Label6->show();
-    if (AntalLedtradar == 2) {
-        HelpKnapp2->show();
-        HelpKnapp2->raise();
-    } else {
-        Helpknapp1->setEnabled(false);
-    }
-    fokuseraEdit1();
-}
-
-void TSKRIV::HelpKnapp2Click()
-{
-    if (arDiagnosOvning() && HjalpAnvand < 0xFF)
-        ++HjalpAnvand;
-    Label7->show();
-    HelpKnapp2->setEnabled(false);
-    fokuseraEdit1();
-}
-
-void TSKRIV::LampknappClick()
-{
-    lampknapp->hide();
-    LampaPa = LampaPa ? 0 : 1;
-    LampShape->show();
-    LampShape->raise();
-    fokuseraEdit1();
-    if (arDiagnosOvning() && HjalpAnvand < 0xFF)
-        ++HjalpAnvand;
-}
-
-void TSKRIV::LampShapeMouseDown()
-{
-    LampShape->hide();
-    LampaPa = 0;
-    lampknapp->show();
-}
-
-void TSKRIV::Edit1Change()
-{
-    if (!LampShape->isVisibleTo(this))
-        return;
-    if (OvningsLage == Ovning || arDiagnosOvning())
-        LampShape->setBrushColor(GreenRedTest(Edit1->text(), rattSvar()) == 1 ? kLime : kRed);
-}
-
-void TSKRIV::KlistraIn(const QString &text)
-{
-    QApplication::clipboard()->setText(text);
-    if (auto *e = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
-        e->paste();
-    else
-        Edit1->paste();
-}
-
-void TSKRIV::regelknappClick()
-{
-    regelknapp->setEnabled(false);
-    TRegler_Visa();
-    regelknapp->setEnabled(true);
-}
-
-void TSKRIV::visaBeloningsbild()
-{
-    BildPanelen->setGeometry(BildPanelen->x(), OverskriftYtterShape->y() + OverskriftYtterShape->height(),
-                             BildPanelen->width(), BildPanelen->height());
-    if (BildInst != 1 && BildInst != 3) {
-        Image1->hide();
-        return;
-    }
-    BildNummer = haemta_Bildslumptal(BildIndex);
-    BildTextPanel->move(0, 0);
-    BildTextPanel->setText(BildText);
-    BildTextPanel->resize(BildTextPanel->fontMetrics().horizontalAdvance(BildText) + 2 * Marginal,
-                          BildTextPanel->sizeHint().height());
-    BildTextPanel->show();
-    BildFilNamn = bildFilNamn(QStringLiteral("VRS"), BildNummer);
-    const QPixmap bild = laddaBild(BildFilNamn, Image1->size());
-    if (bild.isNull()) {
-        Image1->hide();
-    } else {
-        Image1->setPixmap(bild);
-        Image1->show();
-    }
-    BildTextPanel->raise();
-}
-
-void TSKRIV::Avslutning()
-{
-    regelknapp->hide();
-    if (visarBeloningsbild()) {
-        BildPanelen->show();
-        BildPanelen->raise();
-        BildTextPanel->hide();
-        visaBeloningsbild();
-    }
-
-    if (OvningsLage == DiagnosTest)
-        DiagOvningNr = 0;
-
-    switch (diagnosOvningSlut()) {
-    case DiagnosSteg::TillTestet:
-        omradetOvat(5);
-        stangFonstret();
-        return;
-    case DiagnosSteg::AndraRundan:
-    case DiagnosSteg::Ingen:
-        break;
-    }
-
-    if (OvningsLage == DiagnosTest) {
-        diagnosback(AntalRatt);
-        stangFonstret();
-        return;
-    }
-
-    if (fortjanarLovord()) {
-        LovordPanel->show();
-        LovordPanel->raise();
-        Tabell<QString, 3> rader;
-        if (haemtaLovordText(AntalRatt, quint16(AntalPoster), rader))
-            RitaLovord(rader[1], rader[2], rader[3]);
-        else
-            LovordLabel1->clear();
-    }
-
-    visaSlutpanelen();
-}
-
-void TSKRIV::omradetOvat(qint32 ovningNr)
-{
-    // The area counts as practised: it is ready for its test.
-    AktivDiagnos.Status[DiagRad] = 2;
-    GeStatusTal(DiagRad);
-    DiagOvningNr = ovningNr;
-    skrivProtokollStatus(DiagRad, QStringLiteral("    ") + StatusNamn[2]);
-    doljProtokollPanel2();
-    OvningsLage = DiagnosTest;
-    AntalRatt = 0;
-    aktiveraProtokollet();
-}
-
-void TSKRIV::RitaLovord(const QString &t1, const QString &t2, const QString &t3)
-{
-    const int M = Marginal;
-    LovordYttershape->setGeometry(0, 0, LovordPanel->width(), LovordPanel->height());
-    lovordinnershape->setGeometry(M / 2, M / 2, LovordPanel->width() - M, LovordPanel->height() - M);
-    QFont f = LovordLabel1->font();
-    f.setBold(true);
-    f.setPointSize(30);
-    LovordLabel1->setFont(f);
-    sattText(LovordLabel1, t1 + QLatin1Char(' ') + t2 + QLatin1Char(' ') + t3);
-    const int iw = lovordinnershape->width();
-    const int ih = lovordinnershape->height();
-    while (iw - M < LovordLabel1->width() && f.pointSize() >= 11) {
-        f.setPointSize(f.pointSize() - 1);
-        LovordLabel1->setFont(f);
-        LovordLabel1->adjustSize();
-    }
-    while (ih - M / 2 < LovordLabel1->height() && f.pointSize() >= 11) {
-        f.setPointSize(f.pointSize() - 1);
-        LovordLabel1->setFont(f);
-        LovordLabel1->adjustSize();
-    }
-    LovordLabel1->move((iw - LovordLabel1->width()) / 2, (ih - M / 2 - LovordLabel1->height()) / 2);
-}
-
-void TSKRIV::Button1Click()
-{
-    BildPanelen->hide();
-    if (OvningsLage != Arbetsblad && OvningsLage != DiagnosTest && FelPerLista[ListNummer] > 0) {
-        LovordPanel->hide();
-        startaFelRunda();
-        NyStartaAster(true);
-    }
-    if (OvningsLage == Arbetsblad || OvningsLage == DiagnosTest) {
-        lampknapp->hide();
-        LampShape->hide();
-    } else {
-        LampShape->setVisible(LampaPa == 1 && lampaTillaten());
-        lampknapp->setVisible(LampaPa != 1 && lampaTillaten());
-    }
-    Edit1->setVisible(skrivsSvaret());
-    Edit1->setEnabled(skrivsSvaret());
-    Panel1->hide();
-    BitBtn1->setEnabled(true);
-    FrageLabel2->show();
-    if (DiagPanel1->isVisibleTo(this))
-        NyStartaAster(false);
-    NyPost();
-    if (skrivsSvaret())
-        Edit1->setFocus();
-}
-
-void TSKRIV::Button2Click()
-{
-    Panel1->hide();
-    if (rundanSlut()) {
-        BildPanelen->hide();
-        LovordPanel->hide();
-        startaNyRunda();
-        if (arDiagnos())
-            UppDateraDiagnosResultatet();
-        if (OvningsLage == Ovning) {
-            NyStartaAster(true);
-        } else {
-            NyStartaAster(false);
-            TestOverSkrift();
-        }
-        if (DiagPanel1->isVisibleTo(this))
-            NyStartaAster(false);
-        NyPost();
-    }
-    aktiveraSvar();
-    rensa();
-}
-
-void TSKRIV::aktiveraSvar()
-{
-    if (!skrivsSvaret()) {
-        Edit1->setEnabled(false);
-        return;
-    }
-    aktivtSvar()->setEnabled(true);
-    aktivtSvar()->setFocus();
-}
-
-void TSKRIV::rensa()
-{
-    if (OvningsLage == Arbetsblad || OvningsLage == DiagnosTest) {
-        lampknapp->hide();
-        LampShape->hide();
-    } else {
-        // the lamp button stands in for the lamp only while it is off
-        lampknapp->setVisible(LampaPa != 1 && lampaTillaten());
-        lampknapp->setEnabled(true);
-        LampShape->setVisible(LampaPa == 1 && lampaTillaten());
-    }
-    BitBtn1->setEnabled(true);
-    Helpknapp1->setEnabled(true);
-    HelpKnapp2->setEnabled(true);
-}
-
-void TSKRIV::Button3Click()
-{
-    // A test left in mid-round keeps the right answers it has.
-    if (OvningsLage == DiagnosTest && !rundanSlut())
-        diagnosback(AntalRatt);
-    if (OvningsLage >= DiagnosTest)
-        aktiveraProtokollet();
-    stangFonstret();
-}
-
-void TSKRIV::BitBtn1Click()
-{
-    const bool mittIRundan = !rundanSlut();
-    if (harInstallningar()) {
-        TStallin_Visa();
-        if (mittIRundan)
-            aktiveraSvar();
-    }
-    Panel1->setVisible(!mittIRundan);
-}
-
-void TSKRIV::stangFonstret()
-{
-    m_stangs = true;
-    done(QDialog::Accepted);
-}
-
-bool TSKRIV::eventFilter(QObject *o, QEvent *e)
-{
-    if (qobject_cast<QLineEdit *>(o) && e->type() == QEvent::KeyPress) { // the window's answer boxes
-        auto *k = static_cast<QKeyEvent *>(e);
-        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-            Edit1Enter();
-            return true;
-        }
-        if (k->key() == Qt::Key_Escape) {
-            Edit1Escape();
-            return true;
-        }
-        const Qt::KeyboardModifiers mods = k->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier);
-        if (k->key() == Qt::Key_S && (mods & (Qt::AltModifier | Qt::ControlModifier))) {
-            // Exactly one of Alt and Ctrl gives "ß"; both together give nothing.
-            if (mods == Qt::AltModifier || mods == Qt::ControlModifier)
-                KlistraIn(QStringLiteral("ß"));
-            return true;
-        }
-    }
-    return QDialog::eventFilter(o, e);
-}
-
-void TSKRIV::keyPressEvent(QKeyEvent *e)
-{
-    // Keys that reach the window itself: the answer box is disabled or
-    // another control has the focus.
-    if (e->key() == Qt::Key_Space && (Timer1->running() || Timer3->running())) {
-        avbrytPaus();
-    } else if (e->key() == Qt::Key_Escape && Panel1->isVisible()) {
-        Button3Click();
-    } else if (m_arbetsblad && OvningsLage == Arbetsblad) {
-        m_arbetsblad->tangent(e);
-    }
-    e->accept();
-}
-
-void TSKRIV::reject()
-{
-    close(); // the same way as the window manager's close
-}
-
-void TSKRIV::closeEvent(QCloseEvent *e)
-{
-    if (m_stangs) {
-        e->accept();
-        return;
-    }
-    // The window manager's close takes the way of Esc in a test and of
-    // "Abbrechen" in diagnosis practice, so the protocol is enabled again, and
-    // of "Till menyn" in worksheet mode.
-    e->ignore();
-    if (m_arbetsblad && OvningsLage == Arbetsblad) {
-        m_arbetsblad->SkrivutAvbryt1ButtonClick();
-    } else if (OvningsLage == DiagnosTest && !rundanSlut()) {
-        diagnosback(AntalRatt);
-        stangFonstret();
-    } else {
-        Button3Click();
-    }
-}
+// --- Worksheet mode ----------------------------------------------------------
 
 void TSKRIV::RitaUtskriftOverskriften(const QRect &yta, bool visa)
 {

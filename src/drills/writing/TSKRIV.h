@@ -5,6 +5,7 @@
 // is judged, hints, rules, captions and the round end).
 
 #include "drills/writing/ArbetsbladsLage.h"
+#include "frame/Postcykel.h"
 
 #include <QDialog>
 
@@ -24,6 +25,12 @@ class TAster;
 class TSKRIV : public QDialog, public ArbetsbladsAgare
 {
     Q_OBJECT
+protected:
+    // The item cycle: the state that the screen shows (asking, the pause,
+    // the end panel), hints, lamp and the run-mode rules. The window fields
+    // below are its fields.
+    Postcykel m_cykel;
+
 public:
     explicit TSKRIV(QWidget *parent = nullptr);
     ~TSKRIV() override;
@@ -32,11 +39,13 @@ public:
     // (so that derived windows' pieces are in place).
     void FormCreate();
 
+    const Postcykel &cykel() const { return m_cykel; }
+
     // Window fields.
-    quint8 HjalpAnvand = 0;
-    qint32 AntalLedtradar = 0;
-    quint8 LampaPa = 0;
-    quint8 ForstaPost = 1;
+    quint8 &HjalpAnvand = m_cykel.HjalpAnvand;
+    qint32 &AntalLedtradar = m_cykel.AntalLedtradar;
+    quint8 &LampaPa = m_cykel.LampaPa;
+    quint8 &ForstaPost = m_cykel.ForstaPost;
     quint8 ValjaUtLage = 0;
     quint8 SvenskaKnappar = 0;
 
@@ -109,22 +118,25 @@ public:
     void RitaLovord(const QString &t1, const QString &t2, const QString &t3);
     void rensa();
 
-    // Event handlers.
+    // Event handlers. The virtual ones are where a window's own handling
+    // takes the place of the template's.
     void Edit1Enter();
     void Edit1Escape();
-    void Timer1Timer();
+    virtual void Timer1Timer();
     void Timer3Timer();
-    void Helpknapp1Click();
+    virtual void Helpknapp1Click();
     void HelpKnapp2Click();
-    void LampknappClick();
-    void LampShapeMouseDown();
-    void Edit1Change();
+    virtual void LampknappClick();
+    virtual void LampShapeMouseDown();
+    virtual void Edit1Change();
     void KlistraIn(const QString &text);
     void regelknappClick();
-    void Button1Click();
-    void Button2Click();
+    virtual void Button1Click();
+    virtual void Button2Click();
+    // Closing from the end panel, and the way out by Esc and the window
+    // manager.
     virtual void Button3Click();
-    void BitBtn1Click();
+    virtual void BitBtn1Click();
 
     // The right answer of the item on screen (the lamp compares with it).
     virtual QString rattSvar() const;
@@ -159,11 +171,16 @@ protected:
     virtual bool kanRattaFel() const;
     // The pupil types the answer into Edit1, with the live lamp beside it.
     virtual bool skrivsSvaret() const { return true; }
-    // What a wrong answer shows during the pause.
+    // What a wrong answer shows during the pause; the rules button rests
+    // until the next item.
     virtual void visaRattelse();
-    // Judges the answer r of the checker: counts it, marks the squares and
-    // moves on to the pause, the next item or the round end.
+    // Judges the answer r of the checker (0 right): see efterSvaret.
     void bedomSvaret(quint16 r);
+    // The one way on from a judged answer, for every window: the count, the
+    // error queue, the score squares and the result boxes; the correction of
+    // a wrong answer; then the next item, the pause or the round end. paus:
+    // the correction wants the pause (as a rule, the answer was wrong).
+    void efterSvaret(bool ratt, bool paus);
     // The area in diagnosis counts as practised and may be tested; the
     // protocol shows it. The caller closes the window.
     void omradetOvat(qint32 ovningNr);
@@ -182,10 +199,26 @@ protected:
     virtual QLineEdit *aktivtSvar() const { return Edit1; } // the answer box that takes the focus back
     virtual bool harInstallningar() const;   // the settings button opens the dialog
 
-    // After an answer: the count, score square and diagnosis strip; then the
-    // next item, the pause or the round end.
-    void raknaSvaret(bool ratt);
-    void nastaEfterSvar(bool paus);
+    // The variant points of the answer: the error queue (the data file's),
+    // whether the squares follow the answers, the result boxes (the
+    // diagnosis strip), a window's own score once an answer is counted,
+    // whether a wrong answer pauses inside the round or only before the
+    // round end, and what shows as the last answer's pause begins.
+    virtual const Ovningsrunda::Felko &felko() const { return Ovningsrunda::datafilensKo(); }
+    virtual bool harAster() const { return Postcykel::asterRaknas(); }
+    virtual void visaResultatet();
+    virtual void efterRakningen(bool /*ratt*/) {}
+    virtual bool pausMittIRundan() const { return true; }
+    virtual void vidSlutPausen() {}
+    // The third button of the end panel ("Abbrechen" here).
+    virtual void slutpanelensTredjeKnapp() { Button3Click(); }
+
+    // The screen follows the cycle's state: the pause timers and the end
+    // panel; and the lamp with its button by the lamp's state.
+    void visaCykeln();
+    void visaLampan();
+    // The lamp is on where this window offers it.
+    bool lampanLyser() const { return LampaPa == 1 && lampaTillaten() && Postcykel::lampknappErbjuds(); }
 
     void keyPressEvent(QKeyEvent *e) override;
     void closeEvent(QCloseEvent *e) override;

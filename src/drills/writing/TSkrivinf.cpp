@@ -99,25 +99,49 @@ TSkrivinf::TSkrivinf(QWidget *parent)
         e->hide();
     }
 
-    // This window's own handlers in place of the template's.
-    disconnect(Edit1, &QLineEdit::textChanged, this, &TSKRIV::Edit1Change);
-    connect(Edit1, &QLineEdit::textChanged, this, &TSkrivinf::fargaLampan);
+    // The second gap's box colours the lamp as the first one does.
     connect(Edit2, &QLineEdit::textChanged, this, &TSkrivinf::fargaLampan);
-    disconnect(Helpknapp1, &QPushButton::clicked, this, &TSKRIV::Helpknapp1Click);
-    connect(Helpknapp1, &QPushButton::clicked, this, &TSkrivinf::HelpKnapp1Click);
-    // After the template's handlers:
-    connect(lampknapp, &QToolButton::clicked, this, [this] {
-        placeraLampan();
-        fargaLampan();
-        if (LuckNummer < qMax(LuckAntal, 1)) {
-            QLineEdit *e = aktivtSvar();
-            e->show();
-            e->setEnabled(true);
-            e->setFocus();
-        }
-    });
-    connect(Button2, &QPushButton::clicked, this, &TSkrivinf::efterAvbrott);
-    connect(BitBtn1, &QPushButton::clicked, this, &TSkrivinf::efterAvbrott);
+}
+
+void TSkrivinf::Edit1Change()
+{
+    fargaLampan();
+}
+
+void TSkrivinf::Helpknapp1Click()
+{
+    HelpKnapp1Click();
+}
+
+void TSkrivinf::LampknappClick()
+{
+    TSKRIV::LampknappClick();
+    // The lamp stands at the open gap, and that gap's box takes the focus.
+    placeraLampan();
+    fargaLampan();
+    if (LuckNummer < qMax(LuckAntal, 1)) {
+        QLineEdit *e = aktivtSvar();
+        e->show();
+        e->setEnabled(true);
+        e->setFocus();
+    }
+}
+
+void TSkrivinf::Button2Click()
+{
+    TSKRIV::Button2Click();
+    efterAvbrott();
+}
+
+void TSkrivinf::BitBtn1Click()
+{
+    TSKRIV::BitBtn1Click();
+    efterAvbrott();
+}
+
+void TSkrivinf::visaRattelse()
+{
+    // Each gap showed its correction when it was answered.
 }
 
 void TSkrivinf::LetaPrep(const QString &rad)
@@ -386,7 +410,7 @@ void TSkrivinf::visaFragan()
     Edit2->setVisible(LuckAntal == 2);
     Edit2->setEnabled(false);
 
-    if (LampShape->isVisibleTo(this)) {
+    if (lampanLyser()) {
         placeraLampan();
         fargaLampan();
     } else {
@@ -403,7 +427,7 @@ void TSkrivinf::placeraLampan()
 
 void TSkrivinf::fargaLampan()
 {
-    if (LampaPa != 1 || !LampShape->isVisibleTo(this))
+    if (!lampanLyser())
         return;
     const int k = qMin(LuckNummer + 1, qMax(LuckAntal, 1));
     LampShape->setBrushColor(GreenRedTest(luckEdit(k)->text(), m_svar[k]) == LampaGron ? kLime : kRed);
@@ -411,8 +435,10 @@ void TSkrivinf::fargaLampan()
 
 void TSkrivinf::HelpKnapp1Click()
 {
-    if (arDiagnos() && HjalpAnvand < 0xFF)
-        ++HjalpAnvand;
+    if (NastaHjalp == 2)
+        m_cykel.visaAndraLedtraden();
+    else
+        m_cykel.visaForstaLedtraden();
     if (NastaHjalp == 2)
         Helpknapp1->hide();
     (NastaHjalp == 1 ? Label16 : Label17)->show();
@@ -461,7 +487,7 @@ void TSkrivinf::luckaEnter(QLineEdit *edit)
         Edit2->show();
         Edit2->setEnabled(true);
         Edit2->setFocus();
-        if (LampShape->isVisibleTo(this)) {
+        if (lampanLyser()) {
             placeraLampan();
             fargaLampan();
         }
@@ -471,20 +497,19 @@ void TSkrivinf::luckaEnter(QLineEdit *edit)
     setFocus(); // keys now reach the window: Space ends the pause
     // The item counts right only when every gap was right; the pause follows
     // a wrong last gap (a wrong first gap was on screen already).
-    raknaSvaret(r == 0 && (antal < 2 || ForstaLuckaRatt == 1));
-    nastaEfterSvar(r != 0);
+    efterSvaret(r == 0 && (antal < 2 || ForstaLuckaRatt == 1), r != 0);
 }
 
 void TSkrivinf::luckaEscape()
 {
-    if (rundanSlut())
+    if (!m_cykel.avbryt())
         return;
-    Timer1->setInterval(0);
     visaSlutpanelen();
+    m_cykel.slackLampan();
     LampShape->hide();
-    LampaPa = 0;
     aktivtSvar()->setEnabled(false);
-    m_hjalpVidAvbrott = Helpknapp1->isVisibleTo(this);
+    // The help button stands while a hint is left to show.
+    m_hjalpVidAvbrott = NastaHjalp == 1 || NastaHjalp == 2;
     Helpknapp1->hide();
     HelpKnapp2->hide();
 }
@@ -494,7 +519,7 @@ void TSkrivinf::efterAvbrott()
     // The round goes on with the item on screen: its box takes the focus
     // (also where the settings dialog is not offered) and its help button
     // comes back.
-    if (Panel1->isVisibleTo(this) || rundanSlut() || OvningsLage == Arbetsblad)
+    if (m_cykel.slutpanelen() || rundanSlut() || OvningsLage == Arbetsblad)
         return;
     aktivtSvar()->setEnabled(true);
     aktivtSvar()->setFocus();

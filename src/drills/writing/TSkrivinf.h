@@ -65,6 +65,12 @@ protected:
     QLineEdit *aktivtSvar() const override;
     bool harInstallningar() const override;
     void Button3Click() override;
+    void Edit1Change() override;
+    void Helpknapp1Click() override;
+    void LampknappClick() override;
+    void Button2Click() override;
+    void BitBtn1Click() override;
+    void visaRattelse() override;
     bool eventFilter(QObject *o, QEvent *e) override;
     // Worksheet: the lead sentence as stored, then the gap sentence with
     // blanks on the sheet and as stored in the key.

@@ -93,17 +93,19 @@ Tskriv2::Tskriv2(QWidget *parent)
     LampShape2->setBrushColor(kLime);
     LampShape2->hide();
 
-    // This window's own pause, lamps and lamp button.
-    disconnect(Timer1, &DesignTimer::timeout, this, &TSKRIV::Timer1Timer);
-    connect(Timer1, &DesignTimer::timeout, this, &Tskriv2::Timer1Timer);
-    disconnect(Edit1, &QLineEdit::textChanged, this, &TSKRIV::Edit1Change);
-    connect(Edit1, &QLineEdit::textChanged, this, &Tskriv2::KollaEdit1);
+    // The second box's lamp, as the first box's (the template's).
     connect(Edit2, &QLineEdit::textChanged, this, &Tskriv2::KollaEdit2);
-    disconnect(lampknapp, &QToolButton::clicked, this, &TSKRIV::LampknappClick);
-    connect(lampknapp, &QToolButton::clicked, this, &Tskriv2::LampknappClick);
-    disconnect(LampShape, &ShapeWidget::mousePressed, this, &TSKRIV::LampShapeMouseDown);
-    connect(LampShape1, &ShapeWidget::mousePressed, this, &Tskriv2::LampShape1MouseDown);
     connect(LampShape2, &ShapeWidget::mousePressed, this, &Tskriv2::LampShape1MouseDown);
+}
+
+void Tskriv2::Edit1Change()
+{
+    KollaEdit1();
+}
+
+void Tskriv2::LampShapeMouseDown()
+{
+    LampShape1MouseDown();
 }
 
 void Tskriv2::raknaLedtradar()
@@ -227,7 +229,7 @@ bool Tskriv2::Edit1KeyPress(int key)
         return true;
     }
     if (key == Qt::Key_Escape) {
-        if (!rundanSlut()) {
+        if (m_cykel.avbryt()) {
             lampknapp->setEnabled(false);
             Edit1->setEnabled(false);
             Helpknapp1->hide();
@@ -245,9 +247,9 @@ bool Tskriv2::Edit2KeyPress(int key)
         return true;
     }
     if (key == Qt::Key_Escape) {
-        Timer1->setInterval(0);
+        // The first answer's pause ends with the end panel.
         Edit2->setEnabled(false);
-        if (!rundanSlut()) {
+        if (m_cykel.avbryt()) {
             lampknapp->setEnabled(false);
             visaSlutpanelen();
         }
@@ -261,14 +263,13 @@ void Tskriv2::forstaSvaret()
     SvarsSteg = 1;
     SvarsVariant = 1;
     ForstaSvaretRatt = svarstest(postFalt(FaltForsta), Edit1->text(), 1) == SvarRatt;
-    if (ForstaSvaretRatt) {
-        Timer1->setInterval(0);
-    } else {
-        // The right first form stays shown while the pupil goes on.
+    if (!ForstaSvaretRatt) {
+        // The right first form stays shown, and its pause runs, while the
+        // pupil goes on.
         SvarsLabel1->show();
-        Timer1->setInterval(100);
+        m_cykel.borjaPaus();
     }
-    Timer1->setEnabled(true);
+    visaCykeln();
     Edit1->setEnabled(false);
     if (lampanKollar() && LampaPa == 1) {
         LampShape2->show();
@@ -284,50 +285,20 @@ void Tskriv2::andraSvaret()
     lampknapp->setEnabled(false);
     SvarsSteg = 0;
     SvarsVariant = 2;
-    const bool andraRatt = svarstest(postFalt(FaltAndra), Edit2->text(), 1) == SvarRatt;
-    const bool ratt = andraRatt && ForstaSvaretRatt;
-    const bool aster = OvningsLage == Ovning || OvningsLage == DiagnosFelRunda;
+    m_andraSvaretRatt = svarstest(postFalt(FaltAndra), Edit2->text(), 1) == SvarRatt;
     Edit2->setEnabled(false);
     setFocus(); // keys now reach the window: Space ends the pause
+    // The item is right when both forms are.
+    const bool ratt = m_andraSvaretRatt && ForstaSvaretRatt;
+    efterSvaret(ratt, !ratt);
+}
 
-    if (ratt) {
-        // The lamp or a hint in diagnosis practice keeps the item from counting.
-        svarRatt(HjalpAnvand == 0);
-        if (aster)
-            stegaAster(true);
-    } else {
-        regelknapp->setEnabled(false);
-        svarFel();
-        if (!andraRatt) {
-            SvarsLabel2->show();
-            TimerTick = 0; // the right second form gets a whole pause of its own
-        }
-        if (aster)
-            stegaAster(false);
-        Timer1->setInterval(100);
-        Timer1->setEnabled(true);
-    }
-    if (arDiagnos())
-        UppDateraDiagnosResultatet();
-
-    const bool slut = nastaPost();
-    if (ratt && !slut) {
-        NyPost();
-        return;
-    }
-    if (!slut)
-        return;
-    lampknapp->setEnabled(false);
-    if (!ratt) {
-        Timer1->setInterval(0);
-        Timer1->setEnabled(false);
-        Timer3->setInterval(100);
-        Timer3->setEnabled(true);
-    } else {
-        Avslutning();
-        Timer1->setEnabled(false);
-        Edit1->setEnabled(false);
-        Helpknapp1->hide();
+void Tskriv2::visaRattelse()
+{
+    regelknapp->setEnabled(false);
+    if (!m_andraSvaretRatt) {
+        SvarsLabel2->show();
+        TimerTick = 0; // the right second form gets a whole pause of its own
     }
 }
 
@@ -345,7 +316,7 @@ void Tskriv2::Timer1Timer()
     if (SvarsSteg == 1) {
         // The first form's pause runs on while the second box is in use; the
         // count goes on into the pause after the second answer.
-        tick();
+        m_cykel.tick();
         return;
     }
     TSKRIV::Timer1Timer();
@@ -353,7 +324,9 @@ void Tskriv2::Timer1Timer()
 
 void Tskriv2::keyPressEvent(QKeyEvent *e)
 {
-    if (e->key() == Qt::Key_Space && SvarsSteg == 0 && Timer1->running() && !rundanSlut()) {
+    // Space ends the pause after the second answer at once.
+    if (e->key() == Qt::Key_Space && SvarsSteg == 0 && m_cykel.lage() == Postcykel::Lage::Rattelse
+        && !rundanSlut()) {
         NyPost();
         e->accept();
         return;
@@ -375,7 +348,7 @@ bool Tskriv2::eventFilter(QObject *o, QEvent *e)
 
 void Tskriv2::KollaEdit1()
 {
-    if (!LampShape1->isVisibleTo(this) || !lampanKollar())
+    if (LampaPa != 1 || !lampanKollar())
         return;
     SvarsVariant = 1;
     LampShape1->setBrushColor(GreenRedTest(Edit1->text(), postFalt(FaltForsta)) == LampaGron ? kLime : kRed);
@@ -383,7 +356,8 @@ void Tskriv2::KollaEdit1()
 
 void Tskriv2::KollaEdit2()
 {
-    if (!LampShape2->isVisibleTo(this) || !lampanKollar())
+    // The second lamp lights once the first answer is given.
+    if (LampaPa != 1 || SvarsSteg != 1 || !lampanKollar())
         return;
     SvarsVariant = 2;
     LampShape2->setBrushColor(GreenRedTest(Edit2->text(), postFalt(FaltAndra)) == LampaGron ? kLime : kRed);
@@ -391,12 +365,13 @@ void Tskriv2::KollaEdit2()
 
 void Tskriv2::LampknappClick()
 {
-    LampaPa = LampaPa ? 0 : 1;
-    if (LampaPa == 0) {
+    if (LampaPa == 1) {
+        m_cykel.slackLampan();
         LampShape1->hide();
         LampShape2->hide();
         return;
     }
+    m_cykel.slaPaLampan();
     lampknapp->hide();
     LampShape1->show();
     LampShape1->raise();
@@ -406,8 +381,6 @@ void Tskriv2::LampknappClick()
         LampShape2->raise();
         KollaEdit2();
     }
-    if (arDiagnosOvning() && HjalpAnvand < 0xFF)
-        ++HjalpAnvand;
     QLineEdit *ruta = SvarsSteg == 1 ? Edit2 : Edit1;
     if (ruta->isVisible() && ruta->isEnabled())
         ruta->setFocus();
@@ -415,9 +388,9 @@ void Tskriv2::LampknappClick()
 
 void Tskriv2::LampShape1MouseDown()
 {
+    m_cykel.slackLampan();
     LampShape1->hide();
     LampShape2->hide();
-    LampaPa = 0;
     lampknapp->show();
 }
 

@@ -34,13 +34,16 @@ public:
     // Event handlers. The key handlers return true when they took the key.
     bool Edit1KeyPress(int key);
     bool Edit2KeyPress(int key);
-    void Timer1Timer();
+    void Timer1Timer() override;
     void KollaEdit1();
     void KollaEdit2();
-    void LampknappClick();
+    void LampknappClick() override;
     void LampShape1MouseDown();
 
 protected:
+    void Edit1Change() override;    // KollaEdit1
+    void LampShapeMouseDown() override; // LampShape1MouseDown
+    void visaRattelse() override;
     void raknaLedtradar() override;
     bool harRegelknapp() const override;
     void visaFragan() override;
@@ -56,6 +59,7 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
+    bool m_andraSvaretRatt = false;
     void forstaSvaret();
     void andraSvaret();
     void placeraLampor();
