@@ -352,6 +352,27 @@ private slots:
         QVERIFY(hogerKant <= hoger);
     }
 
+    // A sentence that just fits its line as the wrap measures it (with the
+    // marks "<" ">") keeps to the room when its gap is a box wider than that.
+    void gapBoxesKeepLeftOfTheSquares()
+    {
+        QVERIFY(oppnaRad(QStringLiteral("Ein <Wort>."), QStringLiteral("VRS51220.DAT")));
+        const int vanster = m_w->InstruktionsLabel->x();
+        const int hoger = m_w->width() - m_w->Aster1->width() - 2 * Marginal;
+        const QFontMetrics ritad(m_w->Label9->font());
+        QString mening = QStringLiteral("Meine <Brüder> sind");
+        while (ritad.horizontalAdvance(mening + QStringLiteral(" in.")) <= hoger - vanster)
+            mening += QStringLiteral(" in");
+        mening += QLatin1Char('.');
+
+        QVERIFY(oppnaRad(mening, QStringLiteral("VRS51220.DAT")));
+        for (QWidget *w : std::initializer_list<QWidget *>{m_w->Label9, m_w->Label10, m_w->Label11, m_w->Label12,
+                                                           m_w->Label13, m_w->Edit1}) {
+            if (w->isVisible())
+                QVERIFY2(w->x() + w->width() <= hoger, qPrintable(w->objectName()));
+        }
+    }
+
     void secondGapOnTheSecondLine()
     {
         // Lines break before the second gap.

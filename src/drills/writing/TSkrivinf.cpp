@@ -378,7 +378,11 @@ void TSkrivinf::visaFragan()
 
     QList<QLabel *> luck{Label9, Label10, Label11, Label12, Label13};
     m_placerade = 0;
-    dela_mening(vanster, hoger, mening, 2, Label9->font());
+    // A gap's box is wider than its word with the marks "<" ">" that the
+    // wrap measures: the line keeps room for that difference.
+    const int boxTillagg = qMax(0, fontMetrics().horizontalAdvance(QStringLiteral("ww"))
+                                       - QFontMetrics(Label9->font()).horizontalAdvance(QStringLiteral("<>")));
+    dela_mening(vanster, hoger - LuckAntal * boxTillagg, mening, 2, Label9->font());
     const QString rad2 = MeningsRader[2];
     int slut = laggUtRad(MeningsRader[1], y, false, luck);
     if (!rad2.isEmpty()) {
