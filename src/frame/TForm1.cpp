@@ -247,6 +247,7 @@ void TForm1::startbilder()
     // captions of the bottom pictures stay on the screen.
     const int textrum = std::min(h / 3, 2 * QFontMetrics(m_label3->font()).height());
 
+    QList<Startbild> bilder(6);
     for (int s = 1; s <= 6; ++s) {
         BildNummer = haemta_Bildslumptal(BildIndex);
         StartBildNummer[s] = BildNummer;
@@ -255,20 +256,25 @@ void TForm1::startbilder()
         const bool vanster = s <= 3;
         const int top = ((s - 1) % 3) * h + panel9Hojd;
         m_bildRuta[s] = vanster ? QRect(0, top, m_panel1->x(), h) : QRect(x2, top, W - x2, h);
+        // As large as the slot allows with the picture's proportions, room
+        // left below it for the caption.
+        Startbild &b = bilder[s - 1];
+        b.fil = hittaBildFil(BildFilNamn);
+        b.ruta = QRect(m_bildRuta[s].topLeft(), QSize(m_bildRuta[s].width(), h - textrum));
+        b.motHogerKant = vanster;
+    }
+    lasStartbilder(bilder);
 
+    for (int s = 1; s <= 6; ++s) {
         QLabel *bild = m_bildImage[s];
-        // The picture's proportions come from its header; it is decoded
-        // once, at the size it is shown.
-        const QRect yta(m_bildRuta[s].topLeft(), QSize(m_bildRuta[s].width(), h - textrum));
-        const QRect plats = startbildPlats(bildStorlek(BildFilNamn), yta, vanster);
-        const QPixmap visad = plats.isEmpty() ? QPixmap() : laddaBild(BildFilNamn, plats.size());
-        if (visad.isNull()) {
+        Startbild &b = bilder[s - 1];
+        if (b.bild.isNull()) {
             bild->clear();
             bild->hide();
             continue;
         }
-        bild->setPixmap(visad);
-        bild->setGeometry(plats);
+        bild->setPixmap(QPixmap::fromImage(std::move(b.bild)));
+        bild->setGeometry(b.plats);
         bild->show();
     }
 }

@@ -4,6 +4,7 @@
 #include "frame/vrsku1.h"
 #include "platform/ProgramPath.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -118,15 +119,8 @@ bool lasBmpHuvud(const QByteArray &b, BmpHuvud &h)
     return true;
 }
 
-QImage lasEnkelBmp(const QString &sokvag)
+QImage lasEnkelBmp(const QByteArray &b, const BmpHuvud &h)
 {
-    QFile f(sokvag);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray b = f.readAll();
-    BmpHuvud h;
-    if (!lasBmpHuvud(b, h) || !h.enkel)
-        return {};
     const int w = h.storlek.width();
     const int rader = h.storlek.height();
     const qint64 steg = (qint64(w) * 3 + 3) / 4 * 4; // rows are padded to four bytes
@@ -220,6 +214,38 @@ QSize bildStorlek(const QString &BildFilNamn)
     return lasare.size();
 }
 
+QImage lasBildFil(const QString &sokvag, const std::function<QSize(QSize)> &storlek)
+{
+    QFile f(sokvag);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray b = f.readAll();
+    f.close();
+
+    BmpHuvud h;
+    if (lasBmpHuvud(b, h) && h.enkel) {
+        const QSize mal = storlek(h.storlek);
+        if (mal.isEmpty())
+            return {};
+        const QImage bild = lasEnkelBmp(b, h);
+        return bild.isNull() ? bild : bild.scaled(mal, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    // Qt's readers decode from the bytes already read.
+    QBuffer data(&b);
+    data.open(QIODevice::ReadOnly);
+    QImageReader lasare(&data);
+    lasare.setAutoTransform(false);
+    const QSize egen = lasare.size();
+    if (egen.isValid()) {
+        const QSize mal = storlek(egen);
+        if (mal.isEmpty())
+            return {};
+        if (mal != egen)
+            lasare.setScaledSize(mal);
+    }
+    return lasare.read();
+}
+
 QPixmap laddaBild(const QString &BildFilNamn, const QSize &storlek)
 {
     const QString sokvag = hittaBildFil(BildFilNamn);
@@ -238,21 +264,9 @@ QPixmap laddaBild(const QString &BildFilNamn, const QSize &storlek)
         return bild;
 
     const bool skalas = storlek.isValid() && !storlek.isEmpty();
-    QImage bildData = lasEnkelBmp(sokvag);
-    if (!bildData.isNull()) {
-        if (skalas)
-            bildData = bildData.scaled(bildData.size().scaled(storlek, Qt::KeepAspectRatio), Qt::IgnoreAspectRatio,
-                                       Qt::SmoothTransformation);
-    } else {
-        QImageReader lasare(sokvag);
-        lasare.setAutoTransform(false);
-        if (skalas) {
-            const QSize egen = lasare.size();
-            if (egen.isValid())
-                lasare.setScaledSize(egen.scaled(storlek, Qt::KeepAspectRatio));
-        }
-        bildData = lasare.read();
-    }
+    QImage bildData = lasBildFil(sokvag, [&](QSize egen) {
+        return skalas ? egen.scaled(storlek, Qt::KeepAspectRatio) : egen;
+    });
     if (bildData.isNull())
         return {};
     bild = QPixmap::fromImage(std::move(bildData));

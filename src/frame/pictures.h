@@ -2,9 +2,12 @@
 // The pictures of Germany: the run's picture order, their captions, and
 // loading a picture file from BILD under the roots.
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+
+#include <functional>
 
 // The next picture of the run's order (1..BildAntal), taken at BildIndex,
 // which moves on and cycles; BildText := its caption. The order is built on
@@ -31,6 +34,12 @@ QString hittaBildFil(const QString &BildFilNamn);
 // The size a picture file gives in its header, read without decoding the
 // picture; invalid when the file is missing or unreadable.
 QSize bildStorlek(const QString &BildFilNamn);
+
+// The picture file at sokvag (as hittaBildFil finds it), read once: its own
+// size comes from its header, and storlek(own size) tells the size it is
+// decoded at (smoothly scaled; an empty size: not at all). Null when the file
+// is missing or unreadable. Reentrant: may run on a thread of its own.
+QImage lasBildFil(const QString &sokvag, const std::function<QSize(QSize)> &storlek);
 
 // The picture as a pixmap, scaled to storlek when one is given (aspect kept),
 // at its own size otherwise; null when the file is missing or unreadable.

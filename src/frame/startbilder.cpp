@@ -1,8 +1,13 @@
 #include "frame/startbilder.h"
 
+#include "frame/pictures.h"
+
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 QRect startbildPlats(QSize bild, const QRect &ruta, bool motHogerKant)
 {
@@ -15,6 +20,20 @@ QRect startbildPlats(QSize bild, const QRect &ruta, bool motHogerKant)
 
 namespace {
 
+void lasStartbild(Startbild &b)
+{
+    b.bild = QImage();
+    b.plats = QRect();
+    if (b.fil.isEmpty())
+        return;
+    b.bild = lasBildFil(b.fil, [&b](QSize egen) {
+        b.plats = startbildPlats(egen, b.ruta, b.motHogerKant);
+        return b.plats.size();
+    });
+    if (b.bild.isNull())
+        b.plats = QRect();
+}
+
 int bredastRad(const QStringList &rader, const QFont &font)
 {
     const QFontMetrics fm(font);
@@ -25,6 +44,24 @@ int bredastRad(const QStringList &rader, const QFont &font)
 }
 
 } // namespace
+
+void lasStartbilder(QList<Startbild> &bilder)
+{
+    std::vector<std::thread> tradar;
+    qsizetype i = 1;
+    try {
+        for (; i < bilder.size(); ++i)
+            tradar.emplace_back(lasStartbild, std::ref(bilder[i]));
+    } catch (const std::system_error &) {
+        // No thread to be had: the rest are read here, in turn.
+    }
+    if (!bilder.isEmpty())
+        lasStartbild(bilder[0]);
+    for (qsizetype j = qsizetype(tradar.size()) + 1; j < bilder.size(); ++j)
+        lasStartbild(bilder[j]);
+    for (std::thread &t : tradar)
+        t.join();
+}
 
 int bildtextStorlek(const QStringList &rader, QFont font, int designPixlar, int golv, int bredd)
 {
