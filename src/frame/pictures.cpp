@@ -163,6 +163,15 @@ qint32 haemta_Bildslumptal(qint32 Pos)
     return nummer;
 }
 
+qint32 kommandeBildnummer(qint32 steg)
+{
+    const qint32 antal = qBound(0, BildAntal, MaxBilder);
+    if (antal == 0)
+        return 0;
+    const qint32 index = BildIndex < 1 || BildIndex > antal ? 1 : BildIndex;
+    return slumpVandring((index - 1 + steg) % antal + 1, antal);
+}
+
 void GeBildText(qint32 Nummer, QString &Text)
 {
     if (Nummer < 1 || Nummer > AntalBildTexter)
@@ -214,36 +223,51 @@ QSize bildStorlek(const QString &BildFilNamn)
     return lasare.size();
 }
 
-QImage lasBildFil(const QString &sokvag, const std::function<QSize(QSize)> &storlek)
+Bildfil::Bildfil(const QString &sokvag)
 {
     QFile f(sokvag);
     if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray b = f.readAll();
+        return;
+    m_data = f.readAll();
     f.close();
 
     BmpHuvud h;
-    if (lasBmpHuvud(b, h) && h.enkel) {
-        const QSize mal = storlek(h.storlek);
+    if (lasBmpHuvud(m_data, h) && h.enkel) {
+        m_bild = lasEnkelBmp(m_data, h);
+        m_data.clear();
+        m_storlek = m_bild.size();
+        return;
+    }
+    QBuffer data(&m_data);
+    data.open(QIODevice::ReadOnly);
+    QImageReader lasare(&data);
+    m_storlek = lasare.size();
+}
+
+QImage Bildfil::bild(QSize mal) const
+{
+    if (!m_bild.isNull()) {
         if (mal.isEmpty())
             return {};
-        const QImage bild = lasEnkelBmp(b, h);
-        return bild.isNull() ? bild : bild.scaled(mal, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return m_bild.scaled(mal, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
+    if (m_data.isEmpty() || (m_storlek.isValid() && mal.isEmpty()))
+        return {};
     // Qt's readers decode from the bytes already read.
-    QBuffer data(&b);
+    QByteArray bytes = m_data;
+    QBuffer data(&bytes);
     data.open(QIODevice::ReadOnly);
     QImageReader lasare(&data);
     lasare.setAutoTransform(false);
-    const QSize egen = lasare.size();
-    if (egen.isValid()) {
-        const QSize mal = storlek(egen);
-        if (mal.isEmpty())
-            return {};
-        if (mal != egen)
-            lasare.setScaledSize(mal);
-    }
+    if (m_storlek.isValid() && mal != m_storlek)
+        lasare.setScaledSize(mal);
     return lasare.read();
+}
+
+QImage lasBildFil(const QString &sokvag, const std::function<QSize(QSize)> &storlek)
+{
+    const Bildfil fil(sokvag);
+    return fil.bild(fil.storlek().isValid() ? storlek(fil.storlek()) : QSize());
 }
 
 QPixmap laddaBild(const QString &BildFilNamn, const QSize &storlek)

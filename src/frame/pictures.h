@@ -15,6 +15,10 @@
 // stand in SlumpTabell. Pos is taken for BildIndex.
 qint32 haemta_Bildslumptal(qint32 Pos);
 
+// The number the draw steg draws from now (0: the next) gives, the order
+// built afresh as the main window's creation builds it; nothing moves.
+qint32 kommandeBildnummer(qint32 steg);
+
 // BildText := the caption of picture Nummer (the start-picture caption while
 // MusOverBild is 1); Text := BildText. Empty for a number without a picture.
 void GeBildText(qint32 Nummer, QString &Text);
@@ -35,10 +39,30 @@ QString hittaBildFil(const QString &BildFilNamn);
 // picture; invalid when the file is missing or unreadable.
 QSize bildStorlek(const QString &BildFilNamn);
 
-// The picture file at sokvag (as hittaBildFil finds it), read once: its own
-// size comes from its header, and storlek(own size) tells the size it is
-// decoded at (smoothly scaled; an empty size: not at all). Null when the file
-// is missing or unreadable. Reentrant: may run on a thread of its own.
+// A picture file (a path as hittaBildFil finds it) read once: a plain BMP
+// is decoded at once at its own size, any other picture is kept as its bytes
+// and decoded by Qt at the size asked for. Reentrant: may be made and used on
+// a thread of its own.
+class Bildfil
+{
+public:
+    explicit Bildfil(const QString &sokvag);
+
+    // The picture's own size, from its header; invalid when unknown.
+    QSize storlek() const { return m_storlek; }
+
+    // The picture at size mal, smoothly scaled (its own size for an invalid
+    // mal when its size is unknown); null for an empty mal or an unreadable
+    // file.
+    QImage bild(QSize mal) const;
+
+private:
+    QByteArray m_data;
+    QImage m_bild;
+    QSize m_storlek;
+};
+
+// The picture file at sokvag read once and decoded at storlek(own size).
 QImage lasBildFil(const QString &sokvag, const std::function<QSize(QSize)> &storlek);
 
 // The picture as a pixmap, scaled to storlek when one is given (aspect kept),

@@ -5,9 +5,9 @@
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 #include <system_error>
-#include <thread>
-#include <vector>
 
 QRect startbildPlats(QSize bild, const QRect &ruta, bool motHogerKant)
 {
@@ -18,21 +18,72 @@ QRect startbildPlats(QSize bild, const QRect &ruta, bool motHogerKant)
     return QRect(QPoint(left, ruta.top()), storlek);
 }
 
-namespace {
-
-void lasStartbild(Startbild &b)
+StartbildLasare::StartbildLasare(QStringList filer)
+    : m_filer(std::move(filer))
+    , m_rumLast(m_rum.get_future())
 {
-    b.bild = QImage();
-    b.plats = QRect();
-    if (b.fil.isEmpty())
-        return;
-    b.bild = lasBildFil(b.fil, [&b](QSize egen) {
-        b.plats = startbildPlats(egen, b.ruta, b.motHogerKant);
-        return b.plats.size();
-    });
-    if (b.bild.isNull())
-        b.plats = QRect();
+    try {
+        m_trad = std::thread(&StartbildLasare::las, this);
+    } catch (const std::system_error &) {
+        // No thread to be had: the pictures are read when they are asked for.
+    }
 }
+
+StartbildLasare::~StartbildLasare()
+{
+    // The thread reads no further.
+    m_avbryt = true;
+    placera({});
+    if (m_trad.joinable())
+        m_trad.join();
+}
+
+void StartbildLasare::placera(QList<Startbild> bilder, std::function<void()> narKlar)
+{
+    if (m_placerad)
+        return;
+    m_placerad = true;
+    m_narKlar = std::move(narKlar);
+    m_rum.set_value(std::move(bilder));
+}
+
+QList<Startbild> &StartbildLasare::bilder()
+{
+    placera({}); // no rooms when none were told
+    if (m_trad.joinable())
+        m_trad.join();
+    else if (!m_last)
+        las();
+    return m_bilder;
+}
+
+void StartbildLasare::las()
+{
+    std::vector<std::optional<Bildfil>> lasta(size_t(m_filer.size()));
+    for (qsizetype i = 0; i < m_filer.size() && !m_avbryt; ++i) {
+        const QString sokvag = hittaBildFil(m_filer[i]);
+        if (!sokvag.isEmpty())
+            lasta[size_t(i)].emplace(sokvag);
+    }
+    QList<Startbild> bilder = m_rumLast.get();
+    for (qsizetype i = 0; i < bilder.size() && i < m_filer.size(); ++i) {
+        Startbild &b = bilder[i];
+        const std::optional<Bildfil> &fil = lasta[size_t(i)];
+        if (!fil)
+            continue;
+        b.plats = startbildPlats(fil->storlek(), b.ruta, b.motHogerKant);
+        b.bild = fil->bild(b.plats.size());
+        if (b.bild.isNull())
+            b.plats = QRect();
+    }
+    m_bilder = std::move(bilder);
+    m_last = true;
+    m_klar = true;
+    if (m_narKlar && !m_avbryt)
+        m_narKlar();
+}
+
+namespace {
 
 int bredastRad(const QStringList &rader, const QFont &font)
 {
@@ -44,24 +95,6 @@ int bredastRad(const QStringList &rader, const QFont &font)
 }
 
 } // namespace
-
-void lasStartbilder(QList<Startbild> &bilder)
-{
-    std::vector<std::thread> tradar;
-    qsizetype i = 1;
-    try {
-        for (; i < bilder.size(); ++i)
-            tradar.emplace_back(lasStartbild, std::ref(bilder[i]));
-    } catch (const std::system_error &) {
-        // No thread to be had: the rest are read here, in turn.
-    }
-    if (!bilder.isEmpty())
-        lasStartbild(bilder[0]);
-    for (qsizetype j = qsizetype(tradar.size()) + 1; j < bilder.size(); ++j)
-        lasStartbild(bilder[j]);
-    for (std::thread &t : tradar)
-        t.join();
-}
 
 int bildtextStorlek(const QStringList &rader, QFont font, int designPixlar, int golv, int bredd)
 {
