@@ -72,10 +72,13 @@ bool startaProgrammet(QApplication &app)
         app.installTranslator(&qtSwedish);
 
     Form1 = new TForm1;
-    // The spelling-list window the start makes reads list 2 and is never
-    // shown: of it the start keeps only the message when that list is
-    // missing. It, the printing window and the protocol's printing window
-    // are built when something first reaches them.
+    // The printing window, the protocol's printing window and the
+    // spelling-list window are not shown at start: each is built when
+    // something first reaches it. Of the spelling-list window, which reads
+    // list 2, the start keeps the message when that list is missing.
+    Utskrift.enable();
+    Diagutform.enable();
+    RegList1.enable();
     RegListFil(0);
     return !AvslutaProgrammet;
 }
