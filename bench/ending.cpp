@@ -11,12 +11,12 @@
 
 namespace bench {
 
-// The program run as it runs itself (varmikoMain), with a sound played once
-// the main window is up, as an exercise plays it: the file of LJUD (or of
-// the sound directory of --programtal) through the program's own sound
-// service. "READY" on standard output --play milliseconds after the sound
-// was started, so that exitwait can press Esc on the main window then and
-// time the end.
+// The program run as it runs itself (varmikoMain, then avslutaProcessen),
+// with a sound played once the main window is up, as an exercise plays it:
+// the file of LJUD (or of the sound directory of --programtal) through the
+// program's own sound service. "READY" on standard output --play
+// milliseconds after the sound was started, so that exitwait can press Esc
+// on the main window then and time the end.
 int runSounded(QApplication &app, const QStringList &args)
 {
     const QString file = option(args, QStringLiteral("--sound"), QStringLiteral("VRSKLAND.WAV"));
@@ -32,8 +32,9 @@ int runSounded(QApplication &app, const QStringList &args)
             std::fflush(stdout);
         });
     });
+    // The program's own end, as main() ends it.
     const int rc = varmikoMain(app);
-    return rc != 0 ? rc : exitCode();
+    avslutaProcessen(rc != 0 ? rc : exitCode());
 }
 
 } // namespace bench

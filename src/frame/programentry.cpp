@@ -13,6 +13,9 @@
 #include <QPixmapCache>
 #include <QTranslator>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace {
 
 template <class T>
@@ -102,4 +105,10 @@ int varmikoMain(QApplication &app)
     }
     avslutaProgrammet();
     return rc;
+}
+
+void avslutaProcessen(int rc)
+{
+    std::fflush(nullptr);
+    std::_Exit(rc);
 }

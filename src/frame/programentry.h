@@ -27,3 +27,10 @@ bool startaProgrammet(QApplication &app);
 void avslutaProgrammet();
 
 int varmikoMain(QApplication &app);
+
+// Ends the process with rc at once, once the run is over: the windows are
+// freed and every file the program writes has been saved and closed by then,
+// so the libraries' own teardown at exit is left out. Qt Multimedia's sound
+// engine, torn down at exit after a sound has played, can crash there while
+// its PulseAudio thread still runs.
+[[noreturn]] void avslutaProcessen(int rc);
