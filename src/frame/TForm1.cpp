@@ -63,7 +63,10 @@ TForm1::TForm1(QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Varmiko"));
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setWindowState(Qt::WindowMaximized);
+    // Maximised is the design's state, but the program entry shows the
+    // window full screen, which replaces it: set here as well, it only sent
+    // the X server a second round of state changes, waited for one by one,
+    // before the window could appear.
     // The start pictures the layout will draw are read meanwhile, on a
     // thread of their own.
     const QScreen *skarm = QGuiApplication::primaryScreen();
