@@ -133,18 +133,18 @@ struct Program
 
 // Process start to the first window mapped and painted, as the user sees it,
 // and the memory a second later.
-bool startup(const QString &mapwait, const QString &program, const QProcessEnvironment &env, Samples &into,
+bool startup(const QString &mapwait, const QStringList &command, const QProcessEnvironment &env, Samples &into,
              const QString &prefix)
 {
     static const QRegularExpression result(
         QStringLiteral("RESULT win_ms=([0-9.]+) paint_ms=([-0-9.]+) rss_kb=([0-9]+) hwm_kb=([0-9]+)"));
     QByteArray out;
-    if (!run(mapwait, {QStringLiteral("1"), QStringLiteral("20"), QStringLiteral("-"), QStringLiteral("--"), program},
+    if (!run(mapwait, QStringList{QStringLiteral("1"), QStringLiteral("20"), QStringLiteral("-"), QStringLiteral("--")} + command,
              env, out, 60000))
         return false;
     const QRegularExpressionMatch m = result.match(QString::fromLatin1(out));
     if (!m.hasMatch() || m.captured(2).toDouble() < 0) {
-        fail(QStringLiteral("%1 showed no painted window: %2").arg(program, QString::fromLatin1(out).trimmed()));
+        fail(QStringLiteral("%1 showed no painted window: %2").arg(command.join(' '), QString::fromLatin1(out).trimmed()));
         return false;
     }
     into[prefix + QStringLiteral(".map")].append(m.captured(1).toDouble());
@@ -264,14 +264,19 @@ int runReport(const QStringList &args)
     QList<QStringList> notOpened(courses.size());
     const QString barePaint = QStringLiteral("bare.paint");
     for (int i = 0; i < starts; ++i) {
-        if (!bare.isEmpty() && !startup(mapwait, bare, QProcessEnvironment::systemEnvironment(), bareSamples,
+        if (!bare.isEmpty() && !startup(mapwait, {bare}, QProcessEnvironment::systemEnvironment(), bareSamples,
                                         QStringLiteral("bare")))
             continue;
         const double floor = bareSamples.value(barePaint).value(bareSamples.value(barePaint).size() - 1);
+        // The same window full screen: what a window that size costs.
+        if (!bare.isEmpty() && startup(mapwait, {bare, QStringLiteral("--full-screen")},
+                                       QProcessEnvironment::systemEnvironment(), bareSamples, QStringLiteral("full"))
+            && floor > 0)
+            bareSamples[QStringLiteral("full.ratio")].append(bareSamples.value(QStringLiteral("full.paint")).last() / floor);
         for (qsizetype c = 0; c < courses.size(); ++c)
             for (qsizetype p = 0; p < programs.size(); ++p) {
                 Samples &s = measured[c][p];
-                if (startup(mapwait, programs[p].program, envs[c], s, QStringLiteral("start")) && floor > 0)
+                if (startup(mapwait, {programs[p].program}, envs[c], s, QStringLiteral("start")) && floor > 0)
                     s[QStringLiteral("start.ratio")].append(s.value(QStringLiteral("start.paint")).last() / floor);
             }
     }
@@ -328,7 +333,12 @@ int runReport(const QStringList &args)
             table += QStringLiteral("); Esc to its end %1 ms (median of %2")
                          .arg(cell(bareSamples.value(QStringLiteral("bare.exit")), 0))
                          .arg(bareSamples.value(QStringLiteral("bare.exit")).size());
-        table += QStringLiteral("; min–max in brackets).\n\n");
+        table += QStringLiteral("; min–max in brackets).\n");
+        if (bareSamples.contains(QStringLiteral("full.paint")))
+            table += QStringLiteral("The same window shown full screen, as the main window is shown, started in the same turns: %1 ms to painted, %2 × the one-button window's start-up.\n")
+                         .arg(cell(bareSamples.value(QStringLiteral("full.paint")), 0),
+                              cell(bareSamples.value(QStringLiteral("full.ratio")), 0));
+        table += QLatin1Char('\n');
     }
     table += QStringLiteral("| Figure | Goal |");
     QString line = QStringLiteral("|---|---|");
