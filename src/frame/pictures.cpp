@@ -119,26 +119,6 @@ bool lasBmpHuvud(const QByteArray &b, BmpHuvud &h)
     return true;
 }
 
-QImage lasEnkelBmp(const QByteArray &b, const BmpHuvud &h)
-{
-    const int w = h.storlek.width();
-    const int rader = h.storlek.height();
-    const qint64 steg = (qint64(w) * 3 + 3) / 4 * 4; // rows are padded to four bytes
-    if (qint64(h.data) + steg * (rader - 1) + qint64(w) * 3 > b.size())
-        return {};
-    QImage bild(h.storlek, QImage::Format_RGB32);
-    if (bild.isNull())
-        return {};
-    for (int y = 0; y < rader; ++y) {
-        const qint64 rad = h.uppifran ? y : rader - 1 - y;
-        const auto *in = reinterpret_cast<const uchar *>(b.constData() + h.data + rad * steg);
-        auto *ut = reinterpret_cast<QRgb *>(bild.scanLine(y));
-        for (int x = 0; x < w; ++x, in += 3)
-            ut[x] = qRgb(in[2], in[1], in[0]); // stored blue, green, red
-    }
-    return bild;
-}
-
 } // namespace
 
 qint32 haemta_Bildslumptal(qint32 Pos)
@@ -210,6 +190,30 @@ QString hittaBildFil(const QString &BildFilNamn)
     return p;
 }
 
+QImage lasBmp(const QByteArray &b)
+{
+    BmpHuvud h;
+    if (!lasBmpHuvud(b, h) || !h.enkel)
+        return {};
+    const int w = h.storlek.width();
+    const int rader = h.storlek.height();
+    const qint64 steg = (qint64(w) * 3 + 3) / 4 * 4; // rows are padded to four bytes
+    if (qint64(h.data) + steg * (rader - 1) + qint64(w) * 3 > b.size())
+        return {};
+    QImage bild(h.storlek, QImage::Format_RGB32);
+    if (bild.isNull())
+        return {};
+    for (int y = 0; y < rader; ++y) {
+        const qint64 rad = h.uppifran ? y : rader - 1 - y;
+        const auto *in = reinterpret_cast<const uchar *>(b.constData() + h.data + rad * steg);
+        auto *ut = reinterpret_cast<QRgb *>(bild.scanLine(y));
+        for (int x = 0; x < w; ++x, in += 3)
+            ut[x] = qRgb(in[2], in[1], in[0]); // stored blue, green, red
+    }
+    return bild;
+}
+
+
 QSize bildStorlek(const QString &BildFilNamn)
 {
     const QString sokvag = hittaBildFil(BildFilNamn);
@@ -231,9 +235,8 @@ Bildfil::Bildfil(const QString &sokvag)
     m_data = f.readAll();
     f.close();
 
-    BmpHuvud h;
-    if (lasBmpHuvud(m_data, h) && h.enkel) {
-        m_bild = lasEnkelBmp(m_data, h);
+    m_bild = lasBmp(m_data);
+    if (!m_bild.isNull()) {
         m_data.clear();
         m_storlek = m_bild.size();
         return;

@@ -35,6 +35,11 @@ QString bildFilNamn(const QString &prefix, qint32 nummer);
 // first and CDPath second, letter case ignored; empty when under neither.
 QString hittaBildFil(const QString &BildFilNamn);
 
+// A plain BMP file (24 bits a pixel, uncompressed, as the course's pictures
+// are) held in memory, decoded; null for any other file, which then goes
+// through Qt's picture readers.
+QImage lasBmp(const QByteArray &fil);
+
 // The size a picture file gives in its header, read without decoding the
 // picture; invalid when the file is missing or unreadable.
 QSize bildStorlek(const QString &BildFilNamn);
