@@ -83,6 +83,7 @@ int runOpening(QApplication &app, const QStringList &args);
 int runFeedback(QApplication &app, const QStringList &args);
 int runDataFiles(const QStringList &args);
 int runMemory(QApplication &app, const QStringList &args);
+int runSounded(QApplication &app, const QStringList &args);
 
 // The value of "--name value" in args, or fallback.
 QString option(const QStringList &args, const QString &name, const QString &fallback = QString());

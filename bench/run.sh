@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Measures Varmiko as a pupil meets it: start-up, opening the exercises from
-# their menus, the feedback to an answer, the lamp, the work on a large data
-# file and the memory held, on the bundled course and on a large generated
-# course (with and without its list file), under a real X server (Xvfb).
-# Prints the table and keeps it in build/bench/results.md.
+# Measures Varmiko as a pupil meets it: start-up (also as a share of a
+# one-button Qt window's, started in turn), the end after Esc, opening the
+# exercises from their menus, the feedback to an answer, the lamp, the work on
+# a large data file and the memory held, on the bundled course and on a large
+# generated course (with and without its list file), under a real X server
+# (Xvfb) and a private sound server. Prints the table and keeps it in
+# build/bench/results.md.
 #
 #   bench/run.sh                 the whole set (a few minutes)
-#   bench/run.sh --starts 5 --processes 2 --passes 2 --answers 20   a quick look
+#   bench/run.sh --starts 5 --exits 3 --processes 2 --passes 2 --answers 20   a quick look
+#   bench/run.sh --other before=DIR   also start and end the program built in DIR, in turn
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cd "$repo"
@@ -30,6 +33,7 @@ fi
 ./scripts/build.sh
 out=build/bench
 gcc -O2 -o "$out/mapwait" "$tools/mapwait.c" -lX11
+gcc -O2 -o "$out/exitwait" bench/exitwait.c -lX11
 
 # The large course: the bundled course's pictures, sounds, settings, rule
 # pages, praise files, word lists and other files, and 145 data files of 1900
@@ -54,11 +58,21 @@ runtime=$(mktemp -d)
 chmod 700 "$runtime"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$runtime/display" >/dev/null 2>&1 &
 xvfb_pid=$!
+# The sounds before the end are played for real, through a private sound
+# server with a null sink, as the test script plays them.
+. ./scripts/sound-server.sh
+start_sound_server
 cleanup() {
+  stop_sound_server
   kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$runtime"
 }
 trap cleanup EXIT
+if [ -n "${VARMIKO_PULSE_SERVER:-}" ]; then
+  export PULSE_SERVER="$VARMIKO_PULSE_SERVER"
+else
+  echo "bench: no sound server could be started; the sounds before the end are not played" >&2
+fi
 for _ in $(seq 200); do
   [ -s "$runtime/display" ] && break
   sleep 0.05
@@ -81,6 +95,7 @@ cat "$out/results.md"
 # kept all the same.
 status=0
 "$out/varmiko_bench" report --program build/varmiko --mapwait "$out/mapwait" --bare "$out/barewindow" \
+  --exitwait "$out/exitwait" \
   --course "bundled course=build" --course "large course=$out/large" \
   --course "large, no datfiler.vrs=$out/large-nolist" --out "$out/table.md" "$@" || status=$?
 cat "$out/table.md" >>"$out/results.md"

@@ -20,6 +20,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -62,10 +63,20 @@ TForm1::TForm1(QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Varmiko"));
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setWindowState(Qt::WindowMaximized);
+    // Maximised is the design's state, but the program entry shows the
+    // window full screen, which replaces it: set here as well, it only sent
+    // the X server a second round of state changes, waited for one by one,
+    // before the window could appear.
+    // The start pictures the layout will draw are read meanwhile, on a
+    // thread of their own.
+    const QScreen *skarm = QGuiApplication::primaryScreen();
+    m_startbilder = std::make_unique<StartbildLasare>(
+        kommandeStartbilder(skarm ? skarm->geometry().width() : 792));
     skapaKomponenter();
     FormCreate();
 }
+
+TForm1::~TForm1() = default;
 
 void TForm1::skapaKomponenter()
 {
@@ -109,7 +120,6 @@ void TForm1::skapaKomponenter()
     m_label1->setFont(arial(28, true));
     m_label1->setAlignment(Qt::AlignCenter);
     fargRoller(m_label1, {QPalette::WindowText}, Qt::yellow);
-    m_label1->adjustSize();
 
     static const char *const texter[] = {"",       "Tyskland", "Dina ord",         "Tala",   "Skriva",
                                          "Grammatik", "Läsa",  "Diagnos",          "Göra  arbetsblad",
@@ -142,7 +152,6 @@ void TForm1::skapaKomponenter()
     m_label2->setAlignment(Qt::AlignCenter);
     fargRoller(m_label2, {QPalette::WindowText}, Qt::black);
     m_label2->setText(QStringLiteral("Arbetsblad aktiverat"));
-    m_label2->adjustSize();
     m_label2->hide();
 
     for (QLabel **rad : {&m_label3, &m_label4}) {
@@ -168,7 +177,9 @@ void TForm1::FormCreate()
     HaemtaVrskaINI();
 
     Skaltest(this);
-    // Labels take the size of their text.
+    // Labels take the size of their text in their scaled fonts (measured
+    // only now: a font measured at its design size would be loaded for
+    // nothing).
     m_label1->adjustSize();
     m_label2->resize(m_label2->width(), m_label2->sizeHint().height());
 
@@ -212,6 +223,7 @@ void TForm1::placeraKomponenter(QSize skarm)
         startbilder();
         m_image1->hide();
     } else {
+        m_startbilder.reset();
         for (int s = 1; s <= 6; ++s)
             m_bildImage[s]->hide();
         // Drawn only when it is shown: with start pictures on it never is.
@@ -239,38 +251,87 @@ void TForm1::startbilder()
     const int x2 = m_panel1->x() + m_panel1->width();
     const QString prefix = startBildPrefix(W);
 
-    // A caption belongs to the picture it was made for.
+    // A caption belongs to the picture it was made for; the pictures show
+    // once they are read.
     m_label3->hide();
     m_label4->hide();
+    for (int s = 1; s <= 6; ++s)
+        m_bildImage[s]->hide();
 
     // Room under each picture for the two caption lines, so that even the
     // captions of the bottom pictures stay on the screen.
     const int textrum = std::min(h / 3, 2 * QFontMetrics(m_label3->font()).height());
 
+    QStringList filer;
+    QList<Startbild> bilder(6);
     for (int s = 1; s <= 6; ++s) {
         BildNummer = haemta_Bildslumptal(BildIndex);
         StartBildNummer[s] = BildNummer;
         BildFilNamn = bildFilNamn(prefix, BildNummer);
+        filer << BildFilNamn;
 
         const bool vanster = s <= 3;
         const int top = ((s - 1) % 3) * h + panel9Hojd;
         m_bildRuta[s] = vanster ? QRect(0, top, m_panel1->x(), h) : QRect(x2, top, W - x2, h);
+        // As large as the slot allows with the picture's proportions, room
+        // left below it for the caption.
+        Startbild &b = bilder[s - 1];
+        b.ruta = QRect(m_bildRuta[s].topLeft(), QSize(m_bildRuta[s].width(), h - textrum));
+        b.motHogerKant = vanster;
+    }
+    // The files read at creation, unless the draw has gone another way.
+    if (!m_startbilder || m_startbilder->placerad() || m_startbilder->filer() != filer)
+        m_startbilder = std::make_unique<StartbildLasare>(filer);
+    // Into their slots as soon as they are ready, once the window is shown.
+    m_startbilder->placera(std::move(bilder), [this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_startbilder && m_startbilder->klar())
+                    visaStartbilder();
+            },
+            Qt::QueuedConnection);
+    });
+    if (isVisible())
+        visaStartbilder();
+}
 
+QStringList TForm1::kommandeStartbilder(int skarmBredd)
+{
+    QStringList filer;
+    const QString prefix = startBildPrefix(skarmBredd);
+    for (int s = 0; s < 6; ++s)
+        filer << bildFilNamn(prefix, kommandeBildnummer(s));
+    return filer;
+}
+
+void TForm1::visaStartbilder()
+{
+    if (!m_startbilder)
+        return;
+    QList<Startbild> &bilder = m_startbilder->bilder();
+    for (int s = 1; s <= 6; ++s) {
         QLabel *bild = m_bildImage[s];
-        // The picture's proportions come from its header; it is decoded
-        // once, at the size it is shown.
-        const QRect yta(m_bildRuta[s].topLeft(), QSize(m_bildRuta[s].width(), h - textrum));
-        const QRect plats = startbildPlats(bildStorlek(BildFilNamn), yta, vanster);
-        const QPixmap visad = plats.isEmpty() ? QPixmap() : laddaBild(BildFilNamn, plats.size());
-        if (visad.isNull()) {
+        Startbild &b = bilder[s - 1];
+        if (b.bild.isNull()) {
             bild->clear();
             bild->hide();
             continue;
         }
-        bild->setPixmap(visad);
-        bild->setGeometry(plats);
+        bild->setPixmap(QPixmap::fromImage(std::move(b.bild)));
+        bild->setGeometry(b.plats);
         bild->show();
     }
+    m_startbilder.reset();
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Pictures that are ready by the time the window is first drawn are
+    // drawn with it.
+    if (m_startbilder && windowHandle())
+        windowHandle()->installEventFilter(this);
 }
 
 void TForm1::BildImageMouseMove(int slot)
@@ -325,6 +386,14 @@ void TForm1::BildImageMouseMove(int slot)
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        // The window is drawn now, with the pictures that are ready; the
+        // others follow as soon as they are.
+        windowHandle()->removeEventFilter(this);
+        if (m_startbilder && m_startbilder->klar())
+            visaStartbilder();
+        return false;
+    }
     if (event->type() == QEvent::MouseMove) {
         for (int s = 1; s <= 6; ++s)
             if (watched == m_bildImage[s])

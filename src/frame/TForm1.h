@@ -4,19 +4,23 @@
 // Germany beside it that show their caption under the mouse.
 
 #include <QSize>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QFrame;
 class QLabel;
 class QPushButton;
+class StartbildLasare;
 
 class TForm1 : public QWidget
 {
     Q_OBJECT
 public:
     explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
 
     // Lays the window out for a screen of this size; creation uses the
     // screen the window opens on.
@@ -24,6 +28,9 @@ public:
     QSize skarmStorlek() const { return m_skarm; }
 
     // Draws the next six pictures of the picture order into the six slots.
+    // While the window has not been shown yet, they are read meanwhile and
+    // put in their slots as soon as they are ready (with the window's first
+    // drawing when they are ready by then); a shown window gets them at once.
     void startbilder();
 
     // The caption of the start picture in slot 1..6 (BildImage11, 12, 13,
@@ -34,11 +41,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void FormCreate();
     void skapaKomponenter();
     int skala(int designPixlar) const;
+    void visaStartbilder();
+    // The files of the six pictures the next draw of start pictures takes.
+    static QStringList kommandeStartbilder(int skarmBredd);
 
     void Button1Click();
     void Button2Click();
@@ -64,4 +75,5 @@ private:
     QLabel *m_label4 = nullptr;
     QFrame *m_shape1 = nullptr;
     QLabel *m_label2 = nullptr;
+    std::unique_ptr<StartbildLasare> m_startbilder; // pictures being read
 };

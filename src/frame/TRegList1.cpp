@@ -75,14 +75,9 @@ TRegList1::TRegList1(QWidget *parent)
     FormCreate();
 }
 
-void TRegList1::FormCreate()
+QString RegListFil(int lista)
 {
-    const bool lista1 = RegListNummer == 1;
-    const QString namn = lista1 ? QStringLiteral("NyTysk1.txt") : QStringLiteral("NyTysk2.txt");
-    ListView1->setHeaderLabels(lista1 ? QStringList{QStringLiteral("Gammal stavning"), QStringLiteral("Ny stavning")}
-                                      : QStringList{QStringLiteral("Korrekt stavning"),
-                                                    QStringLiteral("Alternativ stavning")});
-    ListView1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    const QString namn = lista == 1 ? QStringLiteral("NyTysk1.txt") : QStringLiteral("NyTysk2.txt");
     QString fil = listfil(PCPath, namn);
     if (fil.isEmpty())
         fil = listfil(CDPath, namn);
@@ -91,8 +86,20 @@ void TRegList1::FormCreate()
         const QString sokt = (CDPath.isEmpty() ? PCPath : CDPath) + QStringLiteral("\\DATA\\") + namn;
         MessageBox::information(ProgramPath::forWriting(sokt)
                                 + QStringLiteral("  finns inte eller är felaktig."));
-        return;
     }
+    return fil;
+}
+
+void TRegList1::FormCreate()
+{
+    const bool lista1 = RegListNummer == 1;
+    ListView1->setHeaderLabels(lista1 ? QStringList{QStringLiteral("Gammal stavning"), QStringLiteral("Ny stavning")}
+                                      : QStringList{QStringLiteral("Korrekt stavning"),
+                                                    QStringLiteral("Alternativ stavning")});
+    ListView1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    const QString fil = RegListFil(RegListNummer);
+    if (fil.isEmpty())
+        return;
 
     Label1->setText(QStringLiteral("auf das schärfste verurteilen\tauf das Schärfste verurteilen"));
     Label1->adjustSize();

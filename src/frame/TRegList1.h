@@ -31,5 +31,10 @@ public:
 // line without a tab is all left column.
 QPair<QString, QString> delaListrad(const QString &rad);
 
+// The file of list 1, or of list 2 for every other value, under PCPath else
+// CDPath; when it is under neither, "<PATH>  finns inte eller är felaktig."
+// is shown and the result is empty.
+QString RegListFil(int lista);
+
 // Shows list 1 or 2.
 void TRegList1_Visa(int lista);

@@ -4,6 +4,7 @@
 #include "frame/vrsku1.h"
 #include "platform/ProgramPath.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -118,14 +119,6 @@ bool lasBmpHuvud(const QByteArray &b, BmpHuvud &h)
     return true;
 }
 
-QImage lasEnkelBmp(const QString &sokvag)
-{
-    QFile f(sokvag);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return lasBmp(f.readAll());
-}
-
 } // namespace
 
 qint32 haemta_Bildslumptal(qint32 Pos)
@@ -148,6 +141,15 @@ qint32 haemta_Bildslumptal(qint32 Pos)
     QString text;
     GeBildText(nummer, text);
     return nummer;
+}
+
+qint32 kommandeBildnummer(qint32 steg)
+{
+    const qint32 antal = qBound(0, BildAntal, MaxBilder);
+    if (antal == 0)
+        return 0;
+    const qint32 index = BildIndex < 1 || BildIndex > antal ? 1 : BildIndex;
+    return slumpVandring((index - 1 + steg) % antal + 1, antal);
 }
 
 void GeBildText(qint32 Nummer, QString &Text)
@@ -225,6 +227,52 @@ QSize bildStorlek(const QString &BildFilNamn)
     return lasare.size();
 }
 
+Bildfil::Bildfil(const QString &sokvag)
+{
+    QFile f(sokvag);
+    if (!f.open(QIODevice::ReadOnly))
+        return;
+    m_data = f.readAll();
+    f.close();
+
+    m_bild = lasBmp(m_data);
+    if (!m_bild.isNull()) {
+        m_data.clear();
+        m_storlek = m_bild.size();
+        return;
+    }
+    QBuffer data(&m_data);
+    data.open(QIODevice::ReadOnly);
+    QImageReader lasare(&data);
+    m_storlek = lasare.size();
+}
+
+QImage Bildfil::bild(QSize mal) const
+{
+    if (!m_bild.isNull()) {
+        if (mal.isEmpty())
+            return {};
+        return m_bild.scaled(mal, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    if (m_data.isEmpty() || (m_storlek.isValid() && mal.isEmpty()))
+        return {};
+    // Qt's readers decode from the bytes already read.
+    QByteArray bytes = m_data;
+    QBuffer data(&bytes);
+    data.open(QIODevice::ReadOnly);
+    QImageReader lasare(&data);
+    lasare.setAutoTransform(false);
+    if (m_storlek.isValid() && mal != m_storlek)
+        lasare.setScaledSize(mal);
+    return lasare.read();
+}
+
+QImage lasBildFil(const QString &sokvag, const std::function<QSize(QSize)> &storlek)
+{
+    const Bildfil fil(sokvag);
+    return fil.bild(fil.storlek().isValid() ? storlek(fil.storlek()) : QSize());
+}
+
 QPixmap laddaBild(const QString &BildFilNamn, const QSize &storlek)
 {
     const QString sokvag = hittaBildFil(BildFilNamn);
@@ -243,21 +291,9 @@ QPixmap laddaBild(const QString &BildFilNamn, const QSize &storlek)
         return bild;
 
     const bool skalas = storlek.isValid() && !storlek.isEmpty();
-    QImage bildData = lasEnkelBmp(sokvag);
-    if (!bildData.isNull()) {
-        if (skalas)
-            bildData = bildData.scaled(bildData.size().scaled(storlek, Qt::KeepAspectRatio), Qt::IgnoreAspectRatio,
-                                       Qt::SmoothTransformation);
-    } else {
-        QImageReader lasare(sokvag);
-        lasare.setAutoTransform(false);
-        if (skalas) {
-            const QSize egen = lasare.size();
-            if (egen.isValid())
-                lasare.setScaledSize(egen.scaled(storlek, Qt::KeepAspectRatio));
-        }
-        bildData = lasare.read();
-    }
+    QImage bildData = lasBildFil(sokvag, [&](QSize egen) {
+        return skalas ? egen.scaled(storlek, Qt::KeepAspectRatio) : egen;
+    });
     if (bildData.isNull())
         return {};
     bild = QPixmap::fromImage(std::move(bildData));

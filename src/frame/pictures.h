@@ -8,11 +8,17 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 // The next picture of the run's order (1..BildAntal), taken at BildIndex,
 // which moves on and cycles; BildText := its caption. The order is built on
 // the first draw after BildListaNy is set: the order in which 1..BildAntal
 // stand in SlumpTabell. Pos is taken for BildIndex.
 qint32 haemta_Bildslumptal(qint32 Pos);
+
+// The number the draw steg draws from now (0: the next) gives, the order
+// built afresh as the main window's creation builds it; nothing moves.
+qint32 kommandeBildnummer(qint32 steg);
 
 // BildText := the caption of picture Nummer (the start-picture caption while
 // MusOverBild is 1); Text := BildText. Empty for a number without a picture.
@@ -38,6 +44,32 @@ QImage lasBmp(const QByteArray &fil);
 // The size a picture file gives in its header, read without decoding the
 // picture; invalid when the file is missing or unreadable.
 QSize bildStorlek(const QString &BildFilNamn);
+
+// A picture file (a path as hittaBildFil finds it) read once: a plain BMP
+// is decoded at once at its own size, any other picture is kept as its bytes
+// and decoded by Qt at the size asked for. Reentrant: may be made and used on
+// a thread of its own.
+class Bildfil
+{
+public:
+    explicit Bildfil(const QString &sokvag);
+
+    // The picture's own size, from its header; invalid when unknown.
+    QSize storlek() const { return m_storlek; }
+
+    // The picture at size mal, smoothly scaled (its own size for an invalid
+    // mal when its size is unknown); null for an empty mal or an unreadable
+    // file.
+    QImage bild(QSize mal) const;
+
+private:
+    QByteArray m_data;
+    QImage m_bild;
+    QSize m_storlek;
+};
+
+// The picture file at sokvag read once and decoded at storlek(own size).
+QImage lasBildFil(const QString &sokvag, const std::function<QSize(QSize)> &storlek);
 
 // The picture as a pixmap, scaled to storlek when one is given (aspect kept),
 // at its own size otherwise; null when the file is missing or unreadable.

@@ -14,10 +14,40 @@
 #include <QPixmapCache>
 #include <QTranslator>
 
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+template <class T>
+T *skapa()
+{
+    return new T;
+}
+
+// The spelling-list window of the start reads list 2 (RegListNummer is 0 at
+// start), whichever list was shown before it is first reached.
+TRegList1 *skapaRegList1()
+{
+    const quint16 visad = RegListNummer;
+    RegListNummer = 0;
+    auto *fonster = new TRegList1;
+    RegListNummer = visad;
+    return fonster;
+}
+
+template <class T>
+void frigor(T *fonster)
+{
+    delete fonster;
+}
+
+} // namespace
+
 TForm1 *Form1 = nullptr;
-TUtskrift *Utskrift = nullptr;
-TDiagutform *Diagutform = nullptr;
-TRegList1 *RegList1 = nullptr;
+PermanentWindow<TUtskrift> Utskrift(skapa<TUtskrift>, frigor<TUtskrift>);
+PermanentWindow<TDiagutform> Diagutform(skapa<TDiagutform>, frigor<TDiagutform>);
+PermanentWindow<TRegList1> RegList1(skapaRegList1, frigor<TRegList1>);
 
 namespace {
 
@@ -55,21 +85,23 @@ bool startaProgrammet(QApplication &app)
         app.installTranslator(&qtSwedish);
 
     Form1 = new TForm1;
-    Utskrift = new TUtskrift;
-    Diagutform = new TDiagutform;
-    RegList1 = new TRegList1;
+    // The printing window, the protocol's printing window and the
+    // spelling-list window are not shown at start: each is built when
+    // something first reaches it. Of the spelling-list window, which reads
+    // list 2, the start keeps the message when that list is missing.
+    Utskrift.enable();
+    Diagutform.enable();
+    RegList1.enable();
+    RegListFil(0);
     return !AvslutaProgrammet;
 }
 
 void avslutaProgrammet()
 {
-    delete RegList1;
-    delete Diagutform;
-    delete Utskrift;
+    RegList1.release();
+    Diagutform.release();
+    Utskrift.release();
     delete Form1;
-    RegList1 = nullptr;
-    Diagutform = nullptr;
-    Utskrift = nullptr;
     Form1 = nullptr;
 }
 
@@ -83,4 +115,10 @@ int varmikoMain(QApplication &app)
     }
     avslutaProgrammet();
     return rc;
+}
+
+void avslutaProcessen(int rc)
+{
+    std::fflush(nullptr);
+    std::_Exit(rc);
 }

@@ -363,12 +363,36 @@ qint32 beraknaSkalning(int screenWidth, int screenHeight,
     // The row ends at the first length whose width reaches the screen, and
     // at the latest one past the screen's width (each "A" is at least a pixel
     // wide). A row only grows wider as it grows longer, so the length is
-    // found by halving instead of measuring every row from one "A" up.
+    // found by search instead of measuring every row from one "A" up: the
+    // width of one "A" tells about where the end lies, steps that double
+    // from there enclose it, and halving finds it. A handful of rows are
+    // measured, each about a screen wide.
     const auto racker = [&](qint32 antal) {
         return antal > screenWidth || textWidth(QString(antal, QChar(u'A'))) >= screenWidth;
     };
-    qint32 n = 0;
+    qint32 n = 0;                               // every shorter row falls short
     qint32 over = std::max(screenWidth, 0) + 1; // racker(over) holds
+    const int enA = textWidth(QStringLiteral("A"));
+    const qint32 gissning = enA > 0 ? std::clamp(screenWidth / enA, n, over) : over;
+    if (racker(gissning)) {
+        over = gissning;
+        for (qint32 steg = 1; over - steg >= n; steg *= 2) {
+            if (!racker(over - steg)) {
+                n = over - steg + 1;
+                break;
+            }
+            over -= steg;
+        }
+    } else {
+        n = gissning + 1;
+        for (qint32 steg = 1; n + steg - 1 < over; steg *= 2) {
+            if (racker(n + steg - 1)) {
+                over = n + steg - 1;
+                break;
+            }
+            n += steg;
+        }
+    }
     while (n < over) {
         const qint32 mitt = n + (over - n) / 2;
         if (racker(mitt))

@@ -6,6 +6,7 @@
 #include "frame/TForm1.h"
 #include "frame/huvudmeny.h"
 #include "frame/programentry.h"
+#include "frame/pictures.h"
 #include "frame/startbilder.h"
 #include "frame/vrsku1.h"
 #include "results/TUtskrift.h"
@@ -339,6 +340,33 @@ private slots:
         }
         QVERIFY(!label(form, QStringLiteral("Image1"))->isVisible());
         // The first reward picture of the run is the seventh of the order.
+        QCOMPARE(BildIndex, 7);
+    }
+
+    // At creation the start pictures are read meanwhile; once the window is
+    // shown they stand in their slots, the first six of the picture order.
+    void picturesReadAtCreationShowWithTheWindow()
+    {
+        TestCourse course;
+        writeAllPictures(course);
+        course.activate();
+        BildInst = 1;
+        BildIndex = 1;
+        TForm1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QList<int> order = pictureOrder(6);
+        const int prefix = int(prefixes.indexOf(startBildPrefix(form.skarmStorlek().width())));
+        const QRect menu = panel1(form);
+        for (int s = 1; s <= 6; ++s) {
+            QLabel *img = bildImage(form, s);
+            QTRY_VERIFY(img->isVisible());
+            QCOMPARE(StartBildNummer[s], order[s - 1]);
+            const QImage shown = img->pixmap().toImage();
+            QCOMPARE(shown.size(), img->size());
+            QCOMPARE(shown.pixelColor(shown.rect().center()), pictureColour(order[s - 1], prefix));
+            QVERIFY(!img->geometry().intersects(menu));
+        }
         QCOMPARE(BildIndex, 7);
     }
 

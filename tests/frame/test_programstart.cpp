@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeWidget>
 #include "frame/TRegList1.h"
 #include "frame/catalogue/fonsterregister.h"
 #include "frame/programentry.h"
@@ -28,7 +29,18 @@ private slots:
         QVERIFY(startaProgrammet(*qApp));
         QCOMPARE(m.count(), 0);
         QCOMPARE(qApp->applicationName(), QStringLiteral("Varmiko"));
+        // The windows the start shows nothing of are built when first
+        // reached, once; the spelling-list window then reads list 2, as the
+        // one of the start does, whichever list was shown last.
+        QVERIFY(!Utskrift.created() && !Diagutform.created() && !RegList1.created());
+        RegListNummer = 1;
         QVERIFY(Form1 && Utskrift && Diagutform && RegList1);
+        QVERIFY(Utskrift.created() && Diagutform.created() && RegList1.created());
+        TUtskrift *const forsta = Utskrift;
+        QCOMPARE(static_cast<TUtskrift *>(Utskrift), forsta);
+        QCOMPARE(RegList1->ListView1->headerItem()->text(0), QStringLiteral("Korrekt stavning"));
+        QCOMPARE(int(RegListNummer), 1);
+        RegListNummer = 0;
         QCOMPARE(Form1->objectName(), QStringLiteral("Form1"));
         QCOMPARE(Utskrift->objectName(), QStringLiteral("Utskrift"));
         QCOMPARE(Diagutform->objectName(), QStringLiteral("Diagutform"));

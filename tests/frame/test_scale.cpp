@@ -72,6 +72,38 @@ private slots:
         QCOMPARE(beraknaSkalning(bredd, hojd, [](const QString &t) { return int(t.size()) * 10; }), skalning);
     }
 
+    // The scale comes from the first row whose width reaches the screen,
+    // however the width of one "A" compares with the rest of a row.
+    void skalningTakesTheFirstRowThatReaches_data()
+    {
+        QTest::addColumn<int>("bredd");
+        QTest::addColumn<int>("forsta");   // width of one "A"
+        QTest::addColumn<int>("tusendel"); // width of each further "A", in thousandths of a pixel
+        QTest::newRow("one A wider than the rest") << 800 << 19 << 11500;
+        QTest::newRow("rounding on the way") << 1024 << 14 << 13100;
+        QTest::newRow("another rounding") << 800 << 13 << 12800;
+        QTest::newRow("wide rows") << 1200 << 20 << 16100;
+        QTest::newRow("one A much narrower") << 1000 << 2 << 16000;
+        QTest::newRow("one A much wider") << 700 << 60 << 10000;
+        QTest::newRow("one A as wide as the screen") << 640 << 640 << 9000;
+    }
+    void skalningTakesTheFirstRowThatReaches()
+    {
+        QFETCH(int, bredd);
+        QFETCH(int, forsta);
+        QFETCH(int, tusendel);
+        const auto matt = [&](const QString &t) {
+            return t.isEmpty() ? 0 : forsta + int(qint64(t.size() - 1) * tusendel / 1000);
+        };
+        // Every row from one "A" up, until one reaches the screen.
+        qint32 n = 0;
+        while (n <= bredd && matt(QString(n, QChar(u'A'))) < bredd)
+            ++n;
+        // Rows of these lengths give the scale as it is: two percent an "A".
+        QVERIFY((n - 1) * 2 <= 156 && ((n - 1) * 2 < 96 || (n - 1) * 2 > 101));
+        QCOMPARE(beraknaSkalning(bredd, 768, matt), std::max((n - 1) * 2, MinstaSkalning));
+    }
+
     void skalningWithTheRealFont()
     {
         QFont f(QStringLiteral("Arial"));
