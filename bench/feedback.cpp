@@ -1,9 +1,9 @@
 #include "bench.h"
 
+#include "app/programentry.h"
 #include "drills/writing/TSKRIV.h"
 #include "frame/TAster.h"
 #include "frame/datafiles.h"
-#include "frame/programentry.h"
 #include "frame/vrsku1.h"
 #include "platform/ShapeWidget.h"
 

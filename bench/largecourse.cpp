@@ -1,5 +1,6 @@
 #include "bench.h"
 
+#include "app/allafonster.h"
 #include "frame/catalogue/fonsterregister.h"
 #include "frame/catalogue/katalog.h"
 #include "frame/datafiles.h"

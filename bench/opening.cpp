@@ -1,6 +1,6 @@
 #include "bench.h"
 
-#include "frame/programentry.h"
+#include "app/programentry.h"
 
 #include <QApplication>
 

@@ -1,11 +1,11 @@
 #include "bench.h"
 
+#include "app/programentry.h"
 #include "frame/TForm1.h"
 #include "frame/catalogue/MenyFonster.h"
 #include "frame/catalogue/fonsterregister.h"
 #include "frame/catalogue/katalog.h"
 #include "frame/datafiles.h"
-#include "frame/programentry.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>

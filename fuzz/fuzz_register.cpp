@@ -2,7 +2,7 @@
 // and the name test, on whatever bytes the file holds.
 
 #include "FuzzCourse.h"
-#include "results/TDiagnosPost.h"
+#include "frame/TDiagnosPost.h"
 #include "results/diagnosregister.h"
 
 #include <QStringList>

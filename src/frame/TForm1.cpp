@@ -2,12 +2,10 @@
 
 #include "frame/huvudmeny.h"
 #include "frame/pictures.h"
-#include "frame/programentry.h"
 #include "frame/scale.h"
 #include "frame/startbilder.h"
 #include "frame/startup.h"
 #include "frame/vrsku1.h"
-#include "results/TUtskrift.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -56,6 +54,8 @@ QPixmap bakgrundsbild()
 }
 
 } // namespace
+
+TForm1 *Form1 = nullptr;
 
 TForm1::TForm1(QWidget *parent)
     : QWidget(parent)
@@ -501,10 +501,7 @@ void TForm1::Button8Click()
 
     // A new sheet, or none: nothing collected before is printed with it, and
     // its items are numbered from 1 again.
-    if (Utskrift) {
-        Utskrift->ListBox1->clear();
-        Utskrift->ListBox2->clear();
-    }
+    runHook(mainMenuHooks().TomArbetsbladet);
     SkrivRubrik = 1;
     SidNummer = 1;
     UtskriftAvsnitt = 0;

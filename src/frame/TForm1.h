@@ -77,3 +77,6 @@ private:
     QLabel *m_label2 = nullptr;
     std::unique_ptr<StartbildLasare> m_startbilder; // pictures being read
 };
+
+// The main window of the run, created by the start.
+extern TForm1 *Form1;

@@ -28,7 +28,20 @@ QString listfil(const QString &root, const QString &namn)
     return !p.isEmpty() && QFileInfo(p).isFile() ? p : QString();
 }
 
+// The spelling-list window of the start reads list 2 (RegListNummer is 0 at
+// start), whichever list was shown before it is first reached.
+TRegList1 *skapaRegList1()
+{
+    const quint16 visad = RegListNummer;
+    RegListNummer = 0;
+    auto *fonster = new TRegList1;
+    RegListNummer = visad;
+    return fonster;
+}
+
 } // namespace
+
+PermanentWindow<TRegList1> RegList1(skapaRegList1, [](TRegList1 *fonster) { delete fonster; });
 
 QPair<QString, QString> delaListrad(const QString &rad)
 {

@@ -2,6 +2,8 @@
 // The window of the two spelling-reform lists: list 1 the changes (old and
 // new spelling), list 2 the alternative spellings.
 
+#include "platform/PermanentWindow.h"
+
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -38,3 +40,7 @@ QString RegListFil(int lista);
 
 // Shows list 1 or 2.
 void TRegList1_Visa(int lista);
+
+// The spelling-list window of the start, which reads list 2 when it is
+// created; created when first reached once the start has made it available.
+extern PermanentWindow<TRegList1> RegList1;

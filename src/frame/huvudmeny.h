@@ -1,7 +1,8 @@
 #pragma once
 // The windows the main window's buttons open. The menus, the diagnosis
-// register, the manual and the about box fill in their show routine here;
-// a button whose hook is still empty opens nothing.
+// register, the manual and the about box fill in their show routine here,
+// and the printing window how a new sheet empties it; a button whose hook
+// is still empty opens nothing.
 
 #include <functional>
 
@@ -16,6 +17,9 @@ struct MainMenuHooks
     std::function<void()> TDiag_Visa;   // "Diagnos"
     std::function<void()> TManual_Visa; // "Manual"
     std::function<void()> TOmMivo_Visa; // "Om Varmiko"
+    // "Göra arbetsblad" and "Avaktivera arbetsblad": nothing collected
+    // before is printed with the new sheet, or with none.
+    std::function<void()> TomArbetsbladet;
 };
 
 // The one table of the run.

@@ -1,9 +1,9 @@
 #include "frame/praise.h"
 
 #include "frame/datafiles.h"
+#include "frame/diagnosnummer.h"
 #include "frame/fields.h"
 #include "frame/randomorder.h"
-#include "results/diagnosnummer.h"
 
 namespace {
 

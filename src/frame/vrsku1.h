@@ -123,7 +123,7 @@ extern QString UtskriftRubrik;
 extern quint8 MaxOrdLangd; // longest word of a multiple-choice file, for its worksheet gaps
 
 // Diagnosis. The pupil in diagnosis, AktivDiagnos, is declared with its
-// record type in results/TDiagnosPost.h; the register's own state in
+// record type in frame/TDiagnosPost.h; the register's own state in
 // results/diagnosregister.h.
 extern qint32 DiagRad;
 extern qint32 DiagOvningNr;

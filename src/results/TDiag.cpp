@@ -1,11 +1,11 @@
 #include "results/TDiag.h"
 #include "frame/scale.h"
 
+#include "frame/TDiagnosPost.h"
 #include "frame/vrsku1.h"
 #include "platform/Cp1252.h"
 #include "platform/MessageBox.h"
 #include "platform/ShapeWidget.h"
-#include "results/TDiagnosPost.h"
 #include "results/TNLOS.h"
 #include "results/diagnosregister.h"
 #include "results/lararlosen.h"

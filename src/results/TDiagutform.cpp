@@ -1,7 +1,7 @@
 #include "results/TDiagutform.h"
 
 #include "platform/Printing.h"
-#include "results/TDiagnosPost.h"
+#include "frame/TDiagnosPost.h"
 #include "results/protokolltabell.h"
 
 #include <QPainter>
@@ -9,6 +9,9 @@
 #include <QTableWidget>
 
 #include <cmath>
+
+PermanentWindow<TDiagutform> Diagutform([] { return new TDiagutform; },
+                                        [](TDiagutform *fonster) { delete fonster; });
 
 TDiagutform::TDiagutform(QWidget *parent)
     : QDialog(parent)

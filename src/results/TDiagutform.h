@@ -1,6 +1,8 @@
 #pragma once
-// Prints the diagnosis protocol. The window is created at start and never
-// shown: the protocol copies its table into StringGrid1 and has it printed.
+// Prints the diagnosis protocol. The window is never shown: the protocol
+// copies its table into StringGrid1 and has it printed.
+
+#include "platform/PermanentWindow.h"
 
 #include <QDialog>
 
@@ -24,3 +26,7 @@ public:
     // print dialog was cancelled, or the printer could not be opened).
     bool SkrivutDiaggen(QWidget *dialogParent = nullptr);
 };
+
+// The protocol's printing window of the run; created when first reached once
+// the start has made it available.
+extern PermanentWindow<TDiagutform> Diagutform;

@@ -1,9 +1,9 @@
 #include "results/TNLOS.h"
 #include "frame/scale.h"
 
+#include "frame/TDiagnosPost.h"
 #include "frame/vrsku1.h"
 #include "platform/ShapeWidget.h"
-#include "results/TDiagnosPost.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -28,6 +28,8 @@ const QString kArial = QStringLiteral("Arial");
 
 } // namespace
 
+PermanentWindow<TUtskrift> Utskrift([] { return new TUtskrift; }, [](TUtskrift *fonster) { delete fonster; });
+
 TUtskrift::TUtskrift(QWidget *parent)
     : QDialog(parent)
 {

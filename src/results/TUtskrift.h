@@ -3,6 +3,8 @@
 // from the exercise windows in worksheet mode, viewed beside the exercise
 // and printed with or without the answers.
 
+#include "platform/PermanentWindow.h"
+
 #include <QDialog>
 #include <QList>
 #include <QString>
@@ -112,3 +114,7 @@ private:
     int m_hm = 0;       // line height in mm at the body size
     int m_antal = 0;    // lines being printed
 };
+
+// The printing window of the run, which the exercise windows collect their
+// sheets in; created when first reached once the start has made it available.
+extern PermanentWindow<TUtskrift> Utskrift;

@@ -1,12 +1,11 @@
 #include "results/Tdiaprot.h"
 #include "frame/scale.h"
 
+#include "frame/TDiagnosPost.h"
 #include "frame/catalogue/fonsterregister.h"
 #include "frame/datafiles.h"
-#include "frame/programentry.h"
 #include "frame/vrsku1.h"
 #include "platform/MessageBox.h"
-#include "results/TDiagnosPost.h"
 #include "results/TDiagutform.h"
 #include "results/TNLOS.h"
 #include "results/diagnosfonster.h"

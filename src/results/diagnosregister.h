@@ -15,7 +15,7 @@
 // used, and so is the cut one when its name is whole (the rest of it as in a
 // fresh record).
 
-#include "results/TDiagnosPost.h"
+#include "frame/TDiagnosPost.h"
 
 #include <QString>
 #include <QStringList>

@@ -6,7 +6,7 @@
 // 1 → 2 → 3 → 4, 5 → 6, 7 → 8, 9 → 10, 11 → 12, 13 → 14; 15, 16 and 17 stand alone.
 
 #include "frame/vrsku1.h"
-#include "results/TDiagnosPost.h"
+#include "frame/TDiagnosPost.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
 #include "results/lararlosen.h"
 
+#include "frame/TDiagnosPost.h"
 #include "frame/fields.h"
 #include "frame/vrsku1.h"
 #include "platform/Cp1252.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPath.h"
 #include "platform/SafeRewrite.h"
-#include "results/TDiagnosPost.h"
 
 #include <QFile>
 #include <QFileInfo>

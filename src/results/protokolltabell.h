@@ -6,7 +6,7 @@
 // result, time of the last test, status.
 
 #include "frame/vrsku1.h"
-#include "results/TDiagnosPost.h"
+#include "frame/TDiagnosPost.h"
 
 #include <QString>
 

@@ -6,6 +6,7 @@
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
+#include "app/allafonster.h"
 #include "drills/vocabulary/TFlagga.h"
 #include "drills/vocabulary/THymn.h"
 #include "drills/vocabulary/TKarta.h"

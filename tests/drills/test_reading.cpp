@@ -9,6 +9,7 @@
 #include "TestCourse.h"
 #include "TestMain.h"
 #include "Typing.h"
+#include "app/allafonster.h"
 #include "drills/vocabulary/Avslojning.h"
 #include "drills/vocabulary/LasYta.h"
 #include "drills/vocabulary/Ordbank.h"

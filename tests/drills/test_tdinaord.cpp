@@ -10,7 +10,6 @@
 #include "WorksheetPanels.h"
 #include "drills/vocabulary/TDinaOrd.h"
 #include "drills/vocabulary/dinaordlistor.h"
-#include "frame/programentry.h"
 #include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/ShapeWidget.h"

@@ -8,13 +8,13 @@
 #include "drills/grammar/TFLERBAR.h"
 #include "drills/grammar/flerval.h"
 #include "frame/TAster.h"
+#include "frame/TDiagnosPost.h"
 #include "frame/datafiles.h"
 #include "frame/fields.h"
 #include "frame/randomorder.h"
 #include "frame/scale.h"
 #include "frame/startup.h"
 #include "frame/vrsku1.h"
-#include "results/TDiagnosPost.h"
 #include "results/diagnoskoppling.h"
 
 #include <QApplication>

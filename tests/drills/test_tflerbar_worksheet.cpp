@@ -12,7 +12,6 @@
 #include "drills/grammar/TFLERBAR.h"
 #include "frame/datafiles.h"
 #include "frame/fields.h"
-#include "frame/programentry.h"
 #include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/Printing.h"

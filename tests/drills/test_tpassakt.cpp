@@ -16,7 +16,6 @@
 #include "frame/randomorder.h"
 #include "frame/scale.h"
 #include "frame/startup.h"
-#include "frame/programentry.h"
 #include "frame/vrsku1.h"
 #include "platform/ShapeWidget.h"
 #include "results/TUtskrift.h"

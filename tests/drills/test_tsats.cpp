@@ -14,7 +14,6 @@
 #include "frame/TAster.h"
 #include "frame/datafiles.h"
 #include "frame/fields.h"
-#include "frame/programentry.h"
 #include "frame/randomorder.h"
 #include "frame/startup.h"
 #include "frame/vrsku1.h"

@@ -8,13 +8,13 @@
 #include "Typing.h"
 #include "drills/writing/TSKRIV.h"
 #include "frame/TAster.h"
+#include "frame/TDiagnosPost.h"
 #include "frame/datafiles.h"
 #include "frame/randomorder.h"
 #include "frame/startup.h"
 #include "frame/vrsku1.h"
 #include "platform/DesignTimer.h"
 #include "platform/ShapeWidget.h"
-#include "results/TDiagnosPost.h"
 #include "results/diagnoskoppling.h"
 
 #include <QApplication>

@@ -8,6 +8,7 @@
 #include "Typing.h"
 #include "drills/writing/Tskriv2.h"
 #include "frame/TAster.h"
+#include "frame/TDiagnosPost.h"
 #include "frame/TStallin.h"
 #include "frame/datafiles.h"
 #include "frame/randomorder.h"
@@ -15,7 +16,6 @@
 #include "frame/vrsku1.h"
 #include "platform/DesignTimer.h"
 #include "platform/ShapeWidget.h"
-#include "results/TDiagnosPost.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -10,7 +10,6 @@
 #include "WorksheetPanels.h"
 #include "drills/writing/Tskriv2.h"
 #include "frame/datafiles.h"
-#include "frame/programentry.h"
 #include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/Printing.h"

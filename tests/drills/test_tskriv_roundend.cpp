@@ -8,12 +8,12 @@
 #include "TestMain.h"
 #include "Typing.h"
 #include "drills/writing/TSKRIV.h"
+#include "frame/TDiagnosPost.h"
 #include "frame/TStallin.h"
 #include "frame/datafiles.h"
 #include "frame/pictures.h"
 #include "frame/randomorder.h"
 #include "frame/vrsku1.h"
-#include "results/TDiagnosPost.h"
 #include "results/diagnoskoppling.h"
 
 #include <QApplication>

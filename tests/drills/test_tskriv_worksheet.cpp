@@ -10,10 +10,10 @@
 #include "TestMain.h"
 #include "TestUtskrift.h"
 #include "WorksheetPanels.h"
+#include "app/allafonster.h"
 #include "drills/writing/TSKRIV.h"
 #include "frame/TForm1.h"
 #include "frame/datafiles.h"
-#include "frame/programentry.h"
 #include "frame/vrsku1.h"
 #include "platform/Printing.h"
 #include "results/TUtskrift.h"
@@ -339,6 +339,9 @@ private slots:
 
     void mainWindowToggleStartsANewSheet()
     {
+        // The main window empties the printing window through the hook the
+        // start fills.
+        registreraAllaFonster();
         TForm1 form;
         form.show();
         QVERIFY(oppna(QStringLiteral("VRS41000.DAT")));

@@ -10,6 +10,7 @@
 #include "Typing.h"
 #include "drills/writing/TSkrivinf.h"
 #include "frame/TAster.h"
+#include "frame/TDiagnosPost.h"
 #include "frame/datafiles.h"
 #include "frame/fields.h"
 #include "frame/randomorder.h"
@@ -17,7 +18,6 @@
 #include "frame/startup.h"
 #include "frame/vrsku1.h"
 #include "platform/ShapeWidget.h"
-#include "results/TDiagnosPost.h"
 #include "results/diagnoskoppling.h"
 
 #include <QApplication>

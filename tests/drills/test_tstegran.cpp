@@ -18,7 +18,6 @@
 #include "frame/startup.h"
 #include "frame/vrsku1.h"
 #include "platform/ShapeWidget.h"
-#include "frame/programentry.h"
 #include "results/TUtskrift.h"
 
 #include <QFile>

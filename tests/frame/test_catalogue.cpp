@@ -3,6 +3,7 @@
 
 #include "TestCourse.h"
 #include "TestMain.h"
+#include "app/allafonster.h"
 #include "frame/catalogue/fonsterregister.h"
 #include "frame/catalogue/katalog.h"
 #include "frame/catalogue/meny.h"

@@ -3,9 +3,9 @@
 
 #include "TestCourse.h"
 #include "TestMain.h"
+#include "app/allafonster.h"
 #include "frame/TForm1.h"
 #include "frame/huvudmeny.h"
-#include "frame/programentry.h"
 #include "frame/pictures.h"
 #include "frame/startbilder.h"
 #include "frame/vrsku1.h"
@@ -229,6 +229,9 @@ private slots:
     {
         TestCourse c;
         c.activate();
+        // The main window empties the printing window through the hook the
+        // start fills.
+        registreraAllaFonster();
         TUtskrift *const before = Utskrift;
         TUtskrift sheet;
         Utskrift = &sheet;

@@ -3,12 +3,12 @@
 
 #include "TestCourse.h"
 #include "TestMain.h"
+#include "frame/TDiagnosPost.h"
 #include "frame/datafiles.h"
+#include "frame/diagnosnummer.h"
 #include "frame/fields.h"
 #include "frame/praise.h"
 #include "frame/vrsku1.h"
-#include "results/TDiagnosPost.h"
-#include "results/diagnosnummer.h"
 
 #include <QSet>
 

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
+#include "app/programentry.h"
 #include "frame/TRegList1.h"
 #include "frame/catalogue/fonsterregister.h"
-#include "frame/programentry.h"
 #include "frame/vrsku1.h"
 #include "platform/ProgramPath.h"
 #include "results/TDiagutform.h"

@@ -7,6 +7,7 @@
 #include "MessageRecorder.h"
 #include "TestCourse.h"
 #include "TestMain.h"
+#include "app/allafonster.h"
 #include "drills/grammar/TFLERBAR.h"
 #include "drills/grammar/TPassAkt.h"
 #include "drills/vocabulary/TDinaOrd.h"

@@ -4,7 +4,6 @@
 #include "TestCourse.h"
 #include "TestMain.h"
 #include "frame/TRegList1.h"
-#include "frame/programentry.h"
 #include "frame/vrsku1.h"
 #include "platform/ProgramPath.h"
 

@@ -2,10 +2,10 @@
 // the area lookup of the praise texts.
 
 #include "TestMain.h"
+#include "frame/diagnosnummer.h"
 #include "frame/vrsku1.h"
 #include "platform/Clock.h"
 #include "results/diagnosregister.h"
-#include "results/diagnosnummer.h"
 #include "results/diagnosstatus.h"
 
 class TestDiagnosisStatus : public QObject

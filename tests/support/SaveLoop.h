@@ -11,7 +11,7 @@
 // The helper writes "ready" when it starts saving and ends with 1 when any
 // save failed.
 
-#include "results/TDiagnosPost.h"
+#include "frame/TDiagnosPost.h"
 #include "results/TRekordRad.h"
 
 #include <QString>

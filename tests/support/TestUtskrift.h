@@ -2,7 +2,6 @@
 // A fresh printing window that stands in as the program's Utskrift while it
 // lives, its sheet empty.
 
-#include "frame/programentry.h"
 #include "results/TUtskrift.h"
 
 class TestUtskrift

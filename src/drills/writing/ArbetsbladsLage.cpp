@@ -1,7 +1,6 @@
 #include "drills/writing/ArbetsbladsLage.h"
 #include "frame/scale.h"
 
-#include "frame/programentry.h"
 #include "frame/vrsku1.h"
 #include "platform/ShapeWidget.h"
 

@@ -5,12 +5,12 @@
 #include "drills/writing/TSKRIV.h"
 
 #include "frame/Ovningsrunda.h"
+#include "frame/TDiagnosPost.h"
 #include "frame/TStallin.h"
 #include "frame/pictures.h"
 #include "frame/praise.h"
 #include "frame/vrsku1.h"
 #include "platform/ShapeWidget.h"
-#include "results/TDiagnosPost.h"
 #include "results/diagnoskoppling.h"
 #include "results/diagnosstatus.h"
 

@@ -21,6 +21,3 @@ bool harFonster(const QString &klass);
 // Calls the window's show routine, handing argument to one that takes a
 // number. False when the window is not registered.
 bool visaFonster(const QString &klass, qint32 argument = 0);
-
-// Registers every window that the program has: called once at start.
-void registreraAllaFonster();

@@ -2,6 +2,8 @@
 // the catalogue uses, and the menus behind the main window's buttons. A
 // window that is not listed here leaves its menu buttons disabled.
 
+#include "app/allafonster.h"
+
 #include "drills/grammar/TFLERBAR.h"
 #include "drills/grammar/TPassAkt.h"
 #include "drills/grammar/TSEIN.h"
@@ -11,13 +13,13 @@
 #include "drills/vocabulary/TBildvis.h"
 #include "drills/vocabulary/TDinaOrd.h"
 #include "drills/vocabulary/TFalska.h"
-#include "drills/writing/TDiktam.h"
 #include "drills/vocabulary/TFlagga.h"
 #include "drills/vocabulary/THymn.h"
 #include "drills/vocabulary/TKarta.h"
 #include "drills/vocabulary/TSpeed.h"
 #include "drills/vocabulary/Tavsloj.h"
 #include "drills/vocabulary/Thoroskop.h"
+#include "drills/writing/TDiktam.h"
 #include "drills/writing/TKlockan.h"
 #include "drills/writing/TSKRIV.h"
 #include "drills/writing/TSkrivinf.h"
@@ -31,6 +33,7 @@
 #include "frame/catalogue/meny.h"
 #include "frame/huvudmeny.h"
 #include "results/TDiag.h"
+#include "results/TUtskrift.h"
 #include "results/Tdiaprot.h"
 
 #include <QString>
@@ -72,4 +75,8 @@ void registreraAllaFonster()
     setShowProtocol(Tdiaprot_Visa);
     h.TManual_Visa = TManual_Visa;
     h.TOmMivo_Visa = TOmMivo_Visa;
+    h.TomArbetsbladet = [] {
+        if (Utskrift)
+            Utskrift->TomArbetsbladet();
+    };
 }

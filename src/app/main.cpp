@@ -1,4 +1,4 @@
-#include "frame/programentry.h"
+#include "app/programentry.h"
 
 #include <QApplication>
 

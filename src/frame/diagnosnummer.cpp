@@ -1,6 +1,6 @@
-#include "results/diagnosnummer.h"
+#include "frame/diagnosnummer.h"
 
-#include "results/TDiagnosPost.h"
+#include "frame/TDiagnosPost.h"
 
 QString aktivElevNamn()
 {

@@ -1,4 +1,4 @@
-#include "results/TDiagnosPost.h"
+#include "frame/TDiagnosPost.h"
 
 #include "platform/Cp1252.h"
 

@@ -1,26 +1,20 @@
 #pragma once
 // The program entry: start routine, permanent windows, message loop.
-
-#include "platform/PermanentWindow.h"
+//
+// The permanent windows are declared beside their classes: the main window
+// Form1 (frame/TForm1.h), the spelling-list window RegList1
+// (frame/TRegList1.h), the printing window Utskrift (results/TUtskrift.h)
+// and the protocol's printing window Diagutform (results/TDiagutform.h).
+// The start creates the main window; the other three are not shown at
+// start, so it only makes them available, and each is created when it is
+// first reached and then lives for the rest of the run.
 
 class QApplication;
-class TForm1;
-class TUtskrift;
-class TDiagutform;
-class TRegList1;
-
-// The permanent windows. The main window is created at start; the printing
-// window, the protocol's printing window and the spelling-list window are
-// not shown at start, so each is created when it is first reached, and then
-// lives for the rest of the run.
-extern TForm1 *Form1;
-extern PermanentWindow<TUtskrift> Utskrift;
-extern PermanentWindow<TDiagutform> Diagutform;
-extern PermanentWindow<TRegList1> RegList1;
 
 // Everything before the message loop: the start routine of the shared state,
-// the title, the Swedish texts of Qt's own buttons and the main window.
-// False when the program is to end at once (no DATA directory).
+// the windows of every part, the title, the Swedish texts of Qt's own
+// buttons and the main window. False when the program is to end at once
+// (no DATA directory).
 bool startaProgrammet(QApplication &app);
 
 // Frees the permanent windows (the end of the run, or of a test).

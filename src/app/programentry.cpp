@@ -1,8 +1,8 @@
-#include "frame/programentry.h"
+#include "app/programentry.h"
 
+#include "app/allafonster.h"
 #include "frame/TForm1.h"
 #include "frame/TRegList1.h"
-#include "frame/catalogue/fonsterregister.h"
 #include "frame/vrsku1.h"
 #include "platform/ButtonCacheStyle.h"
 #include "platform/KeyboardFocus.h"
@@ -16,38 +16,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-
-template <class T>
-T *skapa()
-{
-    return new T;
-}
-
-// The spelling-list window of the start reads list 2 (RegListNummer is 0 at
-// start), whichever list was shown before it is first reached.
-TRegList1 *skapaRegList1()
-{
-    const quint16 visad = RegListNummer;
-    RegListNummer = 0;
-    auto *fonster = new TRegList1;
-    RegListNummer = visad;
-    return fonster;
-}
-
-template <class T>
-void frigor(T *fonster)
-{
-    delete fonster;
-}
-
-} // namespace
-
-TForm1 *Form1 = nullptr;
-PermanentWindow<TUtskrift> Utskrift(skapa<TUtskrift>, frigor<TUtskrift>);
-PermanentWindow<TDiagutform> Diagutform(skapa<TDiagutform>, frigor<TDiagutform>);
-PermanentWindow<TRegList1> RegList1(skapaRegList1, frigor<TRegList1>);
 
 namespace {
 
