@@ -553,6 +553,43 @@ private slots:
         QCOMPARE(m_protokoll, QStringList{QStringLiteral("5:    Testa")});
     }
 
+    void abbrechenAfterAGoodPracticeRound_data()
+    {
+        // "Abbrechen" in diagnosis practice with at least 8 right answers
+        // counts as a good round: the second one in a row opens the test.
+        QTest::addColumn<int>("ratt");
+        QTest::addColumn<int>("ovningNr");
+        QTest::addColumn<bool>("ovat");
+        QTest::addColumn<int>("ovningNrSedan");
+        QTest::newRow("8 right after a good round") << 8 << 1 << true << 0;
+        QTest::newRow("7 right after a good round") << 7 << 1 << false << 1;
+        QTest::newRow("8 right, the first good round") << 8 << 0 << false << 1;
+        QTest::newRow("7 right, the first round") << 7 << 0 << false << 0;
+    }
+    void abbrechenAfterAGoodPracticeRound()
+    {
+        QFETCH(int, ratt);
+        QFETCH(int, ovningNr);
+        QFETCH(bool, ovat);
+        QFETCH(int, ovningNrSedan);
+        m_course->write(QStringLiteral("DATA/VROVN105.DAT"), genusFil() + genusFil().mid(4));
+        AktivDiagnos.Namn = QStringLiteral("Anna");
+        AktivDiagnos.Status[5] = 3;
+        DiagRad = 5;
+        DiagOvningNr = quint8(ovningNr);
+        QVERIFY(oppna(QStringLiteral("VROVN105.DAT"), 3));
+        for (int i = 0; i < ratt; ++i)
+            svara(true);
+        QTest::keyClick(m_w.get(), Qt::Key_Escape);
+        QVERIFY(m_w->Escapepanel->isVisible());
+        QTest::mouseClick(m_w->Button3, Qt::LeftButton);
+        QVERIFY(!m_w->isVisible());
+        QCOMPARE(int(DiagOvningNr), ovningNrSedan);
+        QCOMPARE(int(AktivDiagnos.Status[5]), ovat ? 2 : 3);
+        QCOMPARE(int(OvningsLage), ovat ? 2 : 3);
+        QCOMPARE(m_protokoll, ovat ? QStringList{QStringLiteral("5:    Testa")} : QStringList());
+    }
+
     void fileWithoutWordsOpensNothing()
     {
         MessageRecorder rec;

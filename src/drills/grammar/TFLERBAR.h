@@ -59,18 +59,23 @@ protected:
     QList<TUtskrift::Rad> arbetsbladUppgift(const QString &prefix, bool franKlart) override;
     QList<TUtskrift::Rad> arbetsbladAvsnitt() override;
 
-    void keyPressEvent(QKeyEvent *e) override;
+    // Esc shows the pause panel in a test too; Esc on the panel leaves
+    // without a result.
+    bool escAvslutarTestet() const override { return false; }
+    void escPaSlutpanelen() override;
+    void efterCykeln() override;
     void mousePressEvent(QMouseEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
+    // The options take an answer: an item is asked (not in the worksheet).
+    bool svarTas() const;
     // The labels that show the sentence, and their font fitted to the room
     // before the score squares (andraRaden: the sentence's other line).
     QList<QLabel *> meningensEtiketter() const;
     void passaMeningen(const QString &andraRaden);
 
     void byggOrdpaneler();
-    void visaPausPanelen();
     void visaGenusRegel();
     void markera(int k);
     void ordText(QLabel *label, const QString &text);
