@@ -11,10 +11,8 @@
 #include "platform/MessageBox.h"
 #include "platform/ShapeWidget.h"
 #include "results/diagnoskoppling.h"
-#include "results/diagnosstatus.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -297,11 +295,6 @@ void TFLERBAR::visaFragan()
     else
         setFocus(); // keys reach the window: Space, Esc
     efterCykeln();
-}
-
-bool TFLERBAR::svarTas() const
-{
-    return OvningsLage != Arbetsblad && m_cykel.lage() == Postcykel::Lage::Fragar;
 }
 
 void TFLERBAR::efterCykeln()

@@ -68,8 +68,6 @@ protected:
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
-    // The options take an answer: an item is asked (not in the worksheet).
-    bool svarTas() const;
     // The labels that show the sentence, and their font fitted to the room
     // before the score squares (andraRaden: the sentence's other line).
     QList<QLabel *> meningensEtiketter() const;

@@ -11,7 +11,6 @@
 #include "platform/ShapeWidget.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -225,11 +224,6 @@ void TPassAkt::visaFragan()
 
     efterCykeln();
     setFocus(); // keys reach the window: Space, Esc
-}
-
-bool TPassAkt::svarTas() const
-{
-    return OvningsLage != Arbetsblad && m_cykel.lage() == Postcykel::Lage::Fragar;
 }
 
 void TPassAkt::efterCykeln()

@@ -62,8 +62,6 @@ protected:
 private:
     void byggAlternativ();
     void markera(int k); // option k looks pressed, the others plain (0: none)
-    // The options take an answer: an item is asked (not on a worksheet).
-    bool svarTas() const;
 };
 
 // Creates the window, shows it modally and frees it.

@@ -238,6 +238,8 @@ protected:
     // The last step of visaCykeln, for a window's own controls that follow
     // the cycle (options that take an answer only while an item is asked).
     virtual void efterCykeln() {}
+    // An item is asked and waits for its answer (never on a worksheet).
+    bool svarTas() const;
     void visaLampan();
     // The lamp is on where this window offers it.
     bool lampanLyser() const { return LampaPa == 1 && lampaTillaten() && Postcykel::lampknappErbjuds(); }

@@ -359,6 +359,11 @@ void TSKRIV::keyPressEvent(QKeyEvent *e)
     e->accept();
 }
 
+bool TSKRIV::svarTas() const
+{
+    return OvningsLage != Arbetsblad && m_cykel.lage() == Postcykel::Lage::Fragar;
+}
+
 void TSKRIV::avbrytRundan()
 {
     if (m_cykel.lage() == Postcykel::Lage::SlutPaus && !m_cykel.slutpanelen()) {

@@ -8,7 +8,6 @@
 #include "frame/scale.h"
 #include "platform/DesignTimer.h"
 #include "platform/ShapeWidget.h"
-#include "results/diagnosstatus.h"
 
 #include <QKeyEvent>
 
