@@ -16,6 +16,7 @@
 
 class QFrame;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 // The smallest scale used, however small the screen.
@@ -91,6 +92,18 @@ void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor());
 // shown or resized or its caption changes, and a font set later becomes the
 // new design size.
 void passaTexten(QWidget *w, int golvPunkter = 8);
+
+// A row of buttons that stand together on one panel, with one font for
+// all: they are placed from left to right in rad (the panel's coordinates),
+// mellanrum apart, as wide as each other where their captions allow; a
+// caption that needs more room takes it from the others. Their font is
+// design at the largest size, not above design's own, at which every
+// caption fits its button (never below golvPunkter points), so that where
+// the row has room each caption keeps its full size. The font is fitted
+// again for all of them together whenever one of them is shown, hidden or
+// resized or gets another caption; a button hidden on its own has no say.
+void knappRad(const QList<QPushButton *> &knappar, const QRect &rad, int mellanrum, const QFont &design,
+              int golvPunkter = 8);
 
 // The font a caption would be drawn in after passaTexten: f shrunk until
 // text (without "&" mnemonics) is at most bredd pixels across and, when

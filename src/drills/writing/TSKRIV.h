@@ -236,6 +236,9 @@ protected:
     // edge and down to nederkant (by default where the instruction line
     // begins): where the boxes beside the title must lie.
     QRect hogerOmRubriken(int nederkant = -1) const;
+    // The buttons of the end panel in a row across its first bredd pixels
+    // (all of it by default), in one font: the window's bold Arial.
+    void radaUppSlutpanelen(const QList<QPushButton *> &knappar, int bredd = -1);
 
 private:
     void byggKomponenter();
