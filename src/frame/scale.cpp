@@ -1,6 +1,7 @@
 #include "frame/scale.h"
 
 #include "frame/vrsku1.h"
+#include "platform/MessageBox.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -614,6 +615,8 @@ void Skaltest(QWidget *huvudfonster)
     QFont l = arialFet();
     l.setPointSize(12);
     Marginal = QFontMetrics(l).horizontalAdvance(QStringLiteral("L"));
+    // Messages read as large as the screens they come up over.
+    MessageBox::setTextFont(skaladArial(16, false));
 }
 
 void skalaFonster(QWidget *w)

@@ -30,7 +30,8 @@ qint32 beraknaSkalning(int screenWidth, int screenHeight,
                        const std::function<int(const QString &)> &textWidth);
 
 // Measures the primary screen: sets Skalning and Marginal (the width of an
-// "L" in Arial bold, 12 points), and scales huvudfonster when given.
+// "L" in Arial bold, 12 points), gives the message boxes Arial 16 pixels at
+// that scale, and scales huvudfonster when given.
 void Skaltest(QWidget *huvudfonster = nullptr);
 
 // Scales the window or widget w, its children and their children (but not

@@ -3,7 +3,10 @@
 #include "TestMain.h"
 #include "frame/scale.h"
 #include "frame/vrsku1.h"
+#include "platform/MessageBox.h"
 
+#include <QApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -124,6 +127,11 @@ private slots:
         Skaltest();
         QVERIFY(Skalning >= MinstaSkalning);
         QVERIFY(Marginal > 0 && Marginal < 50);
+        // The message boxes read at the screen's scale, not in the system's
+        // small font.
+        const QFont meddelande = MessageBox::textFont();
+        QCOMPARE(meddelande.pixelSize(), 16 * Skalning / 100);
+        QVERIFY(meddelande.pixelSize() > QFontInfo(QApplication::font()).pixelSize());
     }
 
     void skalaFonsterScalesOnce()

@@ -10,6 +10,8 @@
 #include "platform/ProgramPath.h"
 
 #include <QAbstractButton>
+#include <QFontInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QTimer>
@@ -213,6 +215,38 @@ private slots:
         knapp.setEnabled(false);
         const QList<int> av = morkaRader(knapp.grab().toImage(), 100);
         QCOMPARE(std::accumulate(av.cbegin(), av.cend(), 0), 0);
+    }
+
+    // A real message box shows its text, its buttons and its icon at the
+    // size the program set for the screen.
+    void messageBoxesReadAtTheScreensSize()
+    {
+        const MessageBox::Handler tidigare = MessageBox::currentHandler();
+        MessageBox::setHandler({});
+        QFont f(QStringLiteral("Arial"));
+        f.setPixelSize(26);
+        MessageBox::setTextFont(f);
+        int text = 0;
+        int knapp = 0;
+        int ikon = 0;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            for (QLabel *l : box->findChildren<QLabel *>()) {
+                if (l->text() == QStringLiteral("Filen X finns inte eller är felaktig"))
+                    text = QFontInfo(l->font()).pixelSize();
+                else if (!l->pixmap().isNull())
+                    ikon = l->pixmap().height();
+            }
+            knapp = QFontInfo(box->button(QMessageBox::Ok)->font()).pixelSize();
+            box->button(QMessageBox::Ok)->click();
+        });
+        MessageBox::warning(QStringLiteral("Filen X finns inte eller är felaktig"));
+        MessageBox::setHandler(tidigare);
+        QCOMPARE(text, 26);
+        QCOMPARE(knapp, 26);
+        QVERIFY2(ikon >= 2 * 26, qPrintable(QString::number(ikon)));
     }
 
     // A real message box (no test handler) answers in Swedish, whatever
