@@ -1,6 +1,8 @@
-// The end panels of the exercise windows at one screen size per run
-// (--screen WxH): the buttons of a panel share one bold font in which every
-// caption fits, and where the screen has room it is the window's full size.
+// What depends on the size of the screen, at one screen size per run
+// (--screen WxH): the buttons of an end panel share one bold font in which
+// every caption fits, the window's full size where the screen has room; the
+// horoscope's zodiac picture keeps its size on the window's sky, with
+// "Abbrechen" clear of its edge.
 
 #include "ExerciseWindow.h"
 #include "MessageRecorder.h"
@@ -11,6 +13,8 @@
 #include "drills/grammar/TStegran.h"
 #include "drills/vocabulary/TBilden.h"
 #include "drills/vocabulary/TDinaOrd.h"
+#include "drills/vocabulary/Thoroskop.h"
+#include "drills/vocabulary/Zodiakbild.h"
 #include "drills/vocabulary/dinaordlistor.h"
 #include "drills/writing/TSKRIV.h"
 #include "frame/scale.h"
@@ -19,8 +23,11 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -72,7 +79,7 @@ std::unique_ptr<QWidget> openAtItsEndPanel(const QString &klass, const QString &
 
 } // namespace
 
-class TestEndPanels : public QObject
+class TestScreenSizes : public QObject
 {
     Q_OBJECT
 
@@ -150,6 +157,49 @@ private slots:
         else
             QVERIFY(buttons.first()->font().pixelSize() * 2 >= full.pixelSize());
     }
+
+    // The zodiac picture keeps its size and lies on the screen, under the
+    // heading where the screen is low; the window's night sky fills the
+    // room beside it; "Abbrechen" lies on the screen, clear of the picture's
+    // edge; the text panel's buttons stay on the screen.
+    void theHoroscopeKeepsItsPictureOnItsSky()
+    {
+        Thoroskop w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect screen(QPoint(0, 0), gScreen);
+        QCOMPARE(w.Image1->size(), QSize(Zodiakbild::Bredd, Zodiakbild::Hojd));
+        const QRect picture(w.Image1->mapTo(&w, QPoint(0, 0)), w.Image1->size());
+        QVERIFY(screen.contains(picture));
+        const QRect button = w.Button4->geometry();
+        QVERIFY(screen.contains(button));
+        QVERIFY(picture.contains(button) || !picture.intersects(button));
+        QVERIFY(!w.Label1->geometry().intersects(w.ListBox3->geometry().translated(w.Bildyta->pos())));
+
+        // The strip right of the picture is the sky of the picture's edge,
+        // not a black band.
+        const QImage shot = w.grab().toImage();
+        const auto blue = [&shot, &picture](int x0, int x1) {
+            qint64 sum = 0;
+            qint64 n = 0;
+            for (int y = picture.top() + 50; y < picture.bottom() - 50; ++y)
+                for (int x = x0; x < x1; ++x, ++n)
+                    sum += qBlue(shot.pixel(x, y));
+            return n ? int(sum / n) : 0;
+        };
+        const int inside = blue(picture.right() - 14, picture.right() + 1);
+        const int outside = blue(picture.right() + 1, std::min(picture.right() + 16, screen.width()));
+        QVERIFY2(outside > 10 && qAbs(inside - outside) <= 8,
+                 qPrintable(QStringLiteral("%1 / %2").arg(inside).arg(outside)));
+
+        w.ListBox3->setFocus();
+        QTest::keyClick(w.ListBox3, Qt::Key_Return);
+        QVERIFY(w.Panel1->isVisible());
+        for (QWidget *b : {static_cast<QWidget *>(w.Button3), static_cast<QWidget *>(w.BitBtn1),
+                           static_cast<QWidget *>(w.Button1), static_cast<QWidget *>(w.Memo1)})
+            QVERIFY2(screen.contains(QRect(b->mapTo(&w, QPoint(0, 0)), b->size())), qPrintable(b->objectName()));
+    }
 };
 
 int main(int argc, char **argv)
@@ -163,9 +213,9 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(n, args.data());
     KeyboardFocus::install();
-    TestEndPanels tc;
+    TestScreenSizes tc;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&tc, n, args.data());
 }
 
-#include "test_endpanels.moc"
+#include "test_screensizes.moc"
