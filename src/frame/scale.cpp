@@ -405,7 +405,8 @@ QFont krympFont(const QFont &f, const QString &text, int bredd, int hojd, int go
     const QString synlig = utanGenvag(text);
     QFont r = f;
     const bool pixlar = f.pixelSize() > 0;
-    // The floor in the font's own unit (96 pixels to the inch, as the design).
+    // The floor in the font's own unit (96 pixels to the inch, the resolution
+    // the windows are laid out for).
     const qreal golv = pixlar ? qCeil(golvPunkter * 96.0 / 72.0) : golvPunkter;
     auto storlek = [&]() { return pixlar ? qreal(r.pixelSize()) : r.pointSizeF(); };
     auto passar = [&]() { return textBredd(r, synlig) <= bredd && (hojd <= 0 || QFontMetrics(r).height() <= hojd); };

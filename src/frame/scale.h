@@ -60,8 +60,9 @@ using RadBredd = std::function<int(const QString &text, int pointSize)>;
 // restores the real fonts.
 void setRadBredd(RadBredd matt);
 
-// Design measures shared by the windows: a length in design pixels on this
-// screen (Skalning percent, truncated as the windows lay out), the program's
+// Measures shared by the windows: a length given in pixels at 100 %, as it
+// stands on this screen (Skalning percent, truncated as the windows lay
+// out), the program's
 // Arial at a pixel size, and the size of the primary screen.
 int skaladPixel(int designPixlar);
 QFont arial(int pixlar, bool fet = false, bool kursiv = false);
@@ -84,14 +85,14 @@ void textfarg(QWidget *w, const QColor &c);
 void fyllFarg(QWidget *w, const QColor &c);
 void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor());
 
-// Captions that fit their box. The design gives each button and label a
-// size for a Windows font; ours are wider. passaTexten keeps the caption of
-// w (a push button or a label) inside the room w draws it in: the font
-// shrinks a pixel (or a point) at a time from the size w has now (its design
-// size) until the caption fits across (and, for a button, down), never below
-// golvPunkter points. It is fitted again from the design size whenever w is
-// shown or resized or its caption changes, and a font set later becomes the
-// new design size.
+// Captions that fit their box. Each button and label has a size in pixels
+// at 100 %, and a caption may need more room than that in the fonts at
+// hand. passaTexten keeps the caption of w (a push button or a label)
+// inside the room w draws it in: the font shrinks a pixel (or a point) at a
+// time from the size w has now (its full size) until the caption fits
+// across (and, for a button, down), never below golvPunkter points. It is
+// fitted again from the full size whenever w is shown or resized or its
+// caption changes, and a font set later becomes the new full size.
 void passaTexten(QWidget *w, int golvPunkter = 8);
 
 // A row of buttons that stand together on one panel, with one font for
@@ -112,7 +113,7 @@ void knappRad(const QList<QPushButton *> &knappar, const QRect &rad, int mellanr
 QFont krympFont(const QFont &f, const QString &text, int bredd, int hojd = 0, int golvPunkter = 8);
 
 // A one-line label kept in the room ram: it takes its caption's size in a
-// font that shrinks from its design size (the font it had at the first
+// font that shrinks from its full size (the font it had at the first
 // call) while the caption is wider than ram, not below golvPunkter points,
 // and moves into ram.
 void passaEtikett(QLabel *l, const QRect &ram, int golvPunkter = 8);

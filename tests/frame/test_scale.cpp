@@ -184,7 +184,7 @@ private slots:
         QVERIFY(knapp->font().pixelSize() >= 11); // 8 points
         QVERIFY(bredd() < knapp->width());
 
-        // A wider box and a shorter caption give back the design size.
+        // A wider box and a shorter caption give back the full size.
         knapp->resize(380, 50);
         QCOMPARE(knapp->font().pixelSize(), 30);
         knapp->resize(150, 50);
@@ -199,7 +199,7 @@ private slots:
     }
 
     // The buttons of one row share one font: the largest size at which every
-    // caption fits, the design size where the row has room. A narrow row
+    // caption fits, the full size where the row has room. A narrow row
     // gives the long caption more room than the short ones; a longer
     // caption, or a button hidden, changes the size of all of them.
     void aRowOfButtonsSharesOneFont_data()
@@ -290,7 +290,7 @@ private slots:
         klampaIn({a, b}, QRect(50, 0, 160, 300));
         QCOMPARE(a->x(), 50);
         QVERIFY(b->geometry().right() <= 209);
-        QCOMPARE(a->width() * 2, b->width() * 4); // 200 : 100, as designed
+        QCOMPARE(a->width() * 2, b->width() * 4); // 200 : 100, as laid out
         QCOMPARE(a->height(), 50);
         QCOMPARE(text->pos(), QPoint(10, 15));
         QVERIFY(text->font().pixelSize() <= 10);
@@ -307,7 +307,7 @@ private slots:
         passaEtikett(l, QRect(300, 20, 150, 40));
         QVERIFY(l->geometry().left() >= 300 && l->geometry().right() < 450);
         QVERIFY(QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->width());
-        // A short name in the same room: the design size again.
+        // A short name in the same room: the full size again.
         l->setText(QStringLiteral("Tiere"));
         passaEtikett(l, QRect(300, 20, 150, 40));
         QCOMPARE(l->font().pixelSize(), 30);

@@ -27,7 +27,7 @@ using namespace Ovningsrunda;
 
 namespace {
 
-// The list name's design font, in pixels.
+// The list name's font at 100 %, in pixels.
 constexpr int FilPanelPixlar = 20;
 
 const QColor kNavy = bgrFarg(0x800000);

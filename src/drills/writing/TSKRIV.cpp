@@ -382,7 +382,7 @@ void TSKRIV::Inled()
     SkrivutHelaPanelen->setGeometry(M, H - p1h - M / 5 - M, (W / 64) * 62, p1h + M);
 
     // The boxes right of the title box (the diagnosis strip with its
-    // heading, the worksheet heading) keep their design place where the
+    // heading, the worksheet heading) keep their own place where the
     // screen has room for them; else they move left and shrink together
     // into the room between the title box and the window's edge.
     const QRect rum = hogerOmRubriken();

@@ -49,7 +49,7 @@ public:
     quint8 ValjaUtLage = 0;
     quint8 SvenskaKnappar = 0;
 
-    // Components, named as the design names them.
+    // Components, each with its field's name as its object name.
     ShapeWidget *OverskriftYtterShape = nullptr;
     ShapeWidget *OverskriftInnerShape = nullptr;
     QLabel *Overs1Label = nullptr;
