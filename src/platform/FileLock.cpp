@@ -36,6 +36,31 @@ int &FileLock::defaultWaitMs()
     return ms;
 }
 
+int FileLock::openLockFile(const QString &lockPath, bool create)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray path = QFile::encodeName(lockPath);
+    // Every account that saves into the directory must be able to lock: a
+    // new lock file is made writable for all. One that another account made
+    // read-only is still locked through a read-only handle.
+    int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT && create) {
+        fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            ::fchmod(fd, 0666);
+        else if (errno == EEXIST)
+            fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
+    }
+    if (fd < 0 && errno != ENOENT)
+        fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    return fd;
+#else
+    Q_UNUSED(lockPath);
+    Q_UNUSED(create);
+    return -1;
+#endif
+}
+
 bool FileLock::lock(int waitMs)
 {
     if (waitMs < 0)
@@ -43,20 +68,7 @@ bool FileLock::lock(int waitMs)
 #ifdef Q_OS_UNIX
     if (m_fd >= 0 || m_path.isEmpty())
         return true;
-    const QByteArray path = QFile::encodeName(m_path);
-    // Every account that saves into the directory must be able to lock: a
-    // new lock file is made writable for all. One that another account made
-    // read-only is still locked through a read-only handle.
-    m_fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
-    if (m_fd < 0 && errno == ENOENT) {
-        m_fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (m_fd >= 0)
-            ::fchmod(m_fd, 0666);
-        else if (errno == EEXIST)
-            m_fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
-    }
-    if (m_fd < 0)
-        m_fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    m_fd = openLockFile(m_path);
     if (m_fd < 0)
         return true;
     QElapsedTimer waited;

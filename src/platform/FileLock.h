@@ -30,6 +30,11 @@ public:
 
     static QString lockFileName(const QString &targetName);
 
+    // Opens a lock or marker file for locking; a new one is made writable
+    // for every account that saves into the directory (when create is set).
+    // -1 when it cannot be opened at all.
+    static int openLockFile(const QString &path, bool create = true);
+
 private:
     QString m_path;
     int m_fd = -1;
