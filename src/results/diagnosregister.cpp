@@ -63,6 +63,7 @@ struct RegisterFile
     QString path; // the register, or where it is to be created
     QList<QByteArray> records;
     bool tailSafe = true; // a broken last record, if any, has been copied aside
+    bool cut = false;     // the file ends in part of a record
     QString warning;      // what the teacher is to be told about a damaged register
 };
 
@@ -248,6 +249,7 @@ ReadResult readRegister(RegisterFile &r)
     for (qsizetype at = 0; at < whole; at += DiagnosPostStorlek)
         r.records.append(data.mid(at, DiagnosPostStorlek));
     if (whole != data.size()) {
+        r.cut = true;
         QByteArray kept;
         QString keptName;
         if (completeCutRecord(data.mid(whole), kept)) {
@@ -400,7 +402,11 @@ Sparning sparaAktivDiagnos(QString *fel)
                         records[at] = sparad.toBytes();
                     }
                     SafeRewrite rewrite(r.path);
-                    if (rewrite.open() && rewrite.commit(records))
+                    // Nothing to change (a protocol closed without a new
+                    // result): the register stays as it is.
+                    if (records == r.records && !r.cut && lasning == ReadResult::Ok)
+                        utfall = Utfall::Sparad;
+                    else if (rewrite.open() && rewrite.commit(records))
                         utfall = Utfall::Sparad;
                     else if (rewrite.failure() == SafeRewrite::Failure::Write)
                         utfall = Utfall::OfullstandigFil;

@@ -366,6 +366,25 @@ private slots:
         QCOMPARE(m.count(), 1);
     }
 
+    // A protocol closed without a new result leaves the register as it is:
+    // even a directory that takes no new file is no failure then.
+    void anUnchangedRecordIsNotRewritten()
+    {
+        const QByteArray before = rawRecord("Anna", "", 4) + rawRecord("Bo");
+        writeRegister(before);
+        HaemtaDiagnos(QStringLiteral("Anna"));
+        ClosedDirectory closed(dir());
+        if (!closed.isClosed())
+            QSKIP("this file system cannot keep a directory from taking new files");
+        MessageRecorder m;
+        QVERIFY(SparaProtokoll());
+        QCOMPARE(m.count(), 0);
+        AktivDiagnos.Resultat[2] = 9;
+        QString fel;
+        QVERIFY(!SparaProtokoll(&fel));
+        QCOMPARE(readAll(registerPath()), before);
+    }
+
     void leftoverTemporaryFileIsNoObstacle()
     {
         writeRegister(rawRecord("Anna"));

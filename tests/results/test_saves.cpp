@@ -444,9 +444,9 @@ private slots:
                             + QStringLiteral(" har sticky bit: där får bara en fils ägare byta ut den. Därför kan "
                                              "ingenting sparas i den från det här kontot. Den som sköter datorn kan "
                                              "rätta det med en grupp för klassen, en katalog med setgid men utan "
-                                             "sticky bit och filer som gruppen får skriva i, till exempel: chgrp -R "
-                                             "klass %1 && chmod 2770 %1 && chmod g+rw %1/*")
-                                  .arg(dir.path());
+                                             "sticky bit och filer som gruppen får skriva i, till exempel: "
+                                             "chgrp -R klass %1 chmod 2770 %1 chmod g+rw %1/*")
+                                  .arg(dir.path()); // the helper writes each message on one line
         QCOMPARE(asNobody(QStringLiteral("open")), QStringList{why});
         const QStringList saved = asNobody(kind);
         QCOMPARE(saved, QStringList{saveStart.arg(dir.path()) + why});
