@@ -77,14 +77,11 @@ bool FileLock::lock(int waitMs)
         if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
             return true;
         if (errno != EWOULDBLOCK && errno != EINTR) {
-            // A file system without locks.
-            ::close(m_fd);
-            m_fd = -1;
+            closeLockFile(m_fd); // a file system without locks
             return true;
         }
         if (waited.elapsed() >= waitMs) {
-            ::close(m_fd);
-            m_fd = -1;
+            closeLockFile(m_fd);
             return false;
         }
         QThread::msleep(5);
@@ -95,13 +92,20 @@ bool FileLock::lock(int waitMs)
 #endif
 }
 
-void FileLock::unlock()
+void FileLock::closeLockFile(int &fd)
 {
 #ifdef Q_OS_UNIX
-    if (m_fd >= 0) {
-        ::flock(m_fd, LOCK_UN);
-        ::close(m_fd);
-        m_fd = -1;
+    if (fd >= 0) {
+        ::flock(fd, LOCK_UN);
+        ::close(fd);
+        fd = -1;
     }
+#else
+    fd = -1;
 #endif
+}
+
+void FileLock::unlock()
+{
+    closeLockFile(m_fd);
 }

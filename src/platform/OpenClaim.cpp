@@ -43,16 +43,14 @@ bool OpenClaim::take()
         return false;
     }
     if (errno != EWOULDBLOCK) {
-        ::close(m_fd);
-        m_fd = -1;
+        FileLock::closeLockFile(m_fd); // a file system without locks
         return false;
     }
     QElapsedTimer waited;
     waited.start();
     while (::flock(m_fd, LOCK_SH | LOCK_NB) != 0) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || waited.elapsed() >= ShareWaitMs) {
-            ::close(m_fd);
-            m_fd = -1;
+            FileLock::closeLockFile(m_fd);
             break;
         }
         QThread::msleep(5);
@@ -65,13 +63,7 @@ bool OpenClaim::take()
 
 void OpenClaim::release()
 {
-#ifdef Q_OS_UNIX
-    if (m_fd >= 0) {
-        ::flock(m_fd, LOCK_UN);
-        ::close(m_fd);
-        m_fd = -1;
-    }
-#endif
+    FileLock::closeLockFile(m_fd);
 }
 
 bool OpenClaim::isClaimed(const QString &marker)
@@ -79,15 +71,11 @@ bool OpenClaim::isClaimed(const QString &marker)
 #ifdef Q_OS_UNIX
     if (marker.isEmpty())
         return false;
-    const int fd = FileLock::openLockFile(marker, false);
-    if (fd < 0)
+    int probe = FileLock::openLockFile(marker, false);
+    if (probe < 0)
         return false; // no marker: never claimed
-    bool claimed = false;
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-        ::flock(fd, LOCK_UN);
-    else
-        claimed = errno == EWOULDBLOCK;
-    ::close(fd);
+    const bool claimed = ::flock(probe, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    FileLock::closeLockFile(probe);
     return claimed;
 #else
     Q_UNUSED(marker);

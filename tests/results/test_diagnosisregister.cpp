@@ -96,6 +96,14 @@ class TestDiagnosisRegister : public QObject
     }
     QStringList filesInDir() const { return QDir(dir()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); }
 
+    // The pupil chosen for deleting, as the register dialog chooses it.
+    static void chooseForDelete(const QString &name)
+    {
+        HaemtaDiagnos(name);
+        RaderaNamn = AktivDiagnos.Namn;
+        RaderaLage = 1;
+    }
+
     static void choosePupil(const QString &name)
     {
         NollstallDiagnos();
@@ -250,9 +258,7 @@ private slots:
         writeRegister(before);
         MessageRecorder m;
         m.answer(QMessageBox::No);
-        HaemtaDiagnos(QStringLiteral("Anna"));
-        RaderaNamn = AktivDiagnos.Namn;
-        RaderaLage = 1;
+        chooseForDelete(QStringLiteral("Anna"));
 
         QVERIFY(!SparaRaderaProt());
 
@@ -268,9 +274,7 @@ private slots:
                       + rawRecord("Anna", "", 3));
         MessageRecorder m;
         m.answer(QMessageBox::Yes);
-        HaemtaDiagnos(QStringLiteral("Anna"));
-        RaderaNamn = AktivDiagnos.Namn;
-        RaderaLage = 1;
+        chooseForDelete(QStringLiteral("Anna"));
 
         QVERIFY(SparaRaderaProt());
 
@@ -302,9 +306,7 @@ private slots:
             QSKIP("this file system cannot keep a directory from taking new files");
         MessageRecorder m;
         m.answer(QMessageBox::Yes);
-        HaemtaDiagnos(QStringLiteral("Anna"));
-        RaderaNamn = AktivDiagnos.Namn;
-        RaderaLage = 1;
+        chooseForDelete(QStringLiteral("Anna"));
 
         QVERIFY(!SparaRaderaProt());
 
@@ -693,9 +695,7 @@ private slots:
 
         MessageRecorder m;
         m.answer(QMessageBox::No);
-        HaemtaDiagnos(QStringLiteral("Anna"));
-        RaderaNamn = AktivDiagnos.Namn;
-        RaderaLage = 1;
+        chooseForDelete(QStringLiteral("Anna"));
         QVERIFY(!SparaRaderaProt());
         QCOMPARE(m.texts(), QStringList{QStringLiteral("Protokollet för \"Anna\" är öppet i ett annat program just "
                                                        "nu. Tar du bort diagnosen får eleven där frågan om resultaten "
