@@ -105,6 +105,7 @@ private slots:
         QTest::newRow("förra året: Voriges") << "VRS53200.DAT" << "<Förra> året" << "Voriges";
         QTest::newRow("förra året: Vergangenes") << "VRS53200.DAT" << "<Förra> året" << "Vergangenes";
         QTest::newRow("förra veckan: Vorige") << "VRS53200.DAT" << "<Förra> veckan" << "Vorige";
+        QTest::newRow("nästa vecka: Kommende") << "VRS53200.DAT" << "<Nästa> vecka" << "Kommende";
         QTest::newRow("när tåget går: geht") << "VRS54800.DAT" << "tåget <går>" << "geht";
         QTest::newRow("tåget går till Köln: geht") << "VRS56120.DAT" << "Tåget <går>" << "geht";
         QTest::newRow("hjälpa er: euch") << "VRS51480.DAT" << "hjälpa <er>" << "euch";
