@@ -416,6 +416,16 @@ private slots:
         const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
         if (::geteuid() != 0 || setpriv.isEmpty())
             QSKIP("a second account is needed: the test runs as root with setpriv to become 'nobody'");
+        {
+            // A build under a directory that only root may enter (a clone in
+            // /root, say) cannot be started by another account.
+            QProcess probe;
+            probe.start(setpriv, {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                  QStringLiteral("--clear-groups"), QStringLiteral("test"), QStringLiteral("-x"),
+                                  SaveLoop::program()});
+            if (!probe.waitForFinished(10000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
+                QSKIP("the account 'nobody' cannot start the test helper from this build directory");
+        }
         QTemporaryDir dir;
         QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                                       | QFileDevice::ExeOwner | QFileDevice::ReadGroup
