@@ -171,6 +171,10 @@ bool TRekord::oppnaTabell()
         MessageBox::warning(meddelande);
         return false;
     }
+    // Told now, before the player chooses to save, when the entry cannot be kept.
+    const QString hinder = recordTableObstacle(m_fil);
+    if (!hinder.isEmpty())
+        MessageBox::warning(hinder);
     m_tabell = rankEntry(lagrade, RekordPost, m_race);
     return true;
 }

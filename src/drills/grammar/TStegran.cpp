@@ -207,6 +207,8 @@ void TStegran::FormCreate()
     sattText(InstruktionsLabel, InstruktionsText);
 
     prepareDiagnosPath();
+    if (OvningsLage != Arbetsblad)
+        tellStegFilObstacle(StegFilNamn);
 
     if (OvningsLage != Arbetsblad && Nivaer.AntalNivaer == 0) {
         // A file without level lines has nothing to step through.

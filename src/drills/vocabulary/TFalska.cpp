@@ -440,14 +440,20 @@ void TFalska::HoraButtonClick()
     svarsknappar(false);
     NextButton->setEnabled(false);
     HoraButton->setEnabled(false);
-    // Each word waits for the one before to end.
-    for (int k = 1; k <= 5; ++k) {
-        LjudPost = OmgangsPoster[k];
-        Ljudet();
+    {
+        // Each word waits for the one before to end, with the window going
+        // on meanwhile; Esc or closing the window ends all five at once, and
+        // the five give one message at most.
+        Ljudfoljd orden;
+        for (int k = 1; k <= 5 && !orden.avbruten(); ++k) {
+            LjudPost = OmgangsPoster[k];
+            Ljudet();
+        }
     }
     NextButton->setEnabled(true);
     HoraButton->setEnabled(LjudInst == 1 || LjudInst == 3);
-    setFocus();
+    if (isVisible() && !Escapepanel->isVisible())
+        setFocus();
 }
 
 void TFalska::Ljudet()
@@ -481,6 +487,7 @@ void TFalska::RegelButtonClick()
 
 void TFalska::visaEscapepanel()
 {
+    stoppaLjud();
     svarsknappar(false);
     Escapepanel->show();
     Escapepanel->raise();
@@ -556,6 +563,7 @@ void TFalska::Avslutning()
 
 void TFalska::Button3Click()
 {
+    stoppaLjud();
     stangFonstret();
 }
 
