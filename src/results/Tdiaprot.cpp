@@ -232,7 +232,7 @@ void Tdiaprot::layOut(const QSize &s)
     for (int r = 0; r < ProtokollRader; ++r)
         StringGrid1->setRowHeight(r, radHojd);
     auto bredd = protokollKolumnBredder(W, M, w);
-    // The design's widths leave the headers of the narrow columns little
+    // The columns' own widths leave the headers of the narrow ones little
     // room with some fonts: a column gets what its texts need from the area
     // column, when the screen allows it.
     std::array<int, ProtokollKolumner> behov{};
@@ -384,7 +384,7 @@ void Tdiaprot::HjalpText()
     Label5->adjustSize();
     Label4->move(M, M / 2);
     Label5->move(M, Label4->y() + Label4->height());
-    // As wide as the wider line (in the design the first).
+    // As wide as the wider line (at 100 % the first).
     const int pw = qMin(width(), qMax(Label4->width(), Label5->width()) + 2 * M);
     const int ph = Label5->y() + Label5->height() + M / 2;
     const int x = qMax(0, (width() - pw) / 2);

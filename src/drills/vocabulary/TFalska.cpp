@@ -212,11 +212,7 @@ void TFalska::laggUt()
     }
 
     // The pause panel has three buttons.
-    int knappX = M / 2;
-    for (QPushButton *b : {FortsattButton, AvbrytButton, BitBtn1}) {
-        b->move(knappX, b->y());
-        knappX += b->width() + M;
-    }
+    radaUppSlutpanelen({FortsattButton, AvbrytButton, BitBtn1}, (Escapepanel->width() / 4) * 3 - M);
 
     // The score squares right above the pause panel: the pupil's row over
     // the computer's, the names at their left.

@@ -49,7 +49,7 @@ public:
     quint8 ValjaUtLage = 0;
     quint8 SvenskaKnappar = 0;
 
-    // Components, named as the design names them.
+    // Components, each with its field's name as its object name.
     ShapeWidget *OverskriftYtterShape = nullptr;
     ShapeWidget *OverskriftInnerShape = nullptr;
     QLabel *Overs1Label = nullptr;
@@ -236,6 +236,9 @@ protected:
     // edge and down to nederkant (by default where the instruction line
     // begins): where the boxes beside the title must lie.
     QRect hogerOmRubriken(int nederkant = -1) const;
+    // The buttons of the end panel in a row across its first bredd pixels
+    // (all of it by default), in one font: the window's bold Arial.
+    void radaUppSlutpanelen(const QList<QPushButton *> &knappar, int bredd = -1);
 
 private:
     void byggKomponenter();
