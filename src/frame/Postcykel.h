@@ -30,7 +30,8 @@ public:
         Slut,         // the round end at once
     };
 
-    // The window's fields for the item cycle, under the design's names.
+    // The window's fields for the item cycle, under the names the exercise
+    // windows give them.
     quint8 HjalpAnvand = 0;     // a hint or the lamp was used for the item
     qint32 AntalLedtradar = 0;  // hint fields of the item
     quint8 LampaPa = 0;         // the live lamp is on; kept from item to item

@@ -28,7 +28,7 @@ const QColor Bla(0, 0, 255);
 const QColor Marinbla(0, 0, 128);
 const QColor Rodbrun(128, 0, 0);
 
-// Design sizes, in pixels at 100 %.
+// Sizes in pixels at 100 %, before scaling.
 constexpr int Panel1Bredd = 293;
 constexpr int Panel1Hojd = 402;
 constexpr int Panel9Hojd = 20;
@@ -63,9 +63,9 @@ TForm1::TForm1(QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Varmiko"));
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    // Maximised is the design's state, but the program entry shows the
-    // window full screen, which replaces it: set here as well, it only sent
-    // the X server a second round of state changes, waited for one by one,
+    // Not set maximised here: the program entry shows the window full
+    // screen, which replaces that state; set here as well, it only sent the
+    // X server a second round of state changes, waited for one by one,
     // before the window could appear.
     // The start pictures the layout will draw are read meanwhile, on a
     // thread of their own.
@@ -178,7 +178,7 @@ void TForm1::FormCreate()
 
     Skaltest(this);
     // Labels take the size of their text in their scaled fonts (measured
-    // only now: a font measured at its design size would be loaded for
+    // only now: a font measured at its unscaled size would be loaded for
     // nothing).
     m_label1->adjustSize();
     m_label2->resize(m_label2->width(), m_label2->sizeHint().height());

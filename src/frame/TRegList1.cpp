@@ -77,7 +77,7 @@ TRegList1::TRegList1(QWidget *parent)
     lager->addWidget(ListView1, 1);
     lager->addWidget(Button1, 0, Qt::AlignHCenter);
 
-    // The design place and size, kept on the screen.
+    // The window's own place and size, kept on the screen.
     const QRect skarm = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
                                                          : QRect(0, 0, 800, 600);
     QRect ruta(306, 134, 703, 708);

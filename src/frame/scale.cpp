@@ -1,6 +1,7 @@
 #include "frame/scale.h"
 
 #include "frame/vrsku1.h"
+#include "platform/MessageBox.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -11,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QList>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -20,6 +22,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <numeric>
+#include <utility>
 
 namespace {
 
@@ -103,6 +108,7 @@ bool hangerKvar(QChar c)
 const char *const DesignFont = "varmikoDesignFont";
 const char *const PassadRubrik = "varmikoPassadRubrik";
 const char *const TextGolv = "varmikoTextGolv";
+const char *const TextGrupp = "varmikoTextGrupp";
 
 // Scales w, its children and their children (but not separate windows among
 // them): positions and sizes by the length function langd, size limits by
@@ -202,8 +208,32 @@ QRect rumFor(const QWidget *w)
     return w->rect();
 }
 
+// The size of a font in its own unit: pixels or points.
+qreal fontStorlek(const QFont &f)
+{
+    return f.pixelSize() > 0 ? qreal(f.pixelSize()) : f.pointSizeF();
+}
+
+QFont medStorlek(QFont f, qreal storlek)
+{
+    if (f.pixelSize() > 0)
+        f.setPixelSize(std::max(1, qRound(storlek)));
+    else
+        f.setPointSizeF(std::max<qreal>(1, storlek));
+    return f;
+}
+
+// The buttons of one row (knappRad), which share one font.
+struct Knappgrupp
+{
+    QList<QPointer<QWidget>> knappar;
+    QFont design;
+    int golv = 8;
+};
+
 // Fits the caption of the widgets passaTexten was called for whenever they
-// are shown, resized or given another caption or font.
+// are shown, resized or given another caption or font; the buttons of a row
+// are fitted together.
 class TextPassare : public QObject
 {
 public:
@@ -213,8 +243,36 @@ public:
         return p;
     }
 
+    // A new row of buttons; rows whose buttons are gone or belong to a newer
+    // row are forgotten.
+    int nyGrupp(const QList<QPushButton *> &knappar, const QFont &design, int golv)
+    {
+        for (auto it = m_grupper.begin(); it != m_grupper.end();) {
+            const int id = it->first;
+            const bool anvands = std::any_of(it->second.knappar.cbegin(), it->second.knappar.cend(),
+                                             [id](const QPointer<QWidget> &k) {
+                                                 return k && k->property(TextGrupp).toInt() == id;
+                                             });
+            it = anvands ? std::next(it) : m_grupper.erase(it);
+        }
+        Knappgrupp g;
+        for (QPushButton *k : knappar)
+            g.knappar.append(k);
+        g.design = design;
+        g.golv = golv;
+        const int id = m_nasta++;
+        m_grupper.emplace(id, std::move(g));
+        return id;
+    }
+
     void passa(QWidget *w)
     {
+        if (const int id = w->property(TextGrupp).toInt(); id > 0) {
+            if (const auto it = m_grupper.find(id); it != m_grupper.end()) {
+                passaGrupp(id, it->second);
+                return;
+            }
+        }
         const QString text = rubrikAv(w);
         w->setProperty(PassadRubrik, text);
         const QFont design = w->property(DesignFont).value<QFont>();
@@ -237,12 +295,20 @@ protected:
         case QEvent::FontChange:
             if (!m_passar) {
                 w->setProperty(DesignFont, w->font());
+                // A font set on one button of a row is the row's new font.
+                if (const auto it = m_grupper.find(w->property(TextGrupp).toInt()); it != m_grupper.end())
+                    it->second.design = w->font();
                 passa(w);
             }
             break;
         case QEvent::Show:
         case QEvent::Resize:
             passa(w);
+            break;
+        case QEvent::Hide:
+            // A button of a row that is hidden leaves more room to the others.
+            if (w->property(TextGrupp).toInt() > 0)
+                passa(w);
             break;
         case QEvent::Paint:
             // A caption set since the last fitting is fitted before it is drawn.
@@ -256,8 +322,81 @@ protected:
     }
 
 private:
+    // Every button of the row in the row's font at the smallest of the sizes
+    // that each caption alone would fit at.
+    void passaGrupp(int id, Knappgrupp &g)
+    {
+        qreal minst = fontStorlek(g.design);
+        QList<QWidget *> medlemmar;
+        for (const QPointer<QWidget> &p : std::as_const(g.knappar)) {
+            QWidget *k = p.data();
+            if (!k || k->property(TextGrupp).toInt() != id)
+                continue;
+            medlemmar.append(k);
+            const QString text = rubrikAv(k);
+            k->setProperty(PassadRubrik, text);
+            if (k->isHidden() || text.isEmpty())
+                continue;
+            const QRect rum = rumFor(k);
+            minst = std::min(minst, fontStorlek(krympFont(g.design, text, rum.width(), rum.height(), g.golv)));
+        }
+        const QFont f = medStorlek(g.design, minst);
+        m_passar = true;
+        for (QWidget *k : std::as_const(medlemmar))
+            if (k->font() != f)
+                k->setFont(f);
+        m_passar = false;
+    }
+
     bool m_passar = false;
+    std::map<int, Knappgrupp> m_grupper;
+    int m_nasta = 1;
 };
+
+// Widths for buttons that need behov pixels each in a row of total pixels:
+// alike where they can be, wider where a caption needs it; in proportion to
+// their needs when the row is too short for them all.
+QList<int> fordela(const QList<int> &behov, int total)
+{
+    const qsizetype n = behov.size();
+    QList<int> bredd(n, 0);
+    const qint64 summa = std::accumulate(behov.cbegin(), behov.cend(), qint64(0));
+    if (summa > total) {
+        int kvar = total;
+        for (qsizetype i = 0; i < n; ++i) {
+            bredd[i] = i + 1 == n ? kvar : int(qint64(behov[i]) * total / std::max<qint64>(1, summa));
+            kvar -= bredd[i];
+        }
+        return bredd;
+    }
+    QList<bool> fast(n, false);
+    int kvar = total;
+    qsizetype fria = n;
+    for (bool andrat = true; andrat && fria > 0;) {
+        andrat = false;
+        const int andel = kvar / int(fria);
+        for (qsizetype i = 0; i < n; ++i) {
+            if (!fast[i] && behov[i] > andel) {
+                fast[i] = true;
+                bredd[i] = behov[i];
+                kvar -= behov[i];
+                --fria;
+                andrat = true;
+            }
+        }
+    }
+    if (fria > 0) {
+        const int andel = kvar / int(fria);
+        int over = kvar - andel * int(fria);
+        for (qsizetype i = 0; i < n; ++i) {
+            if (fast[i])
+                continue;
+            bredd[i] = andel + (over > 0 ? 1 : 0);
+            over = std::max(0, over - 1);
+        }
+    }
+    return bredd;
+}
 
 } // namespace
 
@@ -266,7 +405,8 @@ QFont krympFont(const QFont &f, const QString &text, int bredd, int hojd, int go
     const QString synlig = utanGenvag(text);
     QFont r = f;
     const bool pixlar = f.pixelSize() > 0;
-    // The floor in the font's own unit (96 pixels to the inch, as the design).
+    // The floor in the font's own unit (96 pixels to the inch, the resolution
+    // the windows are laid out for).
     const qreal golv = pixlar ? qCeil(golvPunkter * 96.0 / 72.0) : golvPunkter;
     auto storlek = [&]() { return pixlar ? qreal(r.pixelSize()) : r.pointSizeF(); };
     auto passar = [&]() { return textBredd(r, synlig) <= bredd && (hojd <= 0 || QFontMetrics(r).height() <= hojd); };
@@ -283,12 +423,65 @@ void passaTexten(QWidget *w, int golvPunkter)
 {
     if (!w)
         return;
+    w->setProperty(TextGrupp, 0);
     w->setProperty(DesignFont, w->font());
     w->setProperty(TextGolv, golvPunkter);
     TextPassare &p = TextPassare::instans();
     w->removeEventFilter(&p);
     w->installEventFilter(&p);
     p.passa(w);
+}
+
+void knappRad(const QList<QPushButton *> &knappar, const QRect &rad, int mellanrum, const QFont &design,
+              int golvPunkter)
+{
+    QList<QPushButton *> rad_;
+    for (QPushButton *k : knappar)
+        if (k)
+            rad_.append(k);
+    const qsizetype n = rad_.size();
+    if (n == 0)
+        return;
+    TextPassare &p = TextPassare::instans();
+    const int id = p.nyGrupp(rad_, design, golvPunkter);
+    const int total = std::max(0, rad.width() - int(n - 1) * mellanrum);
+    for (QPushButton *k : std::as_const(rad_)) {
+        k->setProperty(DesignFont, design);
+        k->setProperty(TextGolv, golvPunkter);
+        k->setProperty(TextGrupp, id);
+        k->removeEventFilter(&p);
+        k->installEventFilter(&p);
+        k->resize(total / int(n), rad.height());
+    }
+
+    // The style's edges round a caption, measured at the row's height.
+    QList<int> kant;
+    int hojd = rad.height();
+    for (QPushButton *k : std::as_const(rad_)) {
+        const QRect rum = rumFor(k);
+        kant.append(k->width() - rum.width());
+        hojd = std::min(hojd, rum.height());
+    }
+    // The largest size at which every caption fits when each button may
+    // take the room it needs.
+    const bool pixlar = design.pixelSize() > 0;
+    const qreal golv = pixlar ? qCeil(golvPunkter * 96.0 / 72.0) : golvPunkter;
+    QList<int> behov(n, 0);
+    for (qreal storlek = fontStorlek(design);; storlek -= 1) {
+        const QFont f = medStorlek(design, storlek);
+        for (qsizetype i = 0; i < n; ++i)
+            behov[i] = textBredd(f, rubrikAv(rad_[i])) + kant[i];
+        const qint64 summa = std::accumulate(behov.cbegin(), behov.cend(), qint64(0));
+        if ((summa <= total && QFontMetrics(f).height() <= hojd) || storlek - 1 < golv)
+            break;
+    }
+    const QList<int> bredd = fordela(behov, total);
+    int x = rad.left();
+    for (qsizetype i = 0; i < n; ++i) {
+        rad_[i]->setGeometry(x, rad.top(), bredd[i], rad.height());
+        x += bredd[i] + mellanrum;
+    }
+    p.passa(rad_.first());
 }
 
 void passaEtikett(QLabel *l, const QRect &ram, int golvPunkter)
@@ -423,6 +616,8 @@ void Skaltest(QWidget *huvudfonster)
     QFont l = arialFet();
     l.setPointSize(12);
     Marginal = QFontMetrics(l).horizontalAdvance(QStringLiteral("L"));
+    // Messages read as large as the screens they come up over.
+    MessageBox::setTextFont(skaladArial(16, false));
 }
 
 void skalaFonster(QWidget *w)

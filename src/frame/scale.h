@@ -16,6 +16,7 @@
 
 class QFrame;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 // The smallest scale used, however small the screen.
@@ -29,7 +30,8 @@ qint32 beraknaSkalning(int screenWidth, int screenHeight,
                        const std::function<int(const QString &)> &textWidth);
 
 // Measures the primary screen: sets Skalning and Marginal (the width of an
-// "L" in Arial bold, 12 points), and scales huvudfonster when given.
+// "L" in Arial bold, 12 points), gives the message boxes Arial 16 pixels at
+// that scale, and scales huvudfonster when given.
 void Skaltest(QWidget *huvudfonster = nullptr);
 
 // Scales the window or widget w, its children and their children (but not
@@ -58,8 +60,9 @@ using RadBredd = std::function<int(const QString &text, int pointSize)>;
 // restores the real fonts.
 void setRadBredd(RadBredd matt);
 
-// Design measures shared by the windows: a length in design pixels on this
-// screen (Skalning percent, truncated as the windows lay out), the program's
+// Measures shared by the windows: a length given in pixels at 100 %, as it
+// stands on this screen (Skalning percent, truncated as the windows lay
+// out), the program's
 // Arial at a pixel size, and the size of the primary screen.
 int skaladPixel(int designPixlar);
 QFont arial(int pixlar, bool fet = false, bool kursiv = false);
@@ -82,15 +85,27 @@ void textfarg(QWidget *w, const QColor &c);
 void fyllFarg(QWidget *w, const QColor &c);
 void farg(QWidget *w, const QColor &text, const QColor &bakgrund = QColor());
 
-// Captions that fit their box. The design gives each button and label a
-// size for a Windows font; ours are wider. passaTexten keeps the caption of
-// w (a push button or a label) inside the room w draws it in: the font
-// shrinks a pixel (or a point) at a time from the size w has now (its design
-// size) until the caption fits across (and, for a button, down), never below
-// golvPunkter points. It is fitted again from the design size whenever w is
-// shown or resized or its caption changes, and a font set later becomes the
-// new design size.
+// Captions that fit their box. Each button and label has a size in pixels
+// at 100 %, and a caption may need more room than that in the fonts at
+// hand. passaTexten keeps the caption of w (a push button or a label)
+// inside the room w draws it in: the font shrinks a pixel (or a point) at a
+// time from the size w has now (its full size) until the caption fits
+// across (and, for a button, down), never below golvPunkter points. It is
+// fitted again from the full size whenever w is shown or resized or its
+// caption changes, and a font set later becomes the new full size.
 void passaTexten(QWidget *w, int golvPunkter = 8);
+
+// A row of buttons that stand together on one panel, with one font for
+// all: they are placed from left to right in rad (the panel's coordinates),
+// mellanrum apart, as wide as each other where their captions allow; a
+// caption that needs more room takes it from the others. Their font is
+// design at the largest size, not above design's own, at which every
+// caption fits its button (never below golvPunkter points), so that where
+// the row has room each caption keeps its full size. The font is fitted
+// again for all of them together whenever one of them is shown, hidden or
+// resized or gets another caption; a button hidden on its own has no say.
+void knappRad(const QList<QPushButton *> &knappar, const QRect &rad, int mellanrum, const QFont &design,
+              int golvPunkter = 8);
 
 // The font a caption would be drawn in after passaTexten: f shrunk until
 // text (without "&" mnemonics) is at most bredd pixels across and, when
@@ -98,7 +113,7 @@ void passaTexten(QWidget *w, int golvPunkter = 8);
 QFont krympFont(const QFont &f, const QString &text, int bredd, int hojd = 0, int golvPunkter = 8);
 
 // A one-line label kept in the room ram: it takes its caption's size in a
-// font that shrinks from its design size (the font it had at the first
+// font that shrinks from its full size (the font it had at the first
 // call) while the caption is wider than ram, not below golvPunkter points,
 // and moves into ram.
 void passaEtikett(QLabel *l, const QRect &ram, int golvPunkter = 8);

@@ -11,6 +11,34 @@
 
 #include <utility>
 
+// The sequence that plays now, if any; the innermost when one is made inside
+// another.
+class LjudfoljdTillgang
+{
+public:
+    static Ljudfoljd *&aktiv()
+    {
+        static Ljudfoljd *f = nullptr;
+        return f;
+    }
+    static bool avbruten() { return aktiv() && aktiv()->m_avbruten; }
+    static void avbryt()
+    {
+        if (aktiv())
+            aktiv()->m_avbruten = true;
+    }
+    // False when the sequence has already shown its message.
+    static bool farMeddela()
+    {
+        if (!aktiv())
+            return true;
+        if (aktiv()->m_meddelat)
+            return false;
+        aktiv()->m_meddelat = true;
+        return true;
+    }
+};
+
 namespace {
 
 // A damaged sound file is reported the first time it is played in a run; the
@@ -28,7 +56,36 @@ bool forstaGangen(const QString &fil, const QString &fel)
     return true;
 }
 
+// What the player answered, told to the pupil: a sound system that does not
+// answer once in a run, whatever sound it was; any other fault once per file.
+void meddelaFel(SoundPlayer::Result resultat, const QString &fil, const QString &fel)
+{
+    if (fel.isEmpty())
+        return;
+    static bool ejSvarSagt = false;
+    if (resultat == SoundPlayer::Result::NoAnswer) {
+        if (ejSvarSagt)
+            return;
+        ejSvarSagt = true;
+    } else if (!forstaGangen(fil, fel)) {
+        return;
+    }
+    if (LjudfoljdTillgang::farMeddela())
+        MessageBox::error(fel);
+}
+
 } // namespace
+
+Ljudfoljd::Ljudfoljd()
+    : m_yttre(LjudfoljdTillgang::aktiv())
+{
+    LjudfoljdTillgang::aktiv() = this;
+}
+
+Ljudfoljd::~Ljudfoljd()
+{
+    LjudfoljdTillgang::aktiv() = m_yttre;
+}
 
 void GeLjudDirectory()
 {
@@ -46,6 +103,15 @@ void GeLjudDirectory()
 
 void SpelaUppWavLjud(const QString &FilNamn)
 {
+    if (LjudfoljdTillgang::avbruten())
+        return;
+    static const bool senaSvar = [] {
+        // A sound played without waiting may fail after the call has returned.
+        Sound::setLateReport(meddelaFel);
+        return true;
+    }();
+    Q_UNUSED(senaSvar);
+
     const QString relativ = QStringLiteral("\\LJUD\\")
                             + (LjudFilPrefix.isEmpty() ? QString() : LjudFilPrefix + QStringLiteral("\\"))
                             + FilNamn;
@@ -59,19 +125,22 @@ void SpelaUppWavLjud(const QString &FilNamn)
     }
     if (fil.isEmpty()) {
         const QString root = CDPath.trimmed().isEmpty() ? PCPath : CDPath;
-        MessageBox::information(QStringLiteral("Ljudfilen ") + ProgramPath::forWriting(root + relativ)
-                                + QStringLiteral("  finns inte eller är felaktig."));
+        if (LjudfoljdTillgang::farMeddela())
+            MessageBox::information(QStringLiteral("Ljudfilen ") + ProgramPath::forWriting(root + relativ)
+                                    + QStringLiteral("  finns inte eller är felaktig."));
         return;
     }
     // The pronunciation duel goes on only when the pupil has heard the word.
     const bool vanta = Programtal >= 31100 && Programtal <= 31400;
     QString fel;
-    Sound::player().play(fil, vanta, &fel);
-    if (!fel.isEmpty() && forstaGangen(fil, fel))
-        MessageBox::error(fel);
+    const SoundPlayer::Result resultat = Sound::player().play(fil, vanta, &fel);
+    if (resultat == SoundPlayer::Result::NoAnswer || resultat == SoundPlayer::Result::Stopped)
+        LjudfoljdTillgang::avbryt();
+    meddelaFel(resultat, fil, fel);
 }
 
 void stoppaLjud()
 {
+    LjudfoljdTillgang::avbryt();
     Sound::player().stop();
 }

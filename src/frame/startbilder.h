@@ -73,6 +73,6 @@ private:
 };
 
 // The pixel size, at most designPixlar and at least golv, at which every line
-// in font is at most bredd wide. Worked out from the design size each time,
+// in font is at most bredd wide. Worked out from designPixlar each time,
 // so a caption never depends on the one shown before it.
 int bildtextStorlek(const QStringList &rader, QFont font, int designPixlar, int golv, int bredd);

@@ -54,8 +54,8 @@ void ButtonCacheStyle::drawControl(ControlElement element, const QStyleOption *o
     QProxyStyle::drawControl(element, option, painter, widget);
     if (element != CE_PushButton || !(option->state & State_HasFocus) || !(option->state & State_Enabled))
         return;
-    // As on the platform the design comes from: a dark edge round the
-    // button and a dotted frame inside it.
+    // The focus frame pupils know from other desktop programs: a dark edge
+    // round the button and a dotted frame inside it.
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setBrush(Qt::NoBrush);

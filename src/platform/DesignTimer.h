@@ -1,5 +1,5 @@
 #pragma once
-// A timer with the design's two switches: it ticks only while it is enabled
+// A timer with two switches: it ticks only while it is enabled
 // and its interval is above 0. (A QTimer with interval 0 would fire on every
 // pass of the event loop; here interval 0 means stopped.)
 

@@ -36,6 +36,31 @@ int &FileLock::defaultWaitMs()
     return ms;
 }
 
+int FileLock::openLockFile(const QString &lockPath, bool create)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray path = QFile::encodeName(lockPath);
+    // Every account that saves into the directory must be able to lock: a
+    // new lock file is made writable for all. One that another account made
+    // read-only is still locked through a read-only handle.
+    int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT && create) {
+        fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            ::fchmod(fd, 0666);
+        else if (errno == EEXIST)
+            fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
+    }
+    if (fd < 0 && errno != ENOENT)
+        fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    return fd;
+#else
+    Q_UNUSED(lockPath);
+    Q_UNUSED(create);
+    return -1;
+#endif
+}
+
 bool FileLock::lock(int waitMs)
 {
     if (waitMs < 0)
@@ -43,20 +68,7 @@ bool FileLock::lock(int waitMs)
 #ifdef Q_OS_UNIX
     if (m_fd >= 0 || m_path.isEmpty())
         return true;
-    const QByteArray path = QFile::encodeName(m_path);
-    // Every account that saves into the directory must be able to lock: a
-    // new lock file is made writable for all. One that another account made
-    // read-only is still locked through a read-only handle.
-    m_fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
-    if (m_fd < 0 && errno == ENOENT) {
-        m_fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (m_fd >= 0)
-            ::fchmod(m_fd, 0666);
-        else if (errno == EEXIST)
-            m_fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
-    }
-    if (m_fd < 0)
-        m_fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    m_fd = openLockFile(m_path);
     if (m_fd < 0)
         return true;
     QElapsedTimer waited;
@@ -65,14 +77,11 @@ bool FileLock::lock(int waitMs)
         if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
             return true;
         if (errno != EWOULDBLOCK && errno != EINTR) {
-            // A file system without locks.
-            ::close(m_fd);
-            m_fd = -1;
+            closeLockFile(m_fd); // a file system without locks
             return true;
         }
         if (waited.elapsed() >= waitMs) {
-            ::close(m_fd);
-            m_fd = -1;
+            closeLockFile(m_fd);
             return false;
         }
         QThread::msleep(5);
@@ -83,13 +92,20 @@ bool FileLock::lock(int waitMs)
 #endif
 }
 
-void FileLock::unlock()
+void FileLock::closeLockFile(int &fd)
 {
 #ifdef Q_OS_UNIX
-    if (m_fd >= 0) {
-        ::flock(m_fd, LOCK_UN);
-        ::close(m_fd);
-        m_fd = -1;
+    if (fd >= 0) {
+        ::flock(fd, LOCK_UN);
+        ::close(fd);
+        fd = -1;
     }
+#else
+    fd = -1;
 #endif
+}
+
+void FileLock::unlock()
+{
+    closeLockFile(m_fd);
 }

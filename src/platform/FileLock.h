@@ -30,6 +30,13 @@ public:
 
     static QString lockFileName(const QString &targetName);
 
+    // Opens a lock or marker file for locking; a new one is made writable
+    // for every account that saves into the directory (when create is set).
+    // -1 when it cannot be opened at all.
+    static int openLockFile(const QString &path, bool create = true);
+    // Releases the lock held on fd, closes it and sets it to -1.
+    static void closeLockFile(int &fd);
+
 private:
     QString m_path;
     int m_fd = -1;

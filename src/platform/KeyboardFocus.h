@@ -1,6 +1,6 @@
 #pragma once
-// The keyboard as the pupils know it from the platform the program was made
-// for, in every window at once:
+// The keyboard as the pupils know it from other desktop programs, in every
+// window at once:
 // - Enter presses the push button or tool button (an arrow) that has the
 //   focus (the answer boxes and lists take their own Enter before it reaches
 //   a button);

@@ -2,7 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QPixmap>
+#include <QStyle>
 
+#include <optional>
 #include <utility>
 
 namespace {
@@ -11,6 +15,23 @@ MessageBox::Handler &handler()
 {
     static MessageBox::Handler h;
     return h;
+}
+
+// Empty until the screen's font is set.
+std::optional<QFont> &egenFont()
+{
+    static std::optional<QFont> f;
+    return f;
+}
+
+QStyle::StandardPixmap ikonFor(QMessageBox::Icon icon)
+{
+    switch (icon) {
+    case QMessageBox::Warning: return QStyle::SP_MessageBoxWarning;
+    case QMessageBox::Critical: return QStyle::SP_MessageBoxCritical;
+    case QMessageBox::Question: return QStyle::SP_MessageBoxQuestion;
+    default: return QStyle::SP_MessageBoxInformation;
+    }
 }
 
 } // namespace
@@ -25,6 +46,16 @@ void setHandler(Handler h)
 Handler currentHandler()
 {
     return handler();
+}
+
+void setTextFont(const QFont &font)
+{
+    egenFont() = font;
+}
+
+QFont textFont()
+{
+    return egenFont().value_or(QApplication::font("QMessageBox"));
 }
 
 QMessageBox::StandardButton show(const Request &r)
@@ -49,6 +80,17 @@ QMessageBox::StandardButton show(const Request &r)
             b->setText(QString::fromUtf8(text));
     if (r.defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(r.defaultButton);
+    if (egenFont()) {
+        box.setFont(*egenFont());
+        if (icon != QMessageBox::NoIcon) {
+            const int sida = 2 * QFontMetrics(*egenFont()).height();
+            // The style may hold the picture only at its own small size.
+            const QPixmap bild = box.style()->standardIcon(ikonFor(icon), nullptr, &box).pixmap(sida, sida);
+            box.setIconPixmap(bild.height() >= sida
+                                  ? bild
+                                  : bild.scaled(sida, sida, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        }
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -2,6 +2,7 @@
 // Every message the program shows goes through here, so that tests can read
 // the exact text and answer it; nothing ever waits for a person in a test.
 
+#include <QFont>
 #include <QMessageBox>
 #include <QString>
 
@@ -27,6 +28,12 @@ void setHandler(Handler handler);
 Handler currentHandler();
 
 QMessageBox::StandardButton show(const Request &request);
+
+// The font the boxes show their text and buttons in, set when the screen's
+// scale is known, so that a box reads as large as the screens beside it; its
+// icon grows with it. Until then the boxes take the system's font.
+void setTextFont(const QFont &font);
+QFont textFont();
 
 // A plain message with an OK button.
 void showMessage(const QString &text);

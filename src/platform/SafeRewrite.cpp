@@ -11,6 +11,7 @@
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -160,6 +161,24 @@ void SafeRewrite::syncDirectory(const QString &dir)
 #else
     Q_UNUSED(dir);
 #endif
+}
+
+SafeRewrite::Obstacle SafeRewrite::replaceObstacle(const QString &target)
+{
+#ifdef Q_OS_UNIX
+    struct stat file {};
+    struct stat dir {};
+    if (target.isEmpty() || ::stat(QFile::encodeName(target).constData(), &file) != 0
+        || ::stat(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), &dir) != 0)
+        return Obstacle::None;
+    const uid_t self = ::geteuid();
+    // The super-user replaces any file.
+    if ((dir.st_mode & S_ISVTX) && self != 0 && file.st_uid != self && dir.st_uid != self)
+        return Obstacle::StickyDirectory;
+#else
+    Q_UNUSED(target);
+#endif
+    return Obstacle::None;
 }
 
 bool SafeRewrite::writeNew(const QString &path, const QByteArray &data)

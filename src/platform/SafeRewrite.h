@@ -50,6 +50,13 @@ public:
     // Writes data to a new file at path that must not exist yet, durably; on
     // failure no file is left.
     static bool writeNew(const QString &path, const QByteArray &data);
+    // What keeps this account from putting a new file in target's place
+    // although the directory takes new files: a directory with the sticky
+    // bit lets only a file's owner (or the directory's) replace it, and
+    // target is another account's. A missing target has no obstacle.
+    enum class Obstacle { None, StickyDirectory };
+    static Obstacle replaceObstacle(const QString &target);
+
     // Whether name is one of the temporaries of a file named targetName.
     static bool isTemporaryOf(const QString &name, const QString &targetName);
 

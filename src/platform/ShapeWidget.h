@@ -40,5 +40,6 @@ private:
     int m_penWidth = 1;
 };
 
-// Colours as the design writes them: hexadecimal in blue-green-red order.
+// A colour from a hexadecimal number in blue-green-red order (0x0000FF is
+// red), the order in which the program writes its colours.
 QColor bgrFarg(quint32 bgr);

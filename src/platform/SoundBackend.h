@@ -2,8 +2,14 @@
 // The part of the sound player that needs Qt Multimedia. It is a module of
 // its own (soundmodule/), loaded when the first sound plays: a run that
 // plays nothing never loads the sound system's libraries.
+//
+// The module is loaded and used on the sound thread only (SoundThread): a
+// sound server that stops answering can hold up that thread, never the
+// window's.
 
 #include "platform/WavSound.h"
+
+#include <functional>
 
 class SoundBackend
 {
@@ -11,17 +17,16 @@ public:
     virtual ~SoundBackend() = default;
 
     enum class Result {
-        Played,   // playing, or played to its end when waited for
+        Started,  // the sound system has taken the sound and plays it
         NoDevice, // no sound device: nothing is played
-        Failed,   // the sound system could not play the file
+        Failed,   // the sound system could not play the sound
     };
 
-    // Plays a sound read by WavSound (fault None) from memory; with wait the
-    // call returns when it has ended, at the latest after its length and
-    // Sound::WaitMarginMs, and user input is held back meanwhile. A new
-    // sound stops the one before. Nothing here waits on the sound system:
-    // no sound can hold up the program or its end.
-    virtual Result play(const WavSound &sound, bool wait) = 0;
+    // Starts a sound read by WavSound (fault None) from memory and returns;
+    // ended is called on this thread when it has played to its end (or the
+    // sound system gave up on it), not when it is stopped. A new sound stops
+    // the one before.
+    virtual Result play(const WavSound &sound, std::function<void()> ended) = 0;
 
     virtual void stop() = 0;
 };

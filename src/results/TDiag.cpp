@@ -268,6 +268,8 @@ void TDiag::FormCreate()
     // The directory is settled before the list is read from it, so that the
     // list shows the register that the diagnoses will be saved into.
     prepareDiagnosPath();
+    // A register that this account cannot replace is told before anybody works.
+    tellRegisterObstacle();
     NyAnvandareButton->setEnabled(true);
     VisaListbox(); // without a register the name entry is all there is
     FelLosenLabel->hide();
@@ -510,8 +512,23 @@ void TDiag::MaskEdit1Enter()
 
 void TDiag::visaProtokollet(bool nyElev)
 {
+    // Another program may have this pupil's protocol open: the pupil is told
+    // and chooses. Both programs' saves keep what the other saved.
+    const QString namn = AktivDiagnos.Namn;
+    if (claimProtocol(namn)
+        && !MessageBox::askYesNo(QStringLiteral("Protokollet för \"") + namn
+                                 + QStringLiteral("\" är redan öppet i ett annat program. Om du öppnar det här också "
+                                                  "sparas det du gör i båda programmen, men de nya resultaten från "
+                                                  "det andra programmet syns här först när du har sparat.\n\nVill du "
+                                                  "öppna protokollet här ändå?"))) {
+        releaseProtocol();
+        OvningsLage = 0;
+        done(QDialog::Rejected);
+        return;
+    }
     if (protokollVisning())
         protokollVisning()();
+    releaseProtocol();
     if (nyElev)
         AktivDiagnos.Losen.clear();
     done(QDialog::Accepted);
@@ -531,7 +548,12 @@ void TDiag::reject()
 
 void TDiag::Button1Click()
 {
-    ArkiveraDiagnoser();
+    bool avstod = false;
+    ArkiveraDiagnoser(&avstod);
+    if (avstod) {
+        Button1->setFocus(); // the teacher chose to leave the register as it is
+        return;
+    }
     done(QDialog::Accepted);
 }
 

@@ -5,6 +5,8 @@
 // password opens the teacher panel: archive the register, delete single
 // pupils with or without their password, help, and (the key "Ä" on "Info")
 // a new teacher password. Pupil screens speak German, the teacher's Swedish.
+// A pupil whose protocol another program has open is told so before the
+// protocol opens here too.
 
 #include <QDialog>
 #include <QRect>

@@ -17,7 +17,7 @@
 
 namespace {
 
-// Size of the window as designed, before scaling.
+// Size of the window at 100 %, before scaling.
 constexpr int kDesignWidth = 792;
 constexpr int kDesignHeight = 545;
 constexpr int kGridFontPx = 16;
@@ -45,8 +45,8 @@ TRekord::TRekord(QWidget *parent)
 
 void TRekord::FormCreate()
 {
-    // The design size, scaled; on a screen too small for that, as large as
-    // the screen allows with the design's proportions, and the fonts with it.
+    // The size at 100 %, scaled; on a screen too small for that, as large
+    // as the screen allows in the same proportions, and the fonts with it.
     const QSize skarm = skarmStorlek();
     const qreal k = std::min({1.0, qreal(skarm.width()) / std::max(1, skaladPixel(kDesignWidth)),
                               qreal(skarm.height()) / std::max(1, skaladPixel(kDesignHeight))});
@@ -171,6 +171,10 @@ bool TRekord::oppnaTabell()
         MessageBox::warning(meddelande);
         return false;
     }
+    // Told now, before the player chooses to save, when the entry cannot be kept.
+    const QString hinder = recordTableObstacle(m_fil);
+    if (!hinder.isEmpty())
+        MessageBox::warning(hinder);
     m_tabell = rankEntry(lagrade, RekordPost, m_race);
     return true;
 }

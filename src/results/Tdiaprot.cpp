@@ -232,7 +232,7 @@ void Tdiaprot::layOut(const QSize &s)
     for (int r = 0; r < ProtokollRader; ++r)
         StringGrid1->setRowHeight(r, radHojd);
     auto bredd = protokollKolumnBredder(W, M, w);
-    // The design's widths leave the headers of the narrow columns little
+    // The columns' own widths leave the headers of the narrow ones little
     // room with some fonts: a column gets what its texts need from the area
     // column, when the screen allows it.
     std::array<int, ProtokollKolumner> behov{};
@@ -284,12 +284,14 @@ void Tdiaprot::rita_prot()
 {
     Label1->setText(QStringLiteral("Diagnosprotokoll för  ") + AktivDiagnos.Namn);
     Label1->setGeometry(0, 0, width(), Label1->height());
+    // Saved first: the record as saved holds what other programs saved for
+    // the same pupil, and the table shows that.
+    if (DiagSpara != 0 && SparaProtokoll())
+        m_sparad = AktivDiagnos.toBytes();
     for (int rad = 1; rad <= DiagnosOmradenIBruk; ++rad)
         for (int c = 0; c < ProtokollKolumner; ++c)
             StringGrid1->item(rad, c)->setText(protokollText(AktivDiagnos, rad, c));
     StringGrid1->setCurrentCell(ProtokollRad, 1);
-    if (DiagSpara != 0 && SparaProtokoll())
-        m_sparad = AktivDiagnos.toBytes();
     StringGrid1->item(SummaRad, 2)->setText(protokollText(AktivDiagnos, SummaRad, 2));
 }
 
@@ -382,7 +384,7 @@ void Tdiaprot::HjalpText()
     Label5->adjustSize();
     Label4->move(M, M / 2);
     Label5->move(M, Label4->y() + Label4->height());
-    // As wide as the wider line (in the design the first).
+    // As wide as the wider line (at 100 % the first).
     const int pw = qMin(width(), qMax(Label4->width(), Label5->width()) + 2 * M);
     const int ph = Label5->y() + Label5->height() + M / 2;
     const int x = qMax(0, (width() - pw) / 2);
@@ -402,8 +404,10 @@ void Tdiaprot::AvbrytButtonClick()
     // When the save fails the protocol stays open, so that the results can
     // be saved again once the directory is in order; only the pupil's own
     // choice closes it without them.
+    // A record deleted meanwhile that the pupil chose not to keep closes
+    // without a further question.
     QString fel;
-    if (!SparaProtokoll(&fel)
+    if (sparaAktivDiagnos(&fel) == Sparning::Misslyckad
         && !MessageBox::askYesNo(fel + QStringLiteral("\n\nProtokollet är kvar, så att du kan försöka spara igen med "
                                                       "\"Avbryta\". Vill du stänga det ändå? Då går de nya resultaten "
                                                       "förlorade.")))
@@ -416,8 +420,11 @@ void Tdiaprot::AvbrytButtonClick()
 
 void Tdiaprot::LosenButtonClick()
 {
-    // A confirmed password is in AktivDiagnos and is saved with the record.
+    // A confirmed password is saved at once, so that it holds even when the
+    // program ends before the next save.
     TNLOS_Visa();
+    if (LosenOk == 1 && SparaNyttLosen())
+        m_sparad = AktivDiagnos.toBytes();
     activateWindow();
     StringGrid1->setFocus();
 }

@@ -24,7 +24,7 @@ public:
     explicit Tdiaprot(QWidget *parent = nullptr);
     ~Tdiaprot() override;
 
-    // Components, named as the design names them.
+    // Components, each with its field's name as its object name.
     QLabel *Label1 = nullptr;
     QTableWidget *StringGrid1 = nullptr;
     QFrame *Panel2 = nullptr;

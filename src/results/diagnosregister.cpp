@@ -5,14 +5,20 @@
 #include "platform/Cp1252.h"
 #include "platform/FileLock.h"
 #include "platform/MessageBox.h"
+#include "platform/OpenClaim.h"
 #include "platform/ProgramPath.h"
 #include "platform/SafeRewrite.h"
+#include "results/diagnossession.h"
 #include "results/diagnosstatus.h"
+#include "results/filhinder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+
+#include <functional>
+#include <memory>
 
 QString RaderaNamn;
 quint8 RaderaLage = 0;
@@ -57,10 +63,16 @@ struct RegisterFile
     QString path; // the register, or where it is to be created
     QList<QByteArray> records;
     bool tailSafe = true; // a broken last record, if any, has been copied aside
+    bool cut = false;     // the file ends in part of a record
     QString warning;      // what the teacher is to be told about a damaged register
 };
 
-enum class ReadResult { Ok, Missing, Unreadable };
+enum class ReadResult {
+    Ok,
+    Missing,
+    Unreadable,
+    NotARegister, // bytes that no register holds: nothing is read from it or saved over it
+};
 
 // Copies the register's bytes to a new file beside it; false when that
 // cannot be done. An existing file is never touched.
@@ -78,27 +90,74 @@ bool completeCutRecord(const QByteArray &tail, QByteArray &record)
     constexpr int StatusStart = 116;
     if (tail.size() < NamnFalt || quint8(tail[0]) == 0 || quint8(tail[0]) > DiagnosNamnLangd)
         return false;
-    const TDiagnosPost aktiv = AktivDiagnos;
-    NollstallDiagnos();
-    QByteArray b = AktivDiagnos.toBytes();
+    QByteArray b = freshDiagnosPost().toBytes();
     b.replace(0, tail.size(), tail);
-    AktivDiagnos = TDiagnosPost::fromBytes(b);
-    const auto lasta = AktivDiagnos.Status;
+    const TDiagnosPost read = TDiagnosPost::fromBytes(b);
+    TDiagnosPost p = statusByTheRules(read);
     const int antalLasta = qBound(0, int(tail.size()) - StatusStart, DiagnosOmradesAntal);
-    for (int k = 1; k <= DiagnosOmradesAntal; ++k)
-        AktivDiagnos.Status[k] = GeStatusTal(k);
     for (int k = 1; k <= antalLasta; ++k)
-        AktivDiagnos.Status[k] = lasta[k];
-    record = AktivDiagnos.toBytes();
-    AktivDiagnos = aktiv;
+        p.Status[k] = read.Status[k];
+    record = p.toBytes();
     return true;
 }
 
-// A register that ends in part of a record: the whole file is copied aside
-// before anything rewrites it, so that nothing is lost. Remembered per file
-// state, so that the teacher is told once; a copy that failed is tried
-// again quietly. The text for the teacher goes to r.warning.
-bool putDamagedTailAside(RegisterFile &r, const QByteArray &data, const QString &keptName)
+// Why data cannot be a register, checked record by record: a name or
+// password longer than its field, control characters in a name, a status
+// that does not exist, an end that is not the start of a record. Empty when
+// it may be one.
+QString notARegisterReason(const QByteArray &data)
+{
+    constexpr int LosenStart = 22;
+    constexpr int StatusStart = 116;
+    constexpr quint8 HogstaStatus = 3;
+    auto check = [](const QByteArray &rec, int n) -> QString {
+        const int size = int(rec.size());
+        const int namnLangd = quint8(rec[0]);
+        if (namnLangd > DiagnosNamnLangd)
+            return QStringLiteral("diagnos %1 har ett namn på %2 tecken, men ett namn har högst %3")
+                .arg(n)
+                .arg(namnLangd)
+                .arg(DiagnosNamnLangd);
+        for (int i = 1; i <= namnLangd && i < size; ++i) {
+            const quint8 c = quint8(rec[i]);
+            if (c < 0x20 || c == 0x7F)
+                return QStringLiteral("diagnos %1 har styrtecken i namnet").arg(n);
+        }
+        if (size > LosenStart && quint8(rec[LosenStart]) > DiagnosLosenLangd)
+            return QStringLiteral("diagnos %1 har ett lösenord på %2 tecken, men ett lösenord har högst %3")
+                .arg(n)
+                .arg(quint8(rec[LosenStart]))
+                .arg(DiagnosLosenLangd);
+        for (int k = 1; k <= DiagnosOmradesAntal && StatusStart + k - 1 < size; ++k)
+            if (quint8(rec[StatusStart + k - 1]) > HogstaStatus)
+                return QStringLiteral("diagnos %1 har status %2 i område %3, men det finns bara status 0 till 3")
+                    .arg(n)
+                    .arg(quint8(rec[StatusStart + k - 1]))
+                    .arg(k);
+        return {};
+    };
+    const qsizetype whole = data.size() / DiagnosPostStorlek * DiagnosPostStorlek;
+    int n = 0;
+    for (qsizetype at = 0; at < whole; at += DiagnosPostStorlek) {
+        const QString reason = check(data.mid(at, DiagnosPostStorlek), ++n);
+        if (!reason.isEmpty())
+            return reason;
+    }
+    if (whole == data.size())
+        return {};
+    // A register cut off in its last record ends in the start of one, and
+    // every record begins with the length of a name.
+    const QByteArray tail = data.mid(whole);
+    if (quint8(tail[0]) == 0)
+        return QStringLiteral("filen slutar med %1 byte som inte är början på en diagnos").arg(tail.size());
+    return check(tail, n + 1);
+}
+
+// Tells once per state of the file (what the teacher is to be told goes
+// to r.warning) and copies the file aside, until a copy has been made: a
+// copy that failed is tried again quietly. saved says whether the file's
+// bytes are in a copy; the text comes from message(copy made, its path).
+bool putAside(RegisterFile &r, const QByteArray &data, const std::function<QString(bool, const QString &)> &message)
 {
     static QHash<QString, bool> handled;
     const QFileInfo info(r.path);
@@ -111,7 +170,17 @@ bool putDamagedTailAside(RegisterFile &r, const QByteArray &data, const QString 
     const QString dir = info.absolutePath();
     const QString copyName = freeName(dir, info.fileName(), QStringLiteral(".bad"));
     const bool saved = copyAside(dir, copyName, data);
-    if (it == handled.constEnd()) {
+    if (it == handled.constEnd())
+        r.warning = message(saved, shown(dir + QLatin1Char('/') + copyName));
+    handled.insert(key, saved);
+    return saved;
+}
+
+// A register that ends in part of a record: the whole file is copied aside
+// before anything rewrites it, so that nothing is lost.
+bool putDamagedTailAside(RegisterFile &r, const QByteArray &data, const QString &keptName)
+{
+    return putAside(r, data, [&](bool saved, const QString &copy) {
         const QString start = QStringLiteral("Diagnosfilen ") + shown(r.path)
                               + QStringLiteral(" slutar med en ofullständig diagnos.");
         QString outcome;
@@ -122,15 +191,26 @@ bool putDamagedTailAside(RegisterFile &r, const QByteArray &data, const QString 
             outcome = QStringLiteral(" 1 elev kunde inte läsas; de %1 hela diagnoserna används som vanligt.")
                           .arg(data.size() / DiagnosPostStorlek);
         if (saved)
-            r.warning = start + QStringLiteral(" Hela filen har kopierats till ") + shown(dir + QLatin1Char('/') + copyName)
-                        + QLatin1Char('.') + outcome;
-        else
-            r.warning = start + QStringLiteral(" Den kunde inte kopieras, och därför kan diagnoserna läsas men inte "
-                                               "sparas förrän filen är lagad.")
-                        + outcome;
-    }
-    handled.insert(key, saved);
-    return saved;
+            return start + QStringLiteral(" Hela filen har kopierats till ") + copy + QLatin1Char('.') + outcome;
+        return start + QStringLiteral(" Den kunde inte kopieras, och därför kan diagnoserna läsas men inte "
+                                      "sparas förrän filen är lagad.")
+               + outcome;
+    });
+}
+
+// A file in the register's place that is not a register: copied aside, and
+// the teacher is told what to do.
+void putNonRegisterAside(RegisterFile &r, const QByteArray &data, const QString &reason)
+{
+    putAside(r, data, [&](bool saved, const QString &copy) {
+        const QString start = QStringLiteral("Filen ") + shown(r.path) + QStringLiteral(" är ingen diagnosfil: ")
+                              + reason + QLatin1Char('.');
+        const QString kopia = saved ? QStringLiteral(" Hela filen har kopierats till ") + copy + QLatin1Char('.')
+                                    : QStringLiteral(" Den kunde inte kopieras.");
+        return start + kopia
+               + QStringLiteral(" Inga elever visas från den, och ingenting sparas i den förrän läraren väljer "
+                                "\"Ta bort alla diagnoser\": då läggs filen undan och en ny diagnosfil börjar.");
+    });
 }
 
 // The diagnosis directory as found on the disk; empty when it is missing.
@@ -160,10 +240,16 @@ ReadResult readRegister(RegisterFile &r)
     const QByteArray data = f.readAll();
     if (f.error() != QFileDevice::NoError)
         return ReadResult::Unreadable;
+    const QString reason = notARegisterReason(data);
+    if (!reason.isEmpty()) {
+        putNonRegisterAside(r, data, reason);
+        return ReadResult::NotARegister;
+    }
     const qsizetype whole = data.size() / DiagnosPostStorlek * DiagnosPostStorlek;
     for (qsizetype at = 0; at < whole; at += DiagnosPostStorlek)
         r.records.append(data.mid(at, DiagnosPostStorlek));
     if (whole != data.size()) {
+        r.cut = true;
         QByteArray kept;
         QString keptName;
         if (completeCutRecord(data.mid(whole), kept)) {
@@ -230,63 +316,196 @@ bool sameDirectory(const QString &a, const QString &b)
     return !pa.isEmpty() && pa.compare(pb, Qt::CaseInsensitive) == 0;
 }
 
+// Where record of that name is in records (letter case ignored); -1 when
+// none is. A second record of the same name stays as it is.
+int recordOf(const QList<QByteArray> &records, const QString &namn)
+{
+    for (int i = 0; i < int(records.size()); ++i)
+        if (sameName(TDiagnosPost::fromBytes(records[i]).Namn, namn))
+            return i;
+    return -1;
+}
+
+std::unique_ptr<OpenClaim> &protocolClaim()
+{
+    static std::unique_ptr<OpenClaim> claim;
+    return claim;
+}
+
+QString quoted(const QString &namn)
+{
+    return QLatin1Char('"') + namn + QLatin1Char('"');
+}
+
+// "\"Anna\"", "\"Anna\" och \"Bo\"", "\"Anna\", \"Bo\" och \"Cilla\"".
+QString nameList(const QStringList &namn)
+{
+    QString text;
+    for (int i = 0; i < int(namn.size()); ++i) {
+        if (i > 0)
+            text += i + 1 == int(namn.size()) ? QStringLiteral(" och ") : QStringLiteral(", ");
+        text += quoted(namn[i]);
+    }
+    return text;
+}
+
 } // namespace
+
+// The hidden marker beside the register that stands for the pupil's
+// protocol: the name's upper-case bytes in hexadecimal, so that every
+// spelling of it is one marker. Empty when there is no directory.
+QString protocolMarker(const QString &Namn)
+{
+    const QString dir = registerDirectory();
+    if (dir.isEmpty() || Namn.isEmpty())
+        return {};
+    const QByteArray key = Cp1252::encode(Cp1252::upper(kortad(Namn, DiagnosNamnLangd))).toHex().toUpper();
+    return dir + QStringLiteral("/.") + RegisterNamn + QLatin1Char('.') + QString::fromLatin1(key)
+           + QStringLiteral(".open");
+}
+
+Sparning sparaAktivDiagnos(QString *fel)
+{
+    enum class Utfall { Sparad, KanInteSkriva, Upptagen, OfullstandigFil, KanInteErsatta, IngenDiagnosfil, Borttagen };
+    DiagnosSession &session = sessionOfAktivDiagnos();
+    // A second round only after the pupil chose to keep the results of a
+    // deleted record as a new one.
+    for (int forsok = 0;; ++forsok) {
+        Utfall utfall = Utfall::KanInteSkriva;
+        RegisterFile r;
+        TDiagnosPost sparad;
+        bool registretBorta = false;
+        const QString dir = registerDirectory();
+        if (!dir.isEmpty()) {
+            // Under the lock the register is read again and only what this
+            // program changed in the pupil's record is written into it, so
+            // that the saves of other programs are kept.
+            FileLock lock(dir + QLatin1Char('/') + RegisterNamn);
+            ReadResult lasning = ReadResult::Unreadable;
+            if (!lock.lock())
+                utfall = Utfall::Upptagen;
+            else if ((lasning = readRegister(r)) == ReadResult::NotARegister)
+                utfall = Utfall::IngenDiagnosfil;
+            else if (lasning != ReadResult::Unreadable && r.tailSafe) {
+                QList<QByteArray> records = r.records;
+                const int at = recordOf(records, kortad(AktivDiagnos.Namn, DiagnosNamnLangd));
+                if (at < 0 && session.iRegistret) {
+                    // Deleted since it was read: never brought back unasked.
+                    utfall = Utfall::Borttagen;
+                    registretBorta = lasning == ReadResult::Missing;
+                } else {
+                    if (at < 0) {
+                        sparad = AktivDiagnos;
+                        records.append(sparad.toBytes());
+                    } else {
+                        sparad = withSessionChanges(TDiagnosPost::fromBytes(records[at]), AktivDiagnos, session);
+                        records[at] = sparad.toBytes();
+                    }
+                    SafeRewrite rewrite(r.path);
+                    // Nothing to change (a protocol closed without a new
+                    // result): the register stays as it is.
+                    if (records == r.records && !r.cut && lasning == ReadResult::Ok)
+                        utfall = Utfall::Sparad;
+                    else if (rewrite.open() && rewrite.commit(records))
+                        utfall = Utfall::Sparad;
+                    else if (rewrite.failure() == SafeRewrite::Failure::Write)
+                        utfall = Utfall::OfullstandigFil;
+                    else if (rewrite.failure() == SafeRewrite::Failure::Rename)
+                        utfall = Utfall::KanInteErsatta;
+                }
+            }
+        }
+        tellDamage(r);
+
+        switch (utfall) {
+        case Utfall::Sparad:
+            // What other programs saved is shown from now on too.
+            AktivDiagnos = sparad;
+            sessionSaved(sparad);
+            DiagSpara = 0;
+            return Sparning::Sparad;
+        case Utfall::Borttagen: {
+            DiagSpara = 0;
+            const QByteArray nu = AktivDiagnos.toBytes();
+            if (session.avstod == nu)
+                return Sparning::Avstod; // asked already, and nothing has changed since
+            const QString namn = quoted(AktivDiagnos.Namn);
+            const QString vad = registretBorta
+                                    ? QStringLiteral("Diagnosfilen ") + shown(r.path)
+                                          + QStringLiteral(" finns inte längre: alla diagnoser har tagits bort medan "
+                                                           "protokollet för ")
+                                          + namn + QStringLiteral(" var öppet här.")
+                                    : QStringLiteral("Diagnosen för ") + namn
+                                          + QStringLiteral(" har tagits bort ur diagnosfilen ") + shown(r.path)
+                                          + QStringLiteral(" medan protokollet var öppet här.");
+            if (forsok > 0
+                || !MessageBox::askYesNo(vad + QStringLiteral(" Vill du spara resultaten som en ny diagnos för ")
+                                         + namn + QStringLiteral("? Svarar du Nej sparas ingenting."))) {
+                session.avstod = nu;
+                return Sparning::Avstod;
+            }
+            session.iRegistret = false;
+            session.avstod.clear();
+            DiagSpara = 1;
+            continue;
+        }
+        default:
+            break;
+        }
+
+        DiagSpara = 1;
+        QString text = QStringLiteral("Diagnosen kunde inte sparas i katalogen ") + shown(DiagnosPath);
+        switch (utfall) {
+        case Utfall::Upptagen:
+            text += QStringLiteral(": diagnosfilen sparas just nu av ett annat program. Försök igen om en stund.");
+            break;
+        case Utfall::OfullstandigFil:
+            text += QStringLiteral(": den nya diagnosfilen kunde inte skrivas färdigt (disken kan vara full). "
+                                   "Den gamla diagnosfilen är oförändrad.");
+            break;
+        case Utfall::KanInteErsatta: {
+            const QString hinder = replaceObstacleMessage(QStringLiteral("Diagnosfilen"), r.path);
+            text += hinder.isEmpty() ? QStringLiteral(": den nya diagnosfilen kunde inte ta den gamlas plats. Den "
+                                                      "gamla diagnosfilen är oförändrad.")
+                                     : QStringLiteral(". ") + hinder;
+            break;
+        }
+        case Utfall::IngenDiagnosfil:
+            text += QStringLiteral(": filen ") + shown(r.path)
+                    + QStringLiteral(" är ingen diagnosfil. Läraren kan börja en ny diagnosfil med \"Ta bort alla "
+                                     "diagnoser\".");
+            break;
+        default:
+            text += QStringLiteral(". Kontrollera att katalogen finns och att det går att skriva i den.");
+            break;
+        }
+        if (fel)
+            *fel = text;
+        else
+            MessageBox::warning(text);
+        return Sparning::Misslyckad;
+    }
+}
 
 bool SparaProtokoll(QString *fel)
 {
-    enum class Utfall { Sparad, KanInteSkriva, Upptagen, Avbruten };
-    Utfall utfall = Utfall::KanInteSkriva;
-    RegisterFile r;
-    const QString dir = registerDirectory();
-    if (!dir.isEmpty()) {
-        // Under the lock the register is read again and only this pupil's
-        // record is replaced, so that other computers' saves are kept.
-        FileLock lock(dir + QLatin1Char('/') + RegisterNamn);
-        if (!lock.lock()) {
-            utfall = Utfall::Upptagen;
-        } else if (readRegister(r) != ReadResult::Unreadable && r.tailSafe) {
-            QList<QByteArray> records = r.records;
-            const QString namn = kortad(AktivDiagnos.Namn, DiagnosNamnLangd);
-            bool replaced = false;
-            for (QByteArray &rec : records) {
-                if (sameName(TDiagnosPost::fromBytes(rec).Namn, namn)) {
-                    rec = AktivDiagnos.toBytes();
-                    replaced = true;
-                    break; // a second record of the same name stays as it is
-                }
-            }
-            if (!replaced)
-                records.append(AktivDiagnos.toBytes());
-            SafeRewrite rewrite(r.path);
-            if (rewrite.open() && rewrite.commit(records))
-                utfall = Utfall::Sparad;
-            else if (rewrite.failure() != SafeRewrite::Failure::NoTemporary)
-                utfall = Utfall::Avbruten;
-        }
-    }
-    tellDamage(r);
-    if (utfall == Utfall::Sparad) {
-        DiagSpara = 0;
-        return true;
-    }
+    return sparaAktivDiagnos(fel) == Sparning::Sparad;
+}
+
+bool SparaNyttLosen()
+{
     DiagSpara = 1;
-    QString text = QStringLiteral("Diagnosen kunde inte sparas i katalogen ") + shown(DiagnosPath);
-    switch (utfall) {
-    case Utfall::Upptagen:
-        text += QStringLiteral(": diagnosfilen sparas just nu av ett annat program. Försök igen om en stund.");
-        break;
-    case Utfall::Avbruten:
-        text += QStringLiteral(": den nya diagnosfilen kunde inte skrivas färdigt (disken kan vara full). "
-                               "Den gamla diagnosfilen är oförändrad.");
-        break;
-    default:
-        text += QStringLiteral(". Kontrollera att katalogen finns och att det går att skriva i den.");
+    QString fel;
+    switch (sparaAktivDiagnos(&fel)) {
+    case Sparning::Sparad:
+        return true;
+    case Sparning::Avstod:
+        return false;
+    case Sparning::Misslyckad:
         break;
     }
-    if (fel)
-        *fel = text;
-    else
-        MessageBox::warning(text);
+    MessageBox::warning(fel + QStringLiteral(" Det nya lösenordet är inte sparat än: det sparas nästa gång "
+                                             "diagnosen kan sparas."));
     return false;
 }
 
@@ -307,8 +526,13 @@ bool SparaRaderaProt()
         return false;
     }
     const QString namn = AktivDiagnos.Namn;
-    if (!MessageBox::askYesNo(QStringLiteral("Vill du verkligen ta bort diagnosen \"") + namn
-                              + QStringLiteral("\"?"))) {
+    QString fraga = QStringLiteral("Vill du verkligen ta bort diagnosen \"") + namn + QStringLiteral("\"?");
+    if (protocolIsOpen(namn))
+        fraga = QStringLiteral("Protokollet för \"") + namn
+                + QStringLiteral("\" är öppet i ett annat program just nu. Tar du bort diagnosen får eleven där "
+                                 "frågan om resultaten ska sparas som en ny diagnos, nästa gång de sparas.\n\n")
+                + fraga;
+    if (!MessageBox::askYesNo(fraga)) {
         RaderaLage = 0;
         return false;
     }
@@ -340,8 +564,10 @@ bool SparaRaderaProt()
     return true;
 }
 
-bool ArkiveraDiagnoser()
+bool ArkiveraDiagnoser(bool *avstod)
 {
+    if (avstod)
+        *avstod = false;
     const QString dir = registerDirectory();
     FileLock lock(dir + QLatin1Char('/') + RegisterNamn);
     const QString path = dir.isEmpty() ? QString() : ProgramPath::resolve(dir, RegisterNamn);
@@ -351,6 +577,24 @@ bool ArkiveraDiagnoser()
         return false;
     }
     check.close();
+
+    // Pupils whose protocol is open elsewhere are asked at their next save
+    // whether to keep their results as new records; the teacher is told.
+    const QStringList oppna = protocolsOpen();
+    if (!oppna.isEmpty()) {
+        const QString vem = oppna.size() == 1 ? QStringLiteral("Protokollet för ") + nameList(oppna)
+                                                    + QStringLiteral(" är öppet")
+                                              : QStringLiteral("Protokollen för ") + nameList(oppna)
+                                                    + QStringLiteral(" är öppna");
+        if (!MessageBox::askYesNo(vem + QStringLiteral(" i ett annat program just nu. Tar du bort alla diagnoser "
+                                                       "får eleverna där frågan om resultaten ska sparas som nya "
+                                                       "diagnoser, nästa gång de sparas.\n\nVill du ändå ta bort "
+                                                       "alla diagnoser?"))) {
+            if (avstod)
+                *avstod = true;
+            return false;
+        }
+    }
 
     const QString base = QStringLiteral("VR") + TidStampel();
     const QString ext = QStringLiteral(".DIS");
@@ -393,33 +637,26 @@ QString HaemtaDiagnos(const QString &Namn)
     const QString namn = kortad(Namn, DiagnosNamnLangd);
     RegisterFile r;
     if (readRegisterAndTell(r) == ReadResult::Ok) {
-        for (const QByteArray &rec : std::as_const(r.records)) {
-            TDiagnosPost p = TDiagnosPost::fromBytes(rec);
-            if (sameName(p.Namn, namn)) {
-                NamnFunnet = 1;
-                AktivDiagnos = p;
-                break;
-            }
+        const int at = recordOf(r.records, namn);
+        if (at >= 0) {
+            NamnFunnet = 1;
+            AktivDiagnos = TDiagnosPost::fromBytes(r.records[at]);
         }
     }
     if (NamnFunnet == 0)
         NollstallDiagnos();
     AktivDiagnos.Namn = namn;
+    // What this program does to the record from now on is what its saves
+    // write into the register.
+    startDiagnosSession(NamnFunnet != 0);
     return NamnFunnet ? AktivDiagnos.Losen : QString();
 }
 
 bool NamnFinns(const QString &Namn)
 {
     const QString namn = kortad(Namn, DiagnosNamnLangd);
-    bool found = false;
     RegisterFile r;
-    if (readRegisterAndTell(r) == ReadResult::Ok) {
-        for (const QByteArray &rec : std::as_const(r.records))
-            if (sameName(TDiagnosPost::fromBytes(rec).Namn, namn)) {
-                found = true;
-                break;
-            }
-    }
+    const bool found = readRegisterAndTell(r) == ReadResult::Ok && recordOf(r.records, namn) >= 0;
     // Nobody's results stay behind under the new name.
     NollstallDiagnos();
     AktivDiagnos.Namn = namn;
@@ -430,9 +667,8 @@ void NollstallDiagnos()
 {
     // Also the time stamps and the reserved bytes: nothing of the previous
     // pupil goes into the new record.
-    AktivDiagnos = TDiagnosPost();
-    for (int k = 1; k <= DiagnosOmradesAntal; ++k)
-        AktivDiagnos.Status[k] = GeStatusTal(k);
+    AktivDiagnos = freshDiagnosPost();
+    endDiagnosSession();
 }
 
 bool readRegisterNames(QStringList &names)
@@ -444,6 +680,46 @@ bool readRegisterNames(QStringList &names)
     for (const QByteArray &rec : std::as_const(r.records))
         names.append(TDiagnosPost::fromBytes(rec).Namn);
     return true;
+}
+
+bool claimProtocol(const QString &Namn)
+{
+    releaseProtocol();
+    protocolClaim() = std::make_unique<OpenClaim>(protocolMarker(Namn));
+    return protocolClaim()->take();
+}
+
+void releaseProtocol()
+{
+    protocolClaim().reset();
+}
+
+bool protocolIsOpen(const QString &Namn)
+{
+    return OpenClaim::isClaimed(protocolMarker(Namn));
+}
+
+QStringList protocolsOpen()
+{
+    QStringList oppna;
+    RegisterFile r;
+    if (readRegister(r) != ReadResult::Ok)
+        return oppna;
+    for (const QByteArray &rec : std::as_const(r.records)) {
+        const QString namn = TDiagnosPost::fromBytes(rec).Namn;
+        if (!namn.isEmpty() && protocolIsOpen(namn))
+            oppna.append(namn);
+    }
+    return oppna;
+}
+
+void tellRegisterObstacle()
+{
+    const QString dir = registerDirectory();
+    const QString path = dir.isEmpty() ? QString() : ProgramPath::resolve(dir, RegisterNamn);
+    const QString text = replaceObstacleMessage(QStringLiteral("Diagnosfilen"), path);
+    if (!text.isEmpty())
+        MessageBox::warning(text);
 }
 
 bool DiagnosFileWish(const QString &Katalog)

@@ -1,6 +1,7 @@
 #include "results/diagnosstatus.h"
 
 #include "platform/Clock.h"
+#include "results/diagnossession.h"
 
 const Tabell<QString, DiagnosOmradesAntal> DiagOmraden = {
     QString(),
@@ -77,6 +78,21 @@ quint8 GeStatusTal(int Omrade)
     return status;
 }
 
+TDiagnosPost statusByTheRules(TDiagnosPost p)
+{
+    // The rules read and write AktivDiagnos.
+    std::swap(p, AktivDiagnos);
+    for (int k = 1; k <= DiagnosOmradesAntal; ++k)
+        AktivDiagnos.Status[k] = GeStatusTal(k);
+    std::swap(p, AktivDiagnos);
+    return p;
+}
+
+TDiagnosPost freshDiagnosPost()
+{
+    return statusByTheRules(TDiagnosPost());
+}
+
 void diagnosback(qint32 Resultat)
 {
     const int k = DiagRad;
@@ -105,6 +121,7 @@ void diagnosback(qint32 Resultat)
     d.Timme[k] = quint16(tid.hour());
     d.Minut[k] = quint16(tid.minute());
 
+    noteTestedArea(k);
     DiagSpara = 1;
     if (protocolRedraw())
         protocolRedraw()();

@@ -35,6 +35,13 @@ bool arEfterfoljare(int Omrade);
 // Outside 1..20: 0, and nothing changes.
 quint8 GeStatusTal(int Omrade);
 
+// p with the status of every area 1..20 by the rules above, in order, as
+// GeStatusTal gives it for p. AktivDiagnos is left as it was.
+TDiagnosPost statusByTheRules(TDiagnosPost p);
+// A fresh record: no name, no password, no results, the starting statuses
+// ("Börja" for 1, 5, 7, 9, 11, 13, 15, 16, 17, "Vänta" for the others).
+TDiagnosPost freshDiagnosPost();
+
 // An exercise reports the right answers of a finished or abandoned test of
 // area DiagRad. Does nothing unless a test (run mode 2) of an area 1..17 is
 // in progress for a pupil (AktivDiagnos has a name). Stores the result, the

@@ -4,6 +4,7 @@
 #include "platform/FileLock.h"
 #include "platform/ProgramPath.h"
 #include "platform/SafeRewrite.h"
+#include "results/filhinder.h"
 
 #include <QDir>
 #include <QFile>
@@ -134,11 +135,18 @@ bool saveRecordEntry(const QString &path, const TRekordRad &entry, bool lowerIsB
         return true; // not better than any entry of a full table: nothing changes
     QString error;
     if (!writeRecordFile(path, table.rows, error)) {
-        message = QStringLiteral("Rekordtabellen ") + ProgramPath::normalise(path) + QStringLiteral(" kunde inte sparas: ")
-                  + error;
+        const QString hinder = recordTableObstacle(path);
+        message = hinder.isEmpty() ? QStringLiteral("Rekordtabellen ") + ProgramPath::normalise(path)
+                                         + QStringLiteral(" kunde inte sparas: ") + error
+                                   : QStringLiteral("Rekordtabellen kunde inte sparas. ") + hinder;
         return false;
     }
     return true;
+}
+
+QString recordTableObstacle(const QString &path)
+{
+    return replaceObstacleMessage(QStringLiteral("Rekordtabellen"), path);
 }
 
 QString recordFilePath(const QString &rekordFilNamn)

@@ -59,6 +59,11 @@ bool loadRecordTable(const QString &path, QList<TRekordRad> &rows, QString &mess
 // with the message for the player when the table could not be kept.
 bool saveRecordEntry(const QString &path, const TRekordRad &entry, bool lowerIsBetter, QString &message);
 
+// Why this account cannot replace the table file at path, with the remedy
+// (another account's file in a directory with the sticky bit); empty when
+// it can.
+QString recordTableObstacle(const QString &path);
+
 // The file a table name (a "\"-separated path) stands for: the existing
 // file, letter case ignored, else the path to create it at.
 QString recordFilePath(const QString &rekordFilNamn);

@@ -8,6 +8,7 @@
 #include "TestCourse.h"
 #include "TestMain.h"
 #include "Typing.h"
+#include "drills/grammar/NivaFil.h"
 #include "drills/grammar/TFLERBAR.h"
 #include "drills/grammar/flerval.h"
 #include "drills/writing/TSKRIV.h"
@@ -104,9 +105,22 @@ private slots:
         QTest::newRow("förra året: Voriges") << "VRS53200.DAT" << "<Förra> året" << "Voriges";
         QTest::newRow("förra året: Vergangenes") << "VRS53200.DAT" << "<Förra> året" << "Vergangenes";
         QTest::newRow("förra veckan: Vorige") << "VRS53200.DAT" << "<Förra> veckan" << "Vorige";
+        QTest::newRow("nästa vecka: Kommende") << "VRS53200.DAT" << "<Nästa> vecka" << "Kommende";
         QTest::newRow("när tåget går: geht") << "VRS54800.DAT" << "tåget <går>" << "geht";
         QTest::newRow("tåget går till Köln: geht") << "VRS56120.DAT" << "Tåget <går>" << "geht";
         QTest::newRow("hjälpa er: euch") << "VRS51480.DAT" << "hjälpa <er>" << "euch";
+        // Swedish "er" and "ni" are the polite form as well.
+        QTest::newRow("besöker er: Sie") << "VRS54200.DAT" << "besöker <er>" << "Sie";
+        QTest::newRow("besöker er: euch") << "VRS54200.DAT" << "besöker <er>" << "euch";
+        QTest::newRow("till er: Sie") << "VRS54200.DAT" << "till <er>" << "Sie";
+        QTest::newRow("känner er: Sie") << "VRS51430.DAT" << "känner <er>" << "Sie";
+        QTest::newRow("er bil: Ihr") << "VRS54500.DAT" << "<er> bil" << "Ihr";
+        QTest::newRow("era föräldrar: Ihre") << "VRS54500.DAT" << "<era>" << "Ihre";
+        QTest::newRow("mannens hatt: Manns") << "VRS51210.DAT" << "<mannens>" << "Manns";
+        QTest::newRow("hundens boll: Hunds") << "VRS51210.DAT" << "<hundens>" << "Hunds";
+        QTest::newRow("springer fort: rennt") << "VRS56120.DAT" << "<springer>" << "rennt";
+        QTest::newRow("simmat i sjön: habe") << "VRS56570.DAT" << "simmat i sjön" << "habe";
+        QTest::newRow("söt hund: niedlicher") << "VROVN111.DAT" << "<söt> hund" << "niedlicher";
     }
     void aGapTakesEveryRightWord()
     {
@@ -123,6 +137,60 @@ private slots:
         QCOMPARE(int(AntalFel), 0);
     }
 
+    // What the polite form and the short genitive do not make right.
+    void aGapKeepsAWrongWordWrong_data()
+    {
+        QTest::addColumn<QString>("fil");
+        QTest::addColumn<QString>("bit");
+        QTest::addColumn<QString>("svar");
+        QTest::newRow("besöker er: sie (them)") << "VRS54200.DAT" << "besöker <er>" << "sie";
+        QTest::newRow("husets dörr: Hauss") << "VRS51210.DAT" << "<husets>" << "Hauss";
+    }
+    void aGapKeepsAWrongWordWrong()
+    {
+        QFETCH(QString, fil);
+        QFETCH(QString, bit);
+        QFETCH(QString, svar);
+        QVERIFY2(kursMedRaden(fil, bit), qPrintable(bit));
+        std::unique_ptr<TSkrivinf> w;
+        QVERIFY(openExercise(w, fil, 0));
+        QTRY_VERIFY(w->Edit1->isEnabled());
+        typeAnswer(w->Edit1, svar);
+        QCOMPARE(int(AntalRatt), 0);
+        QCOMPARE(int(AntalFel), 1);
+    }
+
+    // Two gaps: the word of each gap, and the short genitive in the second.
+    void aTwoGapSentenceTakesEveryRightWord_data()
+    {
+        QTest::addColumn<QString>("fil");
+        QTest::addColumn<QString>("bit");
+        QTest::addColumn<QString>("svar1");
+        QTest::addColumn<QString>("svar2");
+        QTest::newRow("landets flagga: des Lands") << "VRS51220.DAT" << "<landets>" << "des" << "Lands";
+        QTest::newRow("slutet på dagen: des Tags") << "VRS51220.DAT" << "<på dagen>" << "des" << "Tags";
+        QTest::newRow("en väns adress: eines Freunds") << "VRS51220.DAT" << "<en väns>" << "eines" << "Freunds";
+        QTest::newRow("har sprungit: ist gerannt") << "VRS56140.DAT" << "<har sprungit>" << "ist" << "gerannt";
+        QTest::newRow("städas: wird aufgeräumt") << "VRS56720.DAT" << "<städas>" << "wird" << "aufgeräumt";
+    }
+    void aTwoGapSentenceTakesEveryRightWord()
+    {
+        QFETCH(QString, fil);
+        QFETCH(QString, bit);
+        QFETCH(QString, svar1);
+        QFETCH(QString, svar2);
+        QVERIFY2(kursMedRaden(fil, bit), qPrintable(bit));
+        std::unique_ptr<TSkrivinf> w;
+        QVERIFY(openExercise(w, fil, 0));
+        QTRY_VERIFY(w->Edit1->isEnabled());
+        QCOMPARE(w->LuckAntal, 2);
+        typeAnswer(w->Edit1, svar1);
+        QTRY_VERIFY(w->Edit2->isEnabled());
+        typeAnswer(w->Edit2, svar2);
+        QCOMPARE(int(AntalRatt), 1);
+        QCOMPARE(int(AntalFel), 0);
+    }
+
     // Multiple choice: the word clicked.
     void aSentenceTakesEveryRightPreposition_data()
     {
@@ -135,6 +203,10 @@ private slots:
         QTest::newRow("auf der Arbeit") << "VRS55130.DAT" << "Arbeit" << "auf";
         QTest::newRow("in Urlaub") << "VRS55130.DAT" << "Urlaub" << "in";
         QTest::newRow("An Heiligabend") << "VRS55130.DAT" << "Heiligabend" << "An";
+        QTest::newRow("am Bahnhof") << "VRS55120.DAT" << "Bahnhof" << "am";
+        QTest::newRow("im Bahnhof") << "VRS55120.DAT" << "Bahnhof" << "im";
+        QTest::newRow("bei der Haltestelle") << "VRS55120.DAT" << "Haltestelle" << "bei";
+        QTest::newRow("im Fenster") << "VRS55300.DAT" << "Fenster" << "im";
     }
     void aSentenceTakesEveryRightPreposition()
     {
@@ -183,6 +255,11 @@ private slots:
         QTest::newRow("det ska bli regn: werden") << "VRS56440.DAT" << "regn i morgon" << "Morgen wird es regnen.";
         QTest::newRow("det ska bli regn: sollen") << "VRS56440.DAT" << "regn i morgon" << "Morgen soll es regnen.";
         QTest::newRow("Hund, Katze, Pferd, Kuh: Haustiere") << "VRS23000.DAT" << "Hund, Katze" << "Haustiere";
+        QTest::newRow("ni ska komma i tid: Sie") << "VRS56440.DAT" << "komma i tid" << "Sie sollen pünktlich kommen.";
+        QTest::newRow("ren: rein") << "VRDIAG03.DAT" << "ren#" << "rein";
+        QTest::newRow("varifrån kommer du") << "VRDIAG04.DAT" << "Varifrån" << "Wo kommst du her?";
+        QTest::newRow("läkare: Ärztin") << "VRS56440.DAT" << "läkare" << "Ich will Ärztin werden.";
+        QTest::newRow("abholen am Bahnhof") << "VRS56320.DAT" << "abholen" << "Am Bahnhof hole ich dich ab.";
     }
     void anAnswerTakesEveryRightForm()
     {
@@ -206,6 +283,7 @@ private slots:
         QTest::addColumn<QString>("svar");
         QTest::newRow("kakan: der Keks") << "VRSK2.vr1" << "kakan#" << "der Keks";
         QTest::newRow("frukten: die Frucht") << "VRSK2.vr1" << "frukten#" << "die Frucht";
+        QTest::newRow("att öppna: aufmachen") << "REGVERB.vr2" << "att öppna#" << "aufmachen";
     }
     void aWordListTakesEveryRightWord()
     {
@@ -215,6 +293,31 @@ private slots:
         const QString rad = kursRad(fil, bit);
         QVERIFY2(!rad.isEmpty(), qPrintable(bit));
         str_postarray(rad);
+        QCOMPARE(svarstest(postFalt(2), svar, 1), SvarRatt);
+    }
+
+    // The level items of the numbers: a number with and without "und", and
+    // an ordinal of any gender, as the level window checks it.
+    void aLevelItemTakesEveryRightForm_data()
+    {
+        QTest::addColumn<QString>("bit");
+        QTest::addColumn<QString>("svar");
+        QTest::newRow("hundraett: hundertundeins") << "9hundraett#" << "hundertundeins";
+        QTest::newRow("hundraett: hunderteins") << "9hundraett#" << "hunderteins";
+        QTest::newRow("trehundrasextiofem: dreihundertundfünfundsechzig") << "9trehundrasextiofem#"
+                                                                          << "dreihundertundfünfundsechzig";
+        QTest::newRow("tvåtusenfem: zweitausendundfünf") << "10tvåtusenfem#" << "zweitausendundfünf";
+        QTest::newRow("den första: die erste") << "12den första#" << "die erste";
+        QTest::newRow("en och en halv: einundeinhalb") << "18en och en halv#" << "einundeinhalb";
+        QTest::newRow("12,99: und Cent") << "12,99" << "zwölf Euro und neunundneunzig Cent";
+    }
+    void aLevelItemTakesEveryRightForm()
+    {
+        QFETCH(QString, bit);
+        QFETCH(QString, svar);
+        const QString rad = kursRad(QStringLiteral("VRS53100.DAT"), bit);
+        QVERIFY2(!rad.isEmpty(), qPrintable(bit));
+        str_postarray(NivaFil::utanNiva(rad));
         QCOMPARE(svarstest(postFalt(2), svar, 1), SvarRatt);
     }
 

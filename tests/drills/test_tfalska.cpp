@@ -55,6 +55,19 @@ QStringList uttal(const QString &mark, int n, bool alla)
     return l;
 }
 
+// Counts the paint events of a widget.
+struct PaintCounter : QObject
+{
+    explicit PaintCounter(QWidget *w) { w->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+    int count = 0;
+};
+
 } // namespace
 
 class TestTFalska : public QObject
@@ -396,6 +409,61 @@ private slots:
         svaraFel();
         QVERIFY(m_w->NextButton->isVisible());
         QVERIFY(!m_w->HoraButton->isVisible());
+        QCOMPARE(ljud.calls().size(), 6);
+    }
+
+    // While a word of "Hören" is waited for, the window repaints and takes
+    // keys; Esc, or closing the window, stops it at once, and the other four
+    // words are not played.
+    void escOrClosingEndsTheWaitForTheWords_data()
+    {
+        QTest::addColumn<bool>("closing");
+        QTest::newRow("Esc") << false;
+        QTest::newRow("closing the window") << true;
+    }
+    void escOrClosingEndsTheWaitForTheWords()
+    {
+        QFETCH(bool, closing);
+        FakeSound ljud;
+        ljud.holdWaits(true);
+        QVERIFY(oppna(QStringLiteral("VRS31200.DAT")));
+        namn(QStringLiteral("Anna"));
+        svaraFel();
+        PaintCounter malningar(m_w.get());
+        int malningarUnderVantan = -1;
+        QTimer underVantan;
+        connect(&underVantan, &QTimer::timeout, m_w.get(), [&] {
+            if (ljud.calls().size() != 1)
+                return; // the first word is not yet asked for
+            if (malningarUnderVantan < 0) {
+                malningarUnderVantan = malningar.count;
+                m_w->update();
+                return;
+            }
+            if (malningar.count == malningarUnderVantan)
+                return;
+            underVantan.stop();
+            if (closing)
+                m_w->close();
+            else
+                tangent(Qt::Key_Escape);
+        });
+        underVantan.start(0);
+        QTest::mouseClick(m_w->HoraButton, Qt::LeftButton);
+        QVERIFY(!underVantan.isActive());
+        QCOMPARE(ljud.calls().size(), 1);
+        QVERIFY(ljud.calls()[0].stopped);
+        if (closing) {
+            QVERIFY(!m_w->isVisible());
+            return;
+        }
+        QVERIFY(m_w->Escapepanel->isVisible());
+        QCOMPARE(QApplication::focusWidget(), m_w->FortsattButton);
+        // Back in the game the words can be heard again, or the next round had.
+        m_w->FortsattButton->click();
+        QVERIFY(m_w->NextButton->isEnabled() && m_w->HoraButton->isEnabled());
+        ljud.holdWaits(false);
+        QTest::mouseClick(m_w->HoraButton, Qt::LeftButton);
         QCOMPARE(ljud.calls().size(), 6);
     }
 

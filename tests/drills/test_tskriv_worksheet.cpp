@@ -15,9 +15,11 @@
 #include "frame/TForm1.h"
 #include "frame/datafiles.h"
 #include "frame/vrsku1.h"
+#include "platform/ArrowButton.h"
 #include "platform/Printing.h"
 #include "results/TUtskrift.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -162,6 +164,14 @@ private slots:
         QVERIFY(klicka(QStringLiteral("SkrivutAntalButton")));
         QCOMPARE(framst(), QStringLiteral("SkrivutAntalPanel"));
         QCOMPARE(antal(), QStringLiteral("1"));
+        // The two halves carry drawn arrows, each half at least half a line
+        // of the count high.
+        for (const char *halv : {"SkrivutSpinUpp", "SkrivutSpinNer"}) {
+            auto *pil = m_w->findChild<ArrowButton *>(QLatin1String(halv));
+            QVERIFY2(pil && pil->isVisible(), halv);
+            auto *rad = m_w->findChild<QLabel *>(QStringLiteral("SkrivutAntalLabel"));
+            QVERIFY(pil->height() * 2 >= QFontMetrics(rad->font()).height());
+        }
         auto upp = [&] {
             if (tangenter)
                 tangent(Qt::Key_Up);

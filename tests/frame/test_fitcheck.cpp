@@ -9,6 +9,7 @@
 
 #include "FitCheck.h"
 #include "MessageRecorder.h"
+#include "ScreenSize.h"
 #include "TestCourse.h"
 #include "TestEnvironment.h"
 #include "Typing.h"
@@ -553,37 +554,16 @@ int main(int argc, char **argv)
 {
     // The screen of this run: --screen WxH, taken out before Qt Test reads
     // the arguments.
+    QTemporaryDir dir;
     QList<char *> args;
-    for (int i = 0; i < argc; ++i) {
-        const QByteArray a(argv[i]);
-        if (a == "--screen" && i + 1 < argc) {
-            const QList<QByteArray> wh = QByteArray(argv[++i]).split('x');
-            if (wh.size() == 2)
-                gScreen = QSize(wh[0].toInt(), wh[1].toInt());
-            continue;
-        }
-        args.append(argv[i]);
-    }
+    if (!offscreenScreenFromArguments(argc, argv, gScreen, dir, args))
+        return 1;
     // Every fault found is a warning line of its own; show them all.
     static char maxWarnings[] = "-maxwarnings";
     static char unlimited[] = "0";
     args.insert(1, unlimited);
     args.insert(1, maxWarnings);
     int n = int(args.size());
-
-    // An offscreen screen of that size, with no window frames.
-    QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screen.json"));
-    QFile f(config);
-    if (!f.open(QIODevice::WriteOnly))
-        return 1;
-    f.write(QStringLiteral(R"({"windowFrameMargins": false, "screens": [{"name": "fit", "x": 0, "y": 0,
-                              "width": %1, "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                .arg(gScreen.width())
-                .arg(gScreen.height())
-                .toUtf8());
-    f.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
     setTestEnvironment();
 
     QStandardPaths::setTestModeEnabled(true);

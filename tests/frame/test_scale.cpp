@@ -3,11 +3,16 @@
 #include "TestMain.h"
 #include "frame/scale.h"
 #include "frame/vrsku1.h"
+#include "platform/MessageBox.h"
 
+#include <QApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace {
 
@@ -122,6 +127,11 @@ private slots:
         Skaltest();
         QVERIFY(Skalning >= MinstaSkalning);
         QVERIFY(Marginal > 0 && Marginal < 50);
+        // The message boxes read at the screen's scale, not in the system's
+        // small font.
+        const QFont meddelande = MessageBox::textFont();
+        QCOMPARE(meddelande.pixelSize(), 16 * Skalning / 100);
+        QVERIFY(meddelande.pixelSize() > QFontInfo(QApplication::font()).pixelSize());
     }
 
     void skalaFonsterScalesOnce()
@@ -174,7 +184,7 @@ private slots:
         QVERIFY(knapp->font().pixelSize() >= 11); // 8 points
         QVERIFY(bredd() < knapp->width());
 
-        // A wider box and a shorter caption give back the design size.
+        // A wider box and a shorter caption give back the full size.
         knapp->resize(380, 50);
         QCOMPARE(knapp->font().pixelSize(), 30);
         knapp->resize(150, 50);
@@ -186,6 +196,76 @@ private slots:
         knapp->setText(QStringLiteral("Tillbaka utan att spara och utan att fråga"));
         knapp->resize(40, 50);
         QCOMPARE(knapp->font().pixelSize(), 11);
+    }
+
+    // The buttons of one row share one font: the largest size at which every
+    // caption fits, the full size where the row has room. A narrow row
+    // gives the long caption more room than the short ones; a longer
+    // caption, or a button hidden, changes the size of all of them.
+    void aRowOfButtonsSharesOneFont_data()
+    {
+        QTest::addColumn<int>("breite");
+        QTest::addColumn<bool>("vollGross");
+        QTest::addColumn<bool>("gleichBreit");
+        QTest::newRow("room for equal widths at full size") << 1400 << true << true;
+        QTest::newRow("full size only with a wider first button") << 960 << true << false;
+        QTest::newRow("too narrow for the full size") << 640 << false << false;
+    }
+    void aRowOfButtonsSharesOneFont()
+    {
+        QFETCH(int, breite);
+        QFETCH(bool, vollGross);
+        QFETCH(bool, gleichBreit);
+        QWidget fonster;
+        fonster.resize(breite + 20, 100);
+        auto *panel = new QFrame(&fonster);
+        panel->setGeometry(0, 0, breite + 20, 100);
+        QList<QPushButton *> knappar;
+        for (const char *text : {"Fehler &berichtigen", "&Fortsetzen", "&Abbrechen", "&Einstellungen"}) {
+            auto *k = new QPushButton(QString::fromUtf8(text), panel);
+            k->setFont(arial(14)); // a font of its own is overruled by the row's
+            passaTexten(k);
+            knappar.append(k);
+        }
+        knappRad(knappar, QRect(10, 10, breite, 60), 10, arial(30, true));
+        fonster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fonster));
+
+        const auto einFontDerPasst = [&] {
+            for (QPushButton *k : knappar) {
+                if (k->isHidden())
+                    continue;
+                if (k->font() != knappar.first()->font() || !k->font().bold())
+                    return false;
+                QStyleOptionButton opt;
+                opt.initFrom(k);
+                const QRect rum = k->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, k);
+                if (QFontMetrics(k->font()).horizontalAdvance(k->text().remove(QLatin1Char('&'))) > rum.width())
+                    return false;
+            }
+            return true;
+        };
+        QVERIFY(einFontDerPasst());
+        QCOMPARE(knappar.first()->font().pixelSize() == 30, vollGross);
+        // The row fills its room in order, its buttons the given distance apart.
+        QCOMPARE(knappar.first()->x(), 10);
+        for (qsizetype i = 1; i < knappar.size(); ++i)
+            QCOMPARE(knappar[i]->x(), knappar[i - 1]->geometry().right() + 1 + 10);
+        QCOMPARE(knappar.last()->geometry().right() + 1, 10 + breite);
+        QCOMPARE(knappar[0]->width() - knappar[1]->width() <= 1, gleichBreit);
+        QVERIFY(knappar[0]->width() >= knappar[1]->width());
+        if (!gleichBreit)
+            return;
+
+        // A longer caption on one button: all of them shrink alike.
+        knappar[1]->setText(QStringLiteral("&Fortsetzen bis zum Ende"));
+        knappar[1]->repaint();
+        QVERIFY(knappar.first()->font().pixelSize() < 30);
+        QVERIFY(einFontDerPasst());
+        // That button hidden: the others take the full size back.
+        knappar[1]->hide();
+        QCOMPARE(knappar.first()->font().pixelSize(), 30);
+        QVERIFY(einFontDerPasst());
     }
 
     void boxesMoveAndShrinkIntoTheirRoom()
@@ -210,7 +290,7 @@ private slots:
         klampaIn({a, b}, QRect(50, 0, 160, 300));
         QCOMPARE(a->x(), 50);
         QVERIFY(b->geometry().right() <= 209);
-        QCOMPARE(a->width() * 2, b->width() * 4); // 200 : 100, as designed
+        QCOMPARE(a->width() * 2, b->width() * 4); // 200 : 100, as laid out
         QCOMPARE(a->height(), 50);
         QCOMPARE(text->pos(), QPoint(10, 15));
         QVERIFY(text->font().pixelSize() <= 10);
@@ -227,7 +307,7 @@ private slots:
         passaEtikett(l, QRect(300, 20, 150, 40));
         QVERIFY(l->geometry().left() >= 300 && l->geometry().right() < 450);
         QVERIFY(QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->width());
-        // A short name in the same room: the design size again.
+        // A short name in the same room: the full size again.
         l->setText(QStringLiteral("Tiere"));
         passaEtikett(l, QRect(300, 20, 150, 40));
         QCOMPARE(l->font().pixelSize(), 30);

@@ -7,6 +7,31 @@
 #include "frame/sound.h"
 #include "frame/vrsku1.h"
 
+namespace {
+
+// The duel's five words T312001.WAV..T312005.WAV of program 31200, files
+// that are no sound files when present.
+void duellensOrd(TestCourse &pc, bool present)
+{
+    pc.mkdir(QStringLiteral("DATA"));
+    for (int k = 1; k <= 5 && present; ++k)
+        pc.writeBytes(QStringLiteral("LJUD/T312/T31200%1.WAV").arg(k), "RIFF");
+    pc.activate();
+    Programtal = 31200;
+    GeLjudDirectory();
+}
+
+// Plays the five words as one sequence; true when it was cut short.
+bool spelaOrden()
+{
+    Ljudfoljd orden;
+    for (int k = 1; k <= 5; ++k)
+        SpelaUppWavLjud(QStringLiteral("T31200%1.WAV").arg(k));
+    return orden.avbruten();
+}
+
+} // namespace
+
 class TestSoundFiles : public QObject
 {
     Q_OBJECT
@@ -139,6 +164,51 @@ private slots:
         QCOMPARE(m.requests()[0].kind, MessageBox::Kind::Error);
         SpelaUppWavLjud(QStringLiteral("ORD.WAV"));
         QCOMPARE(sound.calls().size(), 2);
+        QCOMPARE(m.count(), 1);
+    }
+
+    // The five words of the duel, each missing or each no sound file: one
+    // message for the five, and every one of them tried.
+    void aSequenceGivesOneMessage_data()
+    {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("missing") << false << QStringLiteral("  finns inte eller är felaktig.");
+        QTest::newRow("no WAV files") << true << QStringLiteral(" är ingen giltig WAV-fil.");
+    }
+    void aSequenceGivesOneMessage()
+    {
+        QFETCH(bool, present);
+        QFETCH(QString, first);
+        TestCourse pc;
+        duellensOrd(pc, present);
+        MessageRecorder m;
+        QVERIFY(!spelaOrden());
+        QCOMPARE(m.count(), 1);
+        QCOMPARE(m.last(), QStringLiteral("Ljudfilen ") + pc.path(QStringLiteral("LJUD/T312/T312001.WAV")) + first);
+    }
+
+    // A sound system that does not take a sound: the rest of the sequence is
+    // passed over as without sound, the pupil is told once in the run, and
+    // every next sound is tried again.
+    void aSoundSystemThatDoesNotAnswerIsToldOnce()
+    {
+        TestCourse pc;
+        duellensOrd(pc, true);
+        FakeSound sound;
+        MessageRecorder m;
+        const QString ejSvar = QStringLiteral("Ljudfilen T312001.WAV kan inte spelas upp eftersom ljudsystemet inte svarar.");
+        sound.failNextWith(ejSvar, SoundPlayer::Result::NoAnswer);
+        QVERIFY(spelaOrden());
+        QCOMPARE(sound.calls().size(), 1);
+        QCOMPARE(m.texts(), QStringList{ejSvar});
+        QCOMPARE(m.requests()[0].kind, MessageBox::Kind::Error);
+
+        sound.failNextWith(QStringLiteral("Ljudfilen T312002.WAV kan inte spelas upp eftersom ljudsystemet inte svarar."),
+                           SoundPlayer::Result::NoAnswer);
+        SpelaUppWavLjud(QStringLiteral("T312002.WAV"));
+        SpelaUppWavLjud(QStringLiteral("T312003.WAV"));
+        QCOMPARE(sound.calls().size(), 3);
         QCOMPARE(m.count(), 1);
     }
 };

@@ -2,6 +2,7 @@
 
 #include "TestCourse.h"
 #include "TestMain.h"
+#include "platform/ArrowButton.h"
 #include "platform/ButtonCacheStyle.h"
 #include "platform/Cp1252.h"
 #include "platform/IniFile.h"
@@ -9,6 +10,8 @@
 #include "platform/ProgramPath.h"
 
 #include <QAbstractButton>
+#include <QFontInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QTimer>
@@ -16,7 +19,9 @@
 #include <QStyleFactory>
 #include <QToolButton>
 
+#include <algorithm>
 #include <memory>
+#include <numeric>
 
 class TestPlatform : public QObject
 {
@@ -158,6 +163,90 @@ private slots:
         // caption's by far
         QVERIFY2(morka(med) > morka(utan) + 2 * (a.width() + a.height()),
                  qPrintable(QStringLiteral("%1 / %2").arg(morka(med)).arg(morka(utan))));
+    }
+
+    // The arrow of a spin button half is dark and fills the middle of its
+    // face at every size, pointing its way; a disabled one is grey.
+    void anArrowFillsItsButton_data()
+    {
+        QTest::addColumn<int>("riktning");
+        QTest::addColumn<QSize>("storlek");
+        QTest::newRow("up, small") << int(Qt::UpArrow) << QSize(20, 20);
+        QTest::newRow("down, small") << int(Qt::DownArrow) << QSize(40, 20);
+        QTest::newRow("up, large") << int(Qt::UpArrow) << QSize(66, 33);
+        QTest::newRow("down, large") << int(Qt::DownArrow) << QSize(66, 33);
+    }
+    void anArrowFillsItsButton()
+    {
+        QFETCH(int, riktning);
+        QFETCH(QSize, storlek);
+        QWidget fonster;
+        ArrowButton knapp(Qt::ArrowType(riktning), &fonster);
+        knapp.setGeometry(QRect(QPoint(5, 5), storlek));
+        fonster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fonster));
+
+        // The dark pixels of each row: the row of the tip has the fewest.
+        const auto morkaRader = [](const QImage &bild, int grans) {
+            QList<int> rader;
+            for (int y = 0; y < bild.height(); ++y) {
+                int n = 0;
+                for (int x = 0; x < bild.width(); ++x)
+                    n += qGray(bild.pixel(x, y)) < grans;
+                rader.append(n);
+            }
+            return rader;
+        };
+        const QList<int> rader = morkaRader(knapp.grab().toImage(), 60);
+        const int summa = std::accumulate(rader.cbegin(), rader.cend(), 0);
+        QVERIFY2(summa * 12 >= storlek.width() * storlek.height(), qPrintable(QString::number(summa)));
+        QVERIFY(*std::max_element(rader.cbegin(), rader.cend()) * 2 >= storlek.width());
+        int forsta = 0;
+        while (rader[forsta] == 0)
+            ++forsta;
+        int sista = int(rader.size()) - 1;
+        while (rader[sista] == 0)
+            --sista;
+        if (riktning == int(Qt::UpArrow))
+            QVERIFY(rader[forsta] < rader[sista]);
+        else
+            QVERIFY(rader[forsta] > rader[sista]);
+
+        knapp.setEnabled(false);
+        const QList<int> av = morkaRader(knapp.grab().toImage(), 100);
+        QCOMPARE(std::accumulate(av.cbegin(), av.cend(), 0), 0);
+    }
+
+    // A real message box shows its text, its buttons and its icon at the
+    // size the program set for the screen.
+    void messageBoxesReadAtTheScreensSize()
+    {
+        const MessageBox::Handler tidigare = MessageBox::currentHandler();
+        MessageBox::setHandler({});
+        QFont f(QStringLiteral("Arial"));
+        f.setPixelSize(26);
+        MessageBox::setTextFont(f);
+        int text = 0;
+        int knapp = 0;
+        int ikon = 0;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            for (QLabel *l : box->findChildren<QLabel *>()) {
+                if (l->text() == QStringLiteral("Filen X finns inte eller är felaktig"))
+                    text = QFontInfo(l->font()).pixelSize();
+                else if (!l->pixmap().isNull())
+                    ikon = l->pixmap().height();
+            }
+            knapp = QFontInfo(box->button(QMessageBox::Ok)->font()).pixelSize();
+            box->button(QMessageBox::Ok)->click();
+        });
+        MessageBox::warning(QStringLiteral("Filen X finns inte eller är felaktig"));
+        MessageBox::setHandler(tidigare);
+        QCOMPARE(text, 26);
+        QCOMPARE(knapp, 26);
+        QVERIFY2(ikon >= 2 * 26, qPrintable(QString::number(ikon)));
     }
 
     // A real message box (no test handler) answers in Swedish, whatever

@@ -1,5 +1,6 @@
 // The sound player: our WAV reader, real playing with and without a sound
-// server, and damaged files that must never hold up the program.
+// server, and damaged files and a sound server that stops answering, which
+// must never hold up the program.
 
 #include "TestCourse.h"
 #include "TestMain.h"
@@ -10,13 +11,15 @@
 
 #include <QDataStream>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QAudioDevice>
-#include <QMediaDevices>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cmath>
+
+#include <signal.h>
 
 namespace {
 
@@ -95,6 +98,90 @@ bool isChild()
 {
     return !qEnvironmentVariableIsEmpty("VARMIKO_SOUND_CHILD");
 }
+
+// The process of the suite's own sound server (scripts/sound-server.sh),
+// from the pid file in its runtime directory; 0 when there is none.
+qint64 suiteServerPid()
+{
+    if (qEnvironmentVariableIsEmpty("VARMIKO_PULSE_SERVER"))
+        return 0;
+    QFile f(qEnvironmentVariable("VARMIKO_PULSE_DIR") + QStringLiteral("/pulse/pid"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    return f.readAll().trimmed().toLongLong();
+}
+
+// Stops a sound server as a hung one would be, and lets it go on again at
+// the latest when it goes out of scope, also when a check has failed.
+class StoppedServer
+{
+public:
+    explicit StoppedServer(qint64 pid)
+        : m_pid(pid)
+    {
+    }
+    ~StoppedServer() { resume(); }
+    void stop() { send(SIGSTOP); }
+    void resume() { send(SIGCONT); }
+
+private:
+    void send(int s)
+    {
+        // Never 0 or below, which would signal a whole process group.
+        if (m_pid > 0)
+            ::kill(pid_t(m_pid), s);
+    }
+
+    qint64 m_pid;
+};
+
+// Watches the window's thread: a timer that ticks every 10 ms posts an
+// event at each tick; the longest time between two ticks, and from posting
+// an event to its handling, is how long the thread was held up.
+class Heartbeat : public QObject
+{
+public:
+    Heartbeat()
+    {
+        m_clock.start();
+        m_lastTick = m_clock.elapsed();
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            const qint64 now = m_clock.elapsed();
+            m_longest = qMax(m_longest, now - m_lastTick);
+            m_lastTick = now;
+            QCoreApplication::postEvent(this, new Posted(now));
+        });
+        m_timer.start(10);
+    }
+    qint64 longestMs() const { return qMax(m_longest, m_clock.elapsed() - m_lastTick); }
+    qint64 longestPostedMs() const { return m_longestPosted; }
+
+protected:
+    bool event(QEvent *e) override
+    {
+        if (e->type() != Posted::Type)
+            return QObject::event(e);
+        m_longestPosted = qMax(m_longestPosted, m_clock.elapsed() - static_cast<Posted *>(e)->at);
+        return true;
+    }
+
+private:
+    struct Posted : QEvent
+    {
+        static constexpr QEvent::Type Type = QEvent::Type(QEvent::User + 37);
+        explicit Posted(qint64 t)
+            : QEvent(Type)
+            , at(t)
+        {
+        }
+        qint64 at;
+    };
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_lastTick = 0;
+    qint64 m_longest = 0;
+    qint64 m_longestPosted = 0;
+};
 
 } // namespace
 
@@ -225,7 +312,7 @@ private slots:
                                      : dir.path() + QStringLiteral("/saknas.wav");
         for (bool wait : {false, true}) {
             QString error;
-            QVERIFY(!Sound::player().play(file, wait, &error));
+            QCOMPARE(Sound::player().play(file, wait, &error), SoundPlayer::Result::Failed);
             QCOMPARE(error, QStringLiteral("Ljudfilen ") + file + message);
         }
     }
@@ -238,16 +325,25 @@ private slots:
             QSKIP("no sound server started (VARMIKO_PULSE_SERVER is empty)");
         QTemporaryDir dir;
         const QString file = writeFile(dir, QStringLiteral("ton.wav"), pcmWav(22050, 1, 300));
-        // A real device and the sound module, so the sound is played and not
-        // passed over in silence.
-        QVERIFY(!QMediaDevices::defaultAudioOutput().isNull());
-        QVERIFY(Sound::hasModule());
+        // Played, not passed over in silence: the sound module and a device
+        // are there.
+        using R = SoundPlayer::Result;
         QString error;
-        QVERIFY(Sound::player().play(file, true, &error));
+        QCOMPARE(Sound::player().play(file, true, &error), R::Played);
         QCOMPARE(error, QString());
-        QVERIFY(Sound::player().play(file, false, &error));
-        QVERIFY(Sound::player().play(file, true, &error));
+        QCOMPARE(Sound::player().play(file, false, &error), R::Played);
+        QCOMPARE(Sound::player().play(file, true, &error), R::Played);
         QCOMPARE(error, QString());
+
+        // Stopping ends a wait at once, long before the sound's end; so does
+        // the next sound, which plays.
+        const QString lang = writeFile(dir, QStringLiteral("lang.wav"), pcmWav(22050, 1, 20000));
+        QTimer::singleShot(300, [] { Sound::player().stop(); });
+        QCOMPARE(Sound::player().play(lang, true, &error), R::Stopped);
+        R inner = R::Failed;
+        QTimer::singleShot(300, [&] { inner = Sound::player().play(file, true, &error); });
+        QCOMPARE(Sound::player().play(lang, true, &error), R::Stopped);
+        QCOMPARE(inner, R::Played);
     }
 
     // Run again in a child process whose sound server does not exist: both
@@ -257,15 +353,83 @@ private slots:
         QTemporaryDir dir;
         const QString file = writeFile(dir, QStringLiteral("ton.wav"), pcmWav(22050, 1, 300));
         if (isChild()) {
+            using R = SoundPlayer::Result;
             QString error;
-            QVERIFY(Sound::player().play(file, true, &error));
-            QVERIFY(Sound::player().play(file, false, &error));
-            QVERIFY(Sound::player().play(file, true, &error));
+            QCOMPARE(Sound::player().play(file, true, &error), R::Silent);
+            QCOMPARE(Sound::player().play(file, false, &error), R::Played);
+            QCOMPARE(Sound::player().play(file, true, &error), R::Silent);
             QCOMPARE(error, QString());
             return;
         }
         runInChild(QStringLiteral("noServerNeverHangs"), QStringLiteral("unix:") + dir.path() + QStringLiteral("/none"),
                    "playing without a sound server hangs");
+    }
+
+    // A child process plays through the suite's own server, which it stops
+    // (SIGSTOP) before its first sound or after one: the five words of the
+    // pronunciation duel, each waited for, then a sound that plays on, as in
+    // the dictation. The window's thread goes on all the while, the pupil is
+    // told once that the sound system does not answer, and once the server
+    // goes on (SIGCONT) the next sound plays. Only this test plays through
+    // the suite's server, so stopping it holds up no other test running
+    // beside it.
+    void aStoppedServerNeverHoldsUpTheWindow_data()
+    {
+        QTest::addColumn<bool>("afterOne");
+        QTest::newRow("before the first sound") << false;
+        QTest::newRow("after one") << true;
+    }
+    void aStoppedServerNeverHoldsUpTheWindow()
+    {
+        QFETCH(bool, afterOne);
+        if (!isChild()) {
+            const qint64 server = suiteServerPid();
+            if (server <= 0)
+                QSKIP("no sound server of the suite's own (VARMIKO_PULSE_SERVER, VARMIKO_PULSE_DIR)");
+            // Whatever becomes of the child, the suite's server goes on.
+            StoppedServer guard(server);
+            runInChild(QStringLiteral("aStoppedServerNeverHoldsUpTheWindow:") + QString::fromUtf8(QTest::currentDataTag()),
+                       qEnvironmentVariable("VARMIKO_PULSE_SERVER"), "a stopped sound server holds up the program");
+            return;
+        }
+        using R = SoundPlayer::Result;
+        TestCourse pc;
+        for (int k = 1; k <= 5; ++k)
+            pc.writeBytes(QStringLiteral("LJUD/T312/T312%1.WAV").arg(k, 3, 10, QLatin1Char('0')), pcmWav(22050, 1, 400));
+        pc.writeBytes(QStringLiteral("LJUD/T430/T430001.WAV"), pcmWav(22050, 1, 400));
+        pc.mkdir(QStringLiteral("DATA"));
+        pc.activate();
+        const QString ton = pc.path(QStringLiteral("LJUD/T430/T430001.WAV"));
+        StoppedServer server(qEnvironmentVariable("VARMIKO_SOUND_SERVER_PID").toLongLong());
+        QString error;
+        if (afterOne)
+            QCOMPARE(Sound::player().play(ton, true, &error), R::Played);
+        MessageRecorder m;
+        server.stop();
+        {
+            Heartbeat beat;
+            Programtal = 31200;
+            GeLjudDirectory();
+            {
+                Ljudfoljd orden;
+                for (int k = 1; k <= 5; ++k)
+                    SpelaUppWavLjud(QStringLiteral("T312%1.WAV").arg(k, 3, 10, QLatin1Char('0')));
+                QVERIFY(orden.avbruten());
+            }
+            Programtal = 43000;
+            GeLjudDirectory();
+            SpelaUppWavLjud(QStringLiteral("T430001.WAV"));
+            QTest::qWait(Sound::NoAnswerMs + 500);
+            QVERIFY2(beat.longestMs() < 100, qPrintable(QString::number(beat.longestMs())));
+            QVERIFY2(beat.longestPostedMs() < 100, qPrintable(QString::number(beat.longestPostedMs())));
+        }
+        QCOMPARE(m.texts(), QStringList{QStringLiteral("Ljudfilen ") + pc.path(QStringLiteral("LJUD/T312/T312001.WAV"))
+                                        + QStringLiteral(" kan inte spelas upp eftersom ljudsystemet inte svarar.")});
+        QCOMPARE(m.requests()[0].kind, MessageBox::Kind::Error);
+
+        server.resume();
+        QCOMPARE(Sound::player().play(ton, true, &error), R::Played);
+        QCOMPARE(error, QString());
     }
 
     // A child process plays, through the sound server when there is one, a
@@ -329,6 +493,7 @@ private:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("VARMIKO_SOUND_CHILD"), QStringLiteral("1"));
         env.insert(QStringLiteral("PULSE_SERVER"), pulseServer);
+        env.insert(QStringLiteral("VARMIKO_SOUND_SERVER_PID"), QString::number(suiteServerPid()));
         QProcess child;
         child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::MergedChannels);

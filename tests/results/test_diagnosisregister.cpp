@@ -7,6 +7,7 @@
 #include "TestMain.h"
 #include "frame/vrsku1.h"
 #include "platform/Clock.h"
+#include "platform/OpenClaim.h"
 #include "platform/ProgramPath.h"
 #include "results/diagnosregister.h"
 #include "results/diagnosstatus.h"
@@ -15,8 +16,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QtEndian>
 
+#include <memory>
 #include <optional>
 
 namespace {
@@ -43,6 +46,33 @@ quint16 word16At(const QByteArray &b, int offset)
     return qFromLittleEndian<quint16>(b.constData() + offset);
 }
 
+// What another program saved for the pupil: a test of area k with r right.
+void testedElsewhere(TDiagnosPost &p, int k, int r)
+{
+    p.Resultat[k] = r;
+    p.Status[k] = r >= DiagGrans ? StatusTesta : StatusOva;
+    if (arForegangare(k))
+        p.Status[k + 1] = r >= DiagGrans ? StatusTesta : StatusVanta;
+    p.Ar[k] = 2001;
+    p.Minut[k] = 1;
+}
+
+// "R3=16 S4=1 L=neu": results, statuses and the password that p must hold.
+void checkFields(const TDiagnosPost &p, const QString &expected)
+{
+    for (const QString &f : expected.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString what = f.section(QLatin1Char('='), 0, 0);
+        const QString value = f.section(QLatin1Char('='), 1);
+        if (what == QLatin1String("L")) {
+            QCOMPARE(p.Losen, value);
+        } else {
+            const int k = what.mid(1).toInt();
+            const int actual = what.startsWith(QLatin1Char('R')) ? p.Resultat[k] : int(p.Status[k]);
+            QVERIFY2(actual == value.toInt(), qPrintable(f + QStringLiteral(", but %1").arg(actual)));
+        }
+    }
+}
+
 } // namespace
 
 class TestDiagnosisRegister : public QObject
@@ -60,7 +90,19 @@ class TestDiagnosisRegister : public QObject
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     void writeRegister(const QByteArray &bytes) { m_course->writeBytes(QStringLiteral("RESULTAT/TDIAG.DIA"), bytes); }
+    QString registerMissingText() const
+    {
+        return QStringLiteral("Diagnosfilen ") + registerPath() + QStringLiteral(" saknas eller är felaktig");
+    }
     QStringList filesInDir() const { return QDir(dir()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); }
+
+    // The pupil chosen for deleting, as the register dialog chooses it.
+    static void chooseForDelete(const QString &name)
+    {
+        HaemtaDiagnos(name);
+        RaderaNamn = AktivDiagnos.Namn;
+        RaderaLage = 1;
+    }
 
     static void choosePupil(const QString &name)
     {
@@ -163,7 +205,7 @@ private slots:
         QCOMPARE(b.left(348), first);
         QCOMPARE(b.mid(696), last);
         const TDiagnosPost p = TDiagnosPost::fromBytes(b.mid(348, 348));
-        QCOMPARE(p.Namn, saved);
+        QCOMPARE(p.Namn, stored); // the name as the register holds it
         QCOMPARE(p.Resultat[7], 18);
     }
 
@@ -216,9 +258,7 @@ private slots:
         writeRegister(before);
         MessageRecorder m;
         m.answer(QMessageBox::No);
-        HaemtaDiagnos(QStringLiteral("Anna"));
-        RaderaNamn = AktivDiagnos.Namn;
-        RaderaLage = 1;
+        chooseForDelete(QStringLiteral("Anna"));
 
         QVERIFY(!SparaRaderaProt());
 
@@ -234,9 +274,7 @@ private slots:
                       + rawRecord("Anna", "", 3));
         MessageRecorder m;
         m.answer(QMessageBox::Yes);
-        HaemtaDiagnos(QStringLiteral("Anna"));
-        RaderaNamn = AktivDiagnos.Namn;
-        RaderaLage = 1;
+        chooseForDelete(QStringLiteral("Anna"));
 
         QVERIFY(SparaRaderaProt());
 
@@ -268,9 +306,7 @@ private slots:
             QSKIP("this file system cannot keep a directory from taking new files");
         MessageRecorder m;
         m.answer(QMessageBox::Yes);
-        HaemtaDiagnos(QStringLiteral("Anna"));
-        RaderaNamn = AktivDiagnos.Namn;
-        RaderaLage = 1;
+        chooseForDelete(QStringLiteral("Anna"));
 
         QVERIFY(!SparaRaderaProt());
 
@@ -332,6 +368,25 @@ private slots:
         QCOMPARE(m.count(), 1);
     }
 
+    // A protocol closed without a new result leaves the register as it is:
+    // even a directory that takes no new file is no failure then.
+    void anUnchangedRecordIsNotRewritten()
+    {
+        const QByteArray before = rawRecord("Anna", "", 4) + rawRecord("Bo");
+        writeRegister(before);
+        HaemtaDiagnos(QStringLiteral("Anna"));
+        ClosedDirectory closed(dir());
+        if (!closed.isClosed())
+            QSKIP("this file system cannot keep a directory from taking new files");
+        MessageRecorder m;
+        QVERIFY(SparaProtokoll());
+        QCOMPARE(m.count(), 0);
+        AktivDiagnos.Resultat[2] = 9;
+        QString fel;
+        QVERIFY(!SparaProtokoll(&fel));
+        QCOMPARE(readAll(registerPath()), before);
+    }
+
     void leftoverTemporaryFileIsNoObstacle()
     {
         writeRegister(rawRecord("Anna"));
@@ -376,10 +431,11 @@ private slots:
         QTest::addColumn<QString>("namn");
         QTest::addColumn<QString>("losen");
         QTest::addColumn<int>("status1");
-        QTest::newRow("name length 200") << 0 << 200 << QStringLiteral("ABCDEFGHIJKLMNOPQRSTU") << QStringLiteral("pass") << 0;
-        QTest::newRow("password length 200") << 22 << 200 << QStringLiteral("ABCD") << QStringLiteral("pass456789") << 0;
-        QTest::newRow("status 7") << 116 << 7 << QStringLiteral("ABCD") << QStringLiteral("pass") << 0;
-        QTest::newRow("status 3 is kept") << 116 << 3 << QStringLiteral("ABCD") << QStringLiteral("pass") << 3;
+        QTest::addColumn<bool>("aRegister"); // else no register holds such a record
+        QTest::newRow("name length 200") << 0 << 200 << QStringLiteral("ABCDEFGHIJKLMNOPQRSTU") << QStringLiteral("pass") << 0 << false;
+        QTest::newRow("password length 200") << 22 << 200 << QStringLiteral("ABCD") << QStringLiteral("pass456789") << 0 << false;
+        QTest::newRow("status 7") << 116 << 7 << QStringLiteral("ABCD") << QStringLiteral("pass") << 0 << false;
+        QTest::newRow("status 3 is kept") << 116 << 3 << QStringLiteral("ABCD") << QStringLiteral("pass") << 3 << true;
     }
     void damagedFieldsAreReadSafely()
     {
@@ -388,6 +444,7 @@ private slots:
         QFETCH(QString, namn);
         QFETCH(QString, losen);
         QFETCH(int, status1);
+        QFETCH(bool, aRegister);
         // Letters everywhere, so that a length past the capacity would read
         // into the next field.
         QByteArray r(348, 'X');
@@ -401,12 +458,14 @@ private slots:
         QCOMPARE(p.Losen, losen);
         QCOMPARE(int(p.Status[1]), status1);
 
-        // Saving someone else copies the odd record through unchanged.
+        // Saving someone else copies a record of a register through
+        // unchanged, and is refused over a file of such records.
         writeRegister(r);
         choosePupil(QStringLiteral("Bo"));
-        QVERIFY(SparaProtokoll());
+        MessageRecorder m;
+        QCOMPARE(SparaProtokoll(), aRegister);
         const QByteArray after = readAll(registerPath());
-        QCOMPARE(after.size(), 2 * 348);
+        QCOMPARE(after.size(), (aRegister ? 2 : 1) * 348);
         QCOMPARE(after.left(348), r);
     }
 
@@ -492,6 +551,262 @@ private slots:
         QCOMPARE(after.left(348), anna);
         QCOMPARE(after.mid(348, kept), cilla.left(kept));
         QCOMPARE(m.count(), 1);
+    }
+
+    // The register holds what another program saved for the same pupil
+    // since this one read it; this program's save adds only what it did.
+    void saveWritesOnlyWhatThisProgramChanged_data()
+    {
+        QTest::addColumn<QString>("elsewhere"); // "test k r": what the other program saved
+        QTest::addColumn<QString>("here");      // "test k r", "practice k", "password p"
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("other areas") << "test 5 18" << "test 15 16" << "R1=12 R5=18 S6=2 R15=16 S15=2 R7=3 S7=3 L=a";
+        QTest::newRow("the same area: the later save") << "test 15 10" << "test 15 19" << "R15=19 S15=2";
+        QTest::newRow("a passed practice: its statuses only")
+            << "test 9 17" << "practice 7" << "R7=3 S7=2 R9=17 S9=2 S10=2";
+        QTest::newRow("a new password") << "test 2 15" << "password neu" << "R2=15 S2=2 S3=2 L=neu";
+        QTest::newRow("a failed test locks the next area")
+            << "test 2 17" << "test 1 5" << "R1=5 S1=3 S2=1 R2=17 S3=2";
+    }
+    void saveWritesOnlyWhatThisProgramChanged()
+    {
+        QFETCH(QString, elsewhere);
+        QFETCH(QString, here);
+        QFETCH(QString, expected);
+        QByteArray anna = rawRecord("Anna", "a", 12);
+        anna[116] = char(StatusOva);
+        qToLittleEndian<qint32>(3, anna.data() + 36 + 4 * 6);
+        anna[116 + 6] = char(StatusOva);
+        writeRegister(rawRecord("Bo") + anna);
+        QCOMPARE(HaemtaDiagnos(QStringLiteral("Anna")), QStringLiteral("a"));
+
+        TDiagnosPost other = TDiagnosPost::fromBytes(anna);
+        const QStringList e = elsewhere.split(QLatin1Char(' '));
+        testedElsewhere(other, e[1].toInt(), e[2].toInt());
+        writeRegister(rawRecord("Bo") + other.toBytes());
+
+        MessageRecorder m;
+        const QStringList h = here.split(QLatin1Char(' '));
+        if (h[0] == QLatin1String("test")) {
+            DiagRad = h[1].toInt();
+            diagnosback(h[2].toInt());
+            QVERIFY(SparaProtokoll());
+        } else if (h[0] == QLatin1String("practice")) {
+            // What an exercise does at a passed practice round.
+            AktivDiagnos.Status[h[1].toInt()] = StatusTesta;
+            GeStatusTal(h[1].toInt());
+            QVERIFY(SparaProtokoll());
+        } else {
+            AktivDiagnos.Losen = h[1];
+            QVERIFY(SparaNyttLosen());
+        }
+        QCOMPARE(m.count(), 0);
+
+        const QByteArray b = readAll(registerPath());
+        QCOMPARE(b.size(), 2 * 348);
+        QCOMPARE(b.left(348), rawRecord("Bo"));
+        const TDiagnosPost saved = TDiagnosPost::fromBytes(b.mid(348));
+        checkFields(saved, expected);
+        // The protocol shows what the register holds now.
+        QCOMPARE(AktivDiagnos.toBytes(), b.mid(348));
+    }
+
+    // A pupil deleted from the register while this program had the record
+    // comes back only when the pupil says so.
+    void aDeletedPupilComesBackOnlyOnYes_data()
+    {
+        QTest::addColumn<bool>("archived"); // "Ta bort alla diagnoser", else the pupil alone
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("deleted, Ja") << false << true;
+        QTest::newRow("deleted, Nej") << false << false;
+        QTest::newRow("all deleted, Ja") << true << true;
+        QTest::newRow("all deleted, Nej") << true << false;
+    }
+    void aDeletedPupilComesBackOnlyOnYes()
+    {
+        QFETCH(bool, archived);
+        QFETCH(bool, yes);
+        writeRegister(rawRecord("Anna", "", 12) + rawRecord("Bo"));
+        HaemtaDiagnos(QStringLiteral("Anna"));
+        MessageRecorder m;
+        if (archived)
+            QVERIFY(ArkiveraDiagnoser());
+        else
+            writeRegister(rawRecord("Bo"));
+        const QByteArray before = readAll(registerPath());
+        setProtocolRedraw([] {
+            if (DiagSpara)
+                SparaProtokoll();
+        });
+
+        m.answer(yes ? QMessageBox::Yes : QMessageBox::No);
+        DiagRad = 3;
+        diagnosback(16);
+        const QString ask = QStringLiteral(" Vill du spara resultaten som en ny diagnos för \"Anna\"? Svarar du Nej "
+                                           "sparas ingenting.");
+        QCOMPARE(m.texts(), QStringList{archived ? QStringLiteral("Diagnosfilen ") + registerPath()
+                                                       + QStringLiteral(" finns inte längre: alla diagnoser har tagits "
+                                                                        "bort medan protokollet för \"Anna\" var öppet "
+                                                                        "här.")
+                                                       + ask
+                                                 : QStringLiteral("Diagnosen för \"Anna\" har tagits bort ur "
+                                                                  "diagnosfilen ")
+                                                       + registerPath()
+                                                       + QStringLiteral(" medan protokollet var öppet här.") + ask});
+        QCOMPARE(m.requests().first().kind, MessageBox::Kind::Question);
+        QCOMPARE(DiagSpara, quint8(0));
+        if (yes) {
+            const QByteArray b = readAll(registerPath());
+            QCOMPARE(b.left(before.size()), before);
+            QCOMPARE(b.size(), before.size() + 348);
+            checkFields(TDiagnosPost::fromBytes(b.right(348)), QStringLiteral("R1=12 R3=16 S3=2"));
+            return;
+        }
+        QCOMPARE(readAll(registerPath()), before);
+        QCOMPARE(QFileInfo::exists(registerPath()), !archived);
+        // Asked once for what the pupil has: the protocol's "Avbryta" adds
+        // nothing and asks nothing more; a new result asks again.
+        QCOMPARE(sparaAktivDiagnos(), Sparning::Avstod);
+        QCOMPARE(m.count(), 1);
+        diagnosback(17);
+        QCOMPARE(m.count(), 2);
+        QCOMPARE(readAll(registerPath()), before);
+    }
+
+    // While another program has a pupil's protocol open, the teacher's
+    // delete says so, and so does "Ta bort alla diagnoser", which the
+    // teacher may then leave undone; the claim ends with its holder.
+    void anOpenProtocolIsToldToTheTeacher()
+    {
+        writeRegister(rawRecord("Anna") + rawRecord("Bo") + rawRecord("Cilla"));
+        const QByteArray before = readAll(registerPath());
+        QVERIFY(!protocolIsOpen(QStringLiteral("Anna")));
+        auto other = std::make_unique<OpenClaim>(protocolMarker(QStringLiteral("anna")));
+        QVERIFY(!other->take());
+        QVERIFY(protocolIsOpen(QStringLiteral("ANNA")));
+        QVERIFY(!protocolIsOpen(QStringLiteral("Bo")));
+        OpenClaim cilla(protocolMarker(QStringLiteral("Cilla")));
+        QVERIFY(!cilla.take());
+        QCOMPARE(protocolsOpen(), (QStringList{QStringLiteral("Anna"), QStringLiteral("Cilla")}));
+        // A second login of the same pupil learns it, and shares the claim.
+        QVERIFY(claimProtocol(QStringLiteral("Anna")));
+        releaseProtocol();
+        QVERIFY(protocolIsOpen(QStringLiteral("Anna")));
+
+        MessageRecorder m;
+        m.answer(QMessageBox::No);
+        chooseForDelete(QStringLiteral("Anna"));
+        QVERIFY(!SparaRaderaProt());
+        QCOMPARE(m.texts(), QStringList{QStringLiteral("Protokollet för \"Anna\" är öppet i ett annat program just "
+                                                       "nu. Tar du bort diagnosen får eleven där frågan om resultaten "
+                                                       "ska sparas som en ny diagnos, nästa gång de sparas.\n\nVill du "
+                                                       "verkligen ta bort diagnosen \"Anna\"?")});
+
+        m.clear();
+        m.answer(QMessageBox::No);
+        bool avstod = false;
+        QVERIFY(!ArkiveraDiagnoser(&avstod));
+        QVERIFY(avstod);
+        QCOMPARE(m.texts(), QStringList{QStringLiteral("Protokollen för \"Anna\" och \"Cilla\" är öppna i ett annat "
+                                                       "program just nu. Tar du bort alla diagnoser får eleverna där "
+                                                       "frågan om resultaten ska sparas som nya diagnoser, nästa gång "
+                                                       "de sparas.\n\nVill du ändå ta bort alla diagnoser?")});
+        QCOMPARE(readAll(registerPath()), before);
+
+        // Claims that have ended are not told.
+        other.reset();
+        cilla.release();
+        QVERIFY(!protocolIsOpen(QStringLiteral("Anna")));
+        m.clear();
+        m.answer(QMessageBox::No);
+        RaderaLage = 1;
+        QVERIFY(!SparaRaderaProt());
+        QCOMPARE(m.texts(), QStringList{QStringLiteral("Vill du verkligen ta bort diagnosen \"Anna\"?")});
+        m.clear();
+        QVERIFY(ArkiveraDiagnoser(&avstod));
+        QVERIFY(!avstod);
+        QCOMPARE(m.count(), 0);
+    }
+
+    // A file that fails the plain checks of a register is no register: the
+    // teacher is told once, naming it and its copy; no pupil is read from
+    // it and nothing is saved over it, until "Ta bort alla diagnoser" puts
+    // it aside and the next save starts a new register.
+    void aFileThatIsNoRegisterIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason"); // empty: any
+        QByteArray wider;
+        for (const char *n : {"Anna", "Bo", "Cilla", "Dora"})
+            wider += rawRecord(n, "x", 7) + QByteArray(2, '\0');
+        QTest::newRow("350-byte records") << wider << "filen slutar med 8 byte som inte är början på en diagnos";
+        QByteArray random(1000, '\0');
+        QRandomGenerator g(36);
+        for (char &c : random)
+            c = char(g.bounded(256));
+        QTest::newRow("1000 random bytes") << random << "";
+        QByteArray longName = rawRecord("Bo");
+        longName[0] = char(30);
+        QTest::newRow("a name past its field") << rawRecord("Anna") + longName
+                                               << "diagnos 2 har ett namn på 30 tecken, men ett namn har högst 21";
+        QTest::newRow("a control character in a name")
+            << rawRecord("An\x07na") << "diagnos 1 har styrtecken i namnet";
+        QByteArray status = rawRecord("Anna");
+        status[116 + 4] = char(9);
+        QTest::newRow("a status out of range")
+            << status << "diagnos 1 har status 9 i område 5, men det finns bara status 0 till 3";
+        QTest::newRow("an end that starts no record")
+            << rawRecord("Anna") + QByteArray(40, 'x') << "diagnos 2 har ett namn på 120 tecken, men ett namn har högst 21";
+    }
+    void aFileThatIsNoRegisterIsRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        writeRegister(bytes);
+        MessageRecorder m;
+        m.answer(QMessageBox::Yes);
+
+        QStringList names{QStringLiteral("x")};
+        QVERIFY(!readRegisterNames(names));
+        QVERIFY(names.isEmpty());
+        QCOMPARE(m.count(), 1);
+        const QString told = m.last();
+        const QString start = QStringLiteral("Filen ") + registerPath() + QStringLiteral(" är ingen diagnosfil: ");
+        QVERIFY2(told.startsWith(start), qPrintable(told));
+        if (!reason.isEmpty())
+            QCOMPARE(told.mid(start.size()).section(QStringLiteral(". "), 0, 0), reason);
+        QVERIFY(told.endsWith(QStringLiteral(". Hela filen har kopierats till ") + registerPath()
+                              + QStringLiteral(".bad. Inga elever visas från den, och ingenting sparas i den förrän "
+                                               "läraren väljer \"Ta bort alla diagnoser\": då läggs filen undan och "
+                                               "en ny diagnosfil börjar.")));
+        QCOMPARE(readAll(registerPath() + QStringLiteral(".bad")), bytes);
+
+        // Nobody is found in it, deleted from it or saved into it.
+        m.clear();
+        QCOMPARE(HaemtaDiagnos(QStringLiteral("Anna")), QString());
+        QCOMPARE(NamnFunnet, quint8(0));
+        QVERIFY(!NamnFinns(QStringLiteral("Anna")));
+        choosePupil(QStringLiteral("Kim"));
+        DiagRad = 1;
+        QString fel;
+        QVERIFY(!SparaProtokoll(&fel));
+        QCOMPARE(fel, QStringLiteral("Diagnosen kunde inte sparas i katalogen ") + dir() + QStringLiteral(": filen ")
+                          + registerPath()
+                          + QStringLiteral(" är ingen diagnosfil. Läraren kan börja en ny diagnosfil med \"Ta bort "
+                                           "alla diagnoser\"."));
+        QCOMPARE(DiagSpara, quint8(1));
+        RaderaNamn = QStringLiteral("Anna");
+        RaderaLage = 1;
+        QVERIFY(!SparaRaderaProt());
+        QCOMPARE(m.texts(), QStringList{registerMissingText()});
+        QCOMPARE(readAll(registerPath()), bytes);
+        QCOMPARE(filesInDir(), (QStringList{QStringLiteral("TDIAG.DIA"), QStringLiteral("TDIAG.DIA.bad")}));
+
+        // The teacher starts a new register; the old file is kept whole.
+        QVERIFY(ArkiveraDiagnoser());
+        QCOMPARE(readAll(dir() + QStringLiteral("/VR0212010823.DIS")), bytes);
+        QVERIFY(SparaProtokoll());
+        QCOMPARE(readAll(registerPath()), AktivDiagnos.toBytes());
     }
 
     void directoryWriteTest_data()

@@ -623,6 +623,66 @@ private slots:
         bjornArSparad();
     }
 
+    // The pupil was deleted while the protocol was open: "&Avbryta" asks
+    // whether to keep the results as a new record, once, and closes either
+    // way; without a yes the register stays without the pupil.
+    void avbrytaAfterTheTeachersDeleteAsksOnce_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Ja") << true;
+        QTest::newRow("Nej") << false;
+    }
+    void avbrytaAfterTheTeachersDeleteAsksOnce()
+    {
+        QFETCH(bool, yes);
+        TDiagnosPost bo;
+        bo.Namn = QStringLiteral("Bo");
+        pupil(QStringLiteral("Björn"));
+        AktivDiagnos.Resultat[7] = 3;
+        AktivDiagnos.Status[7] = GeStatusTal(7);
+        m_course->writeBytes(QStringLiteral("RESULTAT/TDIAG.DIA"), bo.toBytes() + AktivDiagnos.toBytes());
+        HaemtaDiagnos(QStringLiteral("Björn"));
+        oppna();
+        m_course->writeBytes(QStringLiteral("RESULTAT/TDIAG.DIA"), bo.toBytes()); // the teacher's delete
+        MessageRecorder m;
+        m.answer(yes ? QMessageBox::Yes : QMessageBox::No);
+        avbryt(QStringLiteral("button"));
+        QCOMPARE(m.count(), 1);
+        QVERIFY(m.last().startsWith(QStringLiteral("Diagnosen för \"Björn\" har tagits bort ur diagnosfilen ")));
+        QVERIFY(!m_p->isVisible());
+        QCOMPARE(int(DiagAvbruten), 1);
+        const QList<TDiagnosPost> reg = lasRegistret(registerPath());
+        QCOMPARE(reg.size(), yes ? 2 : 1);
+        QCOMPARE(reg[0].Namn, QStringLiteral("Bo"));
+        if (yes) {
+            QCOMPARE(reg[1].Namn, QStringLiteral("Björn"));
+            QCOMPARE(reg[1].Resultat[7], 3);
+        }
+    }
+
+    // A result reported while another program has saved for the same pupil:
+    // the register and the redrawn protocol hold both.
+    void theProtocolShowsWhatAnotherProgramSaved()
+    {
+        m_course->writeBytes(QStringLiteral("RESULTAT/TDIAG.DIA"), AktivDiagnos.toBytes());
+        HaemtaDiagnos(QStringLiteral("Anna"));
+        oppna();
+        TDiagnosPost andra = AktivDiagnos;
+        andra.Resultat[16] = 18;
+        andra.Status[16] = StatusTesta;
+        m_course->writeBytes(QStringLiteral("RESULTAT/TDIAG.DIA"), andra.toBytes());
+        DiagRad = 15;
+        diagnosback(12);
+        QCOMPARE(cell(15, 2).trimmed(), QStringLiteral("12"));
+        QCOMPARE(cell(16, 2).trimmed(), QStringLiteral("18"));
+        QCOMPARE(cell(16, 4).trimmed(), QStringLiteral("Testa"));
+        QCOMPARE(cell(18, 2).trimmed(), QStringLiteral("30"));
+        const QList<TDiagnosPost> reg = lasRegistret(registerPath());
+        QCOMPARE(reg.size(), 1);
+        QCOMPARE(reg[0].Resultat[15], 12);
+        QCOMPARE(reg[0].Resultat[16], 18);
+    }
+
     void theRegisterDialogOpensTheProtocolAndClosesWithIt()
     {
         registreraAllaFonster();
@@ -666,7 +726,7 @@ private slots:
         klickaRad(4);
         QVERIFY(!m_p->Panel1->isVisible());
 
-        // "&Nytt lösen": the new password typed twice; it is saved with the record.
+        // "&Nytt lösen": the new password typed twice; it is saved at once.
         bool fragat = false;
         QTimer::singleShot(0, [&] {
             auto *n = qobject_cast<TNLOS *>(QApplication::activeModalWidget());
@@ -682,8 +742,11 @@ private slots:
         QVERIFY(fragat);
         QCOMPARE(AktivDiagnos.Losen, QStringLiteral("neu"));
         QCOMPARE(m_p->focusWidget(), m_p->StringGrid1);
+        QList<TDiagnosPost> reg = lasRegistret(registerPath());
+        QCOMPARE(reg.size(), 1);
+        QCOMPARE(reg[0].Losen, QStringLiteral("neu"));
         QTest::mouseClick(m_p->AvbrytButton, Qt::LeftButton);
-        const QList<TDiagnosPost> reg = lasRegistret(registerPath());
+        reg = lasRegistret(registerPath());
         QCOMPARE(reg.size(), 1);
         QCOMPARE(reg[0].Losen, QStringLiteral("neu"));
     }

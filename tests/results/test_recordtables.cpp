@@ -585,7 +585,7 @@ private slots:
         QVERIFY(normal.height() > small.height() * 13 / 10);
         QVERIFY(grid(normal)->font().pixelSize() > grid(small)->font().pixelSize());
         // Scaled past the screen, the window is as large as the screen
-        // allows, in the design's proportions.
+        // allows, in its own proportions.
         Skalning = 150;
         TRekord scaled;
         const QSize screen = skarmStorlek();

@@ -10,6 +10,7 @@
 #include "frame/vrsku1.h"
 #include "platform/Clock.h"
 #include "platform/Cp1252.h"
+#include "platform/OpenClaim.h"
 #include "results/TDiag.h"
 #include "results/TNLOS.h"
 #include "results/diagnosregister.h"
@@ -95,6 +96,7 @@ class TestRegisterDialog : public QObject
     QStringList m_protocolFor; // the pupils whose protocol was shown
     QString m_protocolPassword;
     qint32 m_protocolResult1 = 0;
+    bool m_protocolClaimed = false; // while it was shown, other programs saw it open
 
     QString dir() const { return m_course->path(QStringLiteral("RESULTAT")); }
     QString passwordFile() const { return dir() + QStringLiteral("/VRS45444.DOT"); }
@@ -172,8 +174,10 @@ private slots:
         m_protocolFor.clear();
         m_protocolPassword.clear();
         m_protocolResult1 = 0;
+        m_protocolClaimed = false;
         setShowProtocol([this] {
             m_protocolFor << AktivDiagnos.Namn;
+            m_protocolClaimed = protocolIsOpen(AktivDiagnos.Namn);
             m_protocolPassword = AktivDiagnos.Losen;
             m_protocolResult1 = AktivDiagnos.Resultat[1];
         });
@@ -621,6 +625,49 @@ private slots:
         }
     }
 
+    // The protocol is held open where others can see it. A second login of
+    // a pupil whose protocol another program has open is told so and what
+    // happens if it goes on; "Nej" opens nothing.
+    void aSecondLoginIsTold_data()
+    {
+        QTest::addColumn<bool>("openElsewhere");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("not open elsewhere") << false << false;
+        QTest::newRow("open elsewhere, Ja") << true << true;
+        QTest::newRow("open elsewhere, Nej") << true << false;
+    }
+    void aSecondLoginIsTold()
+    {
+        QFETCH(bool, openElsewhere);
+        QFETCH(bool, yes);
+        writeRegister(threePupils());
+        OpenClaim other(protocolMarker(QStringLiteral("Bert")));
+        if (openElsewhere)
+            QVERIFY(!other.take());
+        MessageRecorder m;
+        m.answer(yes ? QMessageBox::Yes : QMessageBox::No);
+        auto d = openDialog();
+        select(*d, QStringLiteral("Bert"));
+        enter(d->ListBox1);
+        QVERIFY(!d->isVisible());
+        if (openElsewhere) {
+            QCOMPARE(m.texts(), QStringList{QStringLiteral(
+                                    "Protokollet för \"Bert\" är redan öppet i ett annat program. Om du öppnar det "
+                                    "här också sparas det du gör i båda programmen, men de nya resultaten från det "
+                                    "andra programmet syns här först när du har sparat.\n\nVill du öppna protokollet "
+                                    "här ändå?")});
+            QCOMPARE(m.requests().first().kind, MessageBox::Kind::Question);
+        } else {
+            QCOMPARE(m.count(), 0);
+        }
+        const bool shown = !openElsewhere || yes;
+        QCOMPARE(m_protocolFor, shown ? QStringList{QStringLiteral("Bert")} : QStringList());
+        QCOMPARE(m_protocolClaimed, shown);
+        other.release();
+        QVERIFY(!protocolIsOpen(QStringLiteral("Bert"))); // the claim ended with the protocol
+        QCOMPARE(int(OvningsLage), shown ? 2 : 0);
+    }
+
     void nameListOfTheDirectoryInUse()
     {
         // The diagnosis directory cannot be used: the list comes from the
@@ -814,6 +861,31 @@ private slots:
         QVERIFY(!QFileInfo::exists(registerFile()));
         QCOMPARE(readAll(dir() + QStringLiteral("/VR0212010823.DIS")), before);
         QCOMPARE(m.count(), 0);
+    }
+
+    // With a protocol open in another program, "Ta bort alla diagnoser"
+    // asks first; "Nej" leaves the register and the teacher's panel.
+    void archivingWhileAProtocolIsOpen()
+    {
+        writeRegister(threePupils());
+        const QByteArray before = readAll(registerFile());
+        OpenClaim other(protocolMarker(QStringLiteral("Rolf")));
+        QVERIFY(!other.take());
+        MessageRecorder m;
+        m.answer(QMessageBox::No);
+        m.answer(QMessageBox::Yes);
+        auto d = openDialog();
+        teacherLogin(*d, QStringLiteral("KLOSTRAB"));
+        d->Button1->click();
+        QCOMPARE(m.count(), 1);
+        QVERIFY(m.last().startsWith(QStringLiteral("Protokollet för \"Rolf\" är öppet i ett annat program just nu.")));
+        QVERIFY(d->isVisible());
+        QVERIFY(d->Panel3->isVisible());
+        QCOMPARE(readAll(registerFile()), before);
+        d->Button1->click();
+        QCOMPARE(m.count(), 2);
+        QVERIFY(!d->isVisible());
+        QVERIFY(!QFileInfo::exists(registerFile()));
     }
 
     void helpPanel()

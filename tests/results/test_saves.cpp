@@ -10,8 +10,12 @@
 #include "TestMain.h"
 #include "frame/vrsku1.h"
 #include "platform/FileLock.h"
+#include "platform/MessageBox.h"
 #include "platform/SafeRewrite.h"
+#include "results/diagnosregister.h"
 #include "results/lararlosen.h"
+
+#include <QStandardPaths>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -23,6 +27,9 @@
 #include <QThread>
 
 #include <optional>
+
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -80,6 +87,43 @@ void writeAll(const QString &path, const QByteArray &bytes)
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(f.write(bytes), bytes.size());
 }
+
+// The next line the program writes, without its end; empty when none comes.
+QByteArray nextLine(QProcess &p, int ms = 30000)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!p.canReadLine()) {
+        if (waited.elapsed() > ms || (!p.waitForReadyRead(100) && p.state() == QProcess::NotRunning && !p.canReadLine()))
+            return {};
+    }
+    return p.readLine().trimmed();
+}
+
+// A program with the protocol of a pupil open, testing one area.
+struct AreaProgram
+{
+    QProcess p;
+
+    bool start(const QString &dir, const QString &pupil, int area, QByteArray *ready = nullptr)
+    {
+        p.start(SaveLoop::program(), {QStringLiteral("area"), dir, QStringLiteral("0"), pupil, QString::number(area)});
+        if (!p.waitForStarted(5000))
+            return false;
+        const QByteArray line = nextLine(p);
+        if (ready)
+            *ready = line;
+        return line.startsWith("ready");
+    }
+    void test(int more) { p.write(QByteArray::number(more) + '\n'); }
+    bool saved(int total) { return nextLine(p, 100000) == "saved " + QByteArray::number(total); }
+    // Ends at the end of its input; true when no save failed.
+    bool end()
+    {
+        p.closeWriteChannel();
+        return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    }
+};
 
 void age(const QString &path, int seconds)
 {
@@ -225,6 +269,196 @@ private slots:
         QCOMPARE(found, QSet<QString>(pupils.cbegin(), pupils.cend()));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
                  QStringList{QStringLiteral("TDIAG.DIA")}); // no temporary left
+    }
+
+    // The same pupil open in two programs, each testing its own area 100
+    // times and saving each result as the protocol does: both areas hold
+    // their last results, and the pupils around are as they were. The
+    // second program is told that the protocol is open in the first.
+    void onePupilInTwoProgramsKeepsBothAreas()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.path() + QStringLiteral("/TDIAG.DIA");
+        writeAll(file, baseFile(QStringLiteral("register")));
+        AreaProgram first;
+        AreaProgram second;
+        QByteArray ready;
+        QVERIFY(first.start(dir.path(), kPupil, 15, &ready));
+        QCOMPARE(ready, QByteArray("ready"));
+        QVERIFY(second.start(dir.path(), kPupil, 16, &ready));
+        QCOMPARE(ready, QByteArray("ready, open elsewhere"));
+        first.test(100);
+        second.test(100);
+        QVERIFY(first.saved(100));
+        QVERIFY(second.saved(100));
+        QVERIFY2(first.end(), first.p.readAllStandardError().constData());
+        QVERIFY2(second.end(), second.p.readAllStandardError().constData());
+
+        const QByteArray reg = readAll(file);
+        QCOMPARE(reg.size(), 3 * DiagnosPostStorlek);
+        const QByteArray base = baseFile(QStringLiteral("register"));
+        QCOMPARE(reg.left(DiagnosPostStorlek), base.left(DiagnosPostStorlek));
+        QCOMPARE(reg.right(DiagnosPostStorlek), base.right(DiagnosPostStorlek));
+        const TDiagnosPost kim = TDiagnosPost::fromBytes(reg.mid(DiagnosPostStorlek, DiagnosPostStorlek));
+        const TDiagnosPost before = SaveLoop::pupilRecord(kPupil, 0);
+        for (int k = 1; k <= DiagnosOmradesAntal; ++k) {
+            if (k == 15 || k == 16) {
+                QCOMPARE(kim.Resultat[k], 100);
+                QCOMPARE(kim.Status[k], quint8(2));
+                QVERIFY(kim.Ar[k] >= 2024);
+            } else {
+                QCOMPARE(kim.Resultat[k], before.Resultat[k]);
+                QCOMPARE(kim.Status[k], before.Status[k]);
+            }
+        }
+        QCOMPARE(kim.Losen, before.Losen);
+    }
+
+    // The teacher deletes a pupil while a program saves for that pupil: the
+    // teacher is told that the protocol is open, the program asks at its
+    // next save whether to keep the results as a new record, and without a
+    // yes the pupil stays deleted. The claim ends with the program, even
+    // when it is killed.
+    void aDeletedPupilIsNotAddedBackByAnotherProgram()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.path() + QStringLiteral("/TDIAG.DIA");
+        writeAll(file, baseFile(QStringLiteral("register")));
+        DiagnosPath = dir.path();
+        AreaProgram pupil;
+        QVERIFY(pupil.start(dir.path(), kPupil, 3));
+        pupil.test(20);
+        QVERIFY(pupil.saved(20));
+        QVERIFY(protocolIsOpen(kPupil));
+
+        MessageRecorder m;
+        m.answer(QMessageBox::Yes);
+        pupil.test(100); // saving while the teacher deletes
+        HaemtaDiagnos(kPupil);
+        RaderaNamn = AktivDiagnos.Namn;
+        RaderaLage = 1;
+        QVERIFY(SparaRaderaProt());
+        QVERIFY(m.texts().value(0).startsWith(QStringLiteral("Protokollet för \"Kim\" är öppet i ett annat program just nu.")));
+        pupil.test(30); // and after it
+        QVERIFY(pupil.saved(120));
+        QVERIFY(pupil.saved(150));
+        QVERIFY(pupil.end());
+        const QByteArray told = pupil.p.readAllStandardError();
+        QVERIFY2(told.contains("Diagnosen för \"Kim\" har tagits bort ur diagnosfilen"), told.constData());
+        QVERIFY(told.contains("Vill du spara resultaten som en ny diagnos för \"Kim\"? Svarar du Nej sparas ingenting."));
+
+        const QByteArray base = baseFile(QStringLiteral("register"));
+        QCOMPARE(readAll(file), base.left(DiagnosPostStorlek) + base.right(DiagnosPostStorlek));
+        QVERIFY(!protocolIsOpen(kPupil));
+
+        AreaProgram killed;
+        QVERIFY(killed.start(dir.path(), QStringLiteral("Anna"), 1));
+        QVERIFY(protocolIsOpen(QStringLiteral("anna")));
+        killed.p.kill();
+        QVERIFY(killed.p.waitForFinished(5000));
+        QVERIFY(!protocolIsOpen(QStringLiteral("Anna")));
+    }
+
+    // A new pupil password is in the register as soon as it is confirmed:
+    // a program killed at any moment after a confirmation leaves that
+    // password or a later one, and the register whole.
+    void aNewPasswordSurvivesAKill()
+    {
+        constexpr int Kills = 30;
+        QTemporaryDir dir;
+        const QString file = dir.path() + QStringLiteral("/TDIAG.DIA");
+        const QByteArray base = baseFile(QStringLiteral("register"));
+        for (int kill = 0; kill < Kills; ++kill) {
+            writeAll(file, base);
+            QProcess p;
+            p.start(SaveLoop::program(), {QStringLiteral("newpassword"), dir.path(), QStringLiteral("0"), kPupil});
+            QVERIFY(p.waitForStarted(5000));
+            QCOMPARE(nextLine(p), QByteArray("ready"));
+            const int wait = 1 + QRandomGenerator::global()->bounded(5);
+            int confirmed = 0;
+            for (int i = 0; i < wait; ++i)
+                confirmed = nextLine(p).mid(int(qstrlen("confirmed "))).toInt();
+            QVERIFY(confirmed > 0);
+            p.kill();
+            QVERIFY(p.waitForFinished(5000));
+
+            const QByteArray reg = readAll(file);
+            QCOMPARE(reg.size(), base.size());
+            QCOMPARE(reg.left(DiagnosPostStorlek), base.left(DiagnosPostStorlek));
+            QCOMPARE(reg.right(DiagnosPostStorlek), base.right(DiagnosPostStorlek));
+            const TDiagnosPost kim = TDiagnosPost::fromBytes(reg.mid(DiagnosPostStorlek, DiagnosPostStorlek));
+            QVERIFY2(kim.Losen.startsWith(QStringLiteral("Neu")) && kim.Losen.mid(3).toInt() >= confirmed,
+                     qPrintable(QStringLiteral("%1 after confirming %2").arg(kim.Losen).arg(confirmed)));
+            TDiagnosPost same = kim;
+            same.Losen = SaveLoop::pupilRecord(kPupil, 0).Losen;
+            QCOMPARE(same.toBytes(), base.mid(DiagnosPostStorlek, DiagnosPostStorlek));
+        }
+    }
+
+    // A shared directory with the sticky bit, in which another account made
+    // the files: this account cannot replace them, and is told so with the
+    // reason and the remedy when it opens them, before any work; its saves
+    // say the same, and the files stay as they were.
+    void aStickyDirectoryIsToldAtTheStart_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("word"); // how the messages name the file
+        QTest::addColumn<QString>("saveStart");
+        QTest::newRow("register") << "register" << "Diagnosfilen" << "Diagnosen kunde inte sparas i katalogen %1. ";
+        QTest::newRow("table") << "table" << "Rekordtabellen" << "Rekordtabellen kunde inte sparas. ";
+        QTest::newRow("level") << "level" << "Nivåfilen" << "Nivån kunde inte sparas. ";
+    }
+    void aStickyDirectoryIsToldAtTheStart()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, word);
+        QFETCH(QString, saveStart);
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (::geteuid() != 0 || setpriv.isEmpty())
+            QSKIP("a second account is needed: the test runs as root with setpriv to become 'nobody'");
+        // The helper runs from a copy that every account may start: the
+        // build may lie where only root can enter (a clone in /root).
+        QTemporaryDir bin;
+        const QString helper = bin.path() + QStringLiteral("/saveloop");
+        QVERIFY(QFile::copy(SaveLoop::program(), helper));
+        QVERIFY(::chmod(QFile::encodeName(bin.path()).constData(), 0755) == 0);
+        QVERIFY(::chmod(QFile::encodeName(helper).constData(), 0755) == 0);
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                      | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                                                      | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+                                                      | QFileDevice::ReadOther | QFileDevice::WriteOther
+                                                      | QFileDevice::ExeOther));
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 01777) == 0);
+        const QString name = targetName(kind);
+        const QString file = dir.path() + QLatin1Char('/') + name;
+        writeAll(file, baseFile(kind));
+        QVERIFY(::chmod(QFile::encodeName(file).constData(), 0666) == 0);
+
+        auto asNobody = [&](const QString &what) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+            p.setProcessEnvironment(env);
+            p.start(setpriv, {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                              QStringLiteral("--clear-groups"), helper, what, dir.path(),
+                              QStringLiteral("1"), kPupil});
+            p.waitForFinished(30000);
+            return QString::fromLocal8Bit(p.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        };
+        const QString why = word + QLatin1Char(' ') + file + QStringLiteral(" tillhör användaren root, och katalogen ")
+                            + dir.path()
+                            + QStringLiteral(" har sticky bit: där får bara en fils ägare byta ut den. Därför kan "
+                                             "ingenting sparas i den från det här kontot. Den som sköter datorn kan "
+                                             "rätta det med en grupp för klassen, en katalog med setgid men utan "
+                                             "sticky bit och filer som gruppen får skriva i, till exempel: "
+                                             "chgrp -R klass %1 chmod 2770 %1 chmod g+rw %1/*")
+                                  .arg(dir.path()); // the helper writes each message on one line
+        QCOMPARE(asNobody(QStringLiteral("open")), QStringList{why});
+        const QStringList saved = asNobody(kind);
+        const QString start = saveStart.contains(QStringLiteral("%1")) ? saveStart.arg(dir.path()) : saveStart;
+        QCOMPARE(saved, QStringList{start + why});
+        QCOMPARE(readAll(file), baseFile(kind));
     }
 
     // Temporaries that interrupted saves of the same file left more than a

@@ -32,10 +32,10 @@
 
 namespace {
 
-// What the design means: where a widget (object names of the window and
-// the widget, as regular expressions) may lie partly outside its parent, or
-// may have its caption covered by the widget named by `other` (or a widget
-// inside that one); and why.
+// What the windows do on purpose: where a widget (object names of the
+// window and the widget, as regular expressions) may lie partly outside its
+// parent, or may have its caption covered by the widget named by `other`
+// (or a widget inside that one); and why.
 enum class Allowance { Clipped, Covered };
 
 struct Allowed

@@ -56,6 +56,11 @@ QString password(int n)
     return QStringLiteral("Lo") + QString::number(n % 10000000);
 }
 
+QString pupilPassword(int n)
+{
+    return QStringLiteral("Neu") + QString::number(n % 10000000);
+}
+
 bool save(const QString &kind, const QString &dir, const QStringList &names, int n)
 {
     DiagnosPath = dir;
@@ -63,7 +68,12 @@ bool save(const QString &kind, const QString &dir, const QStringList &names, int
     bool ok = true;
     if (kind == QLatin1String("register")) {
         for (const QString &name : names) {
+            // As a program does: the pupil is read, every field changed and
+            // saved.
+            HaemtaDiagnos(name);
+            const QByteArray lastBytes = AktivDiagnos.lastBytes;
             AktivDiagnos = pupilRecord(name, n);
+            AktivDiagnos.lastBytes = lastBytes;
             ok = SparaProtokoll() && ok;
         }
     } else if (kind == QLatin1String("table")) {

@@ -10,6 +10,26 @@
 // the level file; the table and the password file take the first name).
 // The helper writes "ready" when it starts saving and ends with 1 when any
 // save failed.
+//
+// Three more kinds act as one program with a pupil's protocol open:
+//
+//     saveloop area <directory> 0 <name> <area>
+//         opens the protocol of <name> (its claim, then the pupil is read)
+//         and writes "ready", or "ready, open elsewhere" when another
+//         program had it open. Each line "N" read from its input then
+//         reports N more test results of <area> (1, 2, 3 … counted over
+//         the run), each saved as the protocol saves, and writes
+//         "saved <results so far>". It ends at the end of its input.
+//     saveloop newpassword <directory> 0 <name>
+//         reads the pupil and confirms new passwords pupilPassword(1), (2)
+//         …, each saved as the protocol saves it, writing "confirmed <n>"
+//         after each, until it is killed.
+//     saveloop open <directory> 1 <name>
+//         opens the register, the record table and the level file as the
+//         windows do when they open, and ends.
+//
+// What the program would show goes to the standard error, one message a
+// line; every question is answered no.
 
 #include "frame/TDiagnosPost.h"
 #include "results/TRekordRad.h"
@@ -33,6 +53,8 @@ TRekordRad tableEntry(const QString &name, int n);
 qint32 level(int n);
 // The teacher password of save n.
 QString password(int n);
+// The pupil's n-th new password (at most 10 characters).
+QString pupilPassword(int n);
 
 // Save n of that kind into dir (DiagnosPath := dir), for each name; what
 // went wrong is shown through MessageBox. True when every save succeeded.

@@ -76,9 +76,9 @@ const Land laender[] = {
     {QColor(240, 175, 130), {{6.7, 51.4}, {7.3, 51.5}, {8.0, 51.6}, {8.8, 51.8}, {7.3, 52.0}, {6.7, 51.85}, {7.9, 52.1},
                              {6.6, 50.8}, {7.2, 50.9}, {8.1, 51.1}, {6.45, 50.5}, {8.7, 52.2}}}, // Nordrhein-Westfalen
     {QColor(165, 195, 240), {{8.7, 50.1}, {9.0, 50.5}, {9.4, 51.0}, {9.4, 51.4}, {8.6, 49.7}, {8.3, 50.3}, {9.9, 50.8},
-                             {9.7, 50.5}, {8.8, 51.1}, {8.35, 50.15}}}, // Hessen (Wiesbaden north of the Rhine)
+                             {9.7, 50.5}, {8.8, 51.1}, {8.35, 50.15}, {8.2, 50.11}}}, // Hessen (Wiesbaden north of the Rhine)
     {QColor(235, 225, 140), {{7.6, 50.4}, {6.8, 50.2}, {7.3, 49.8}, {8.1, 49.4}, {7.7, 49.2}, {6.65, 49.75},
-                             {7.9, 50.6}, {8.15, 49.9}}}, // Rheinland-Pfalz (Mainz south of it)
+                             {7.9, 50.6}, {8.15, 49.9}, {8.25, 49.96}}}, // Rheinland-Pfalz (Mainz south of it)
     {QColor(215, 160, 200), {{6.95, 49.38}, {6.8, 49.45}}}, // Saarland
     {QColor(250, 190, 150), {{8.4, 48.9}, {9.2, 48.8}, {8.3, 48.3}, {8.0, 47.9}, {8.9, 48.0}, {9.6, 48.2}, {9.9, 48.8},
                              {9.5, 49.3}, {8.7, 49.35}, {9.6, 47.8}, {10.1, 48.7}}}, // Baden-Württemberg
@@ -116,6 +116,7 @@ struct Stadt
     int groesse; // 1 shown on every map, 2 from the middle size, 3 on the largest
     bool links;  // name to the left of the mark
     qreal hoch;  // the name moved up by this many name heights (down when negative)
+    bool leine = false; // a short line from the mark to its name, which stands off it
 };
 
 const Stadt staedte[] = {
@@ -135,7 +136,10 @@ const Stadt staedte[] = {
     {"Rostock", {12.10, 54.09}, Art::Grossstadt, 3, false, 0},
     {"Magdeburg", {11.63, 52.13}, Art::Landeshauptstadt, 3, false, 0},
     {"Erfurt", {11.03, 50.98}, Art::Landeshauptstadt, 3, false, 0},
-    {"Wiesbaden", {8.24, 50.08}, Art::Landeshauptstadt, 3, true, 0.45},
+    // Wiesbaden lies just across the Rhine from Mainz: its name stands above
+    // it on the Hessian side, with a line to its mark, and Mainz's to the
+    // left in Rheinland-Pfalz.
+    {"Wiesbaden", {8.24, 50.08}, Art::Landeshauptstadt, 3, false, 1.3, true},
     {"Mainz", {8.27, 50.00}, Art::Landeshauptstadt, 3, true, -0.45},
     {"Saarbrücken", {6.99, 49.24}, Art::Landeshauptstadt, 3, false, 0},
     {"Schwerin", {11.41, 53.63}, Art::Landeshauptstadt, 3, false, 0},
@@ -328,6 +332,16 @@ QImage karte(QSize groesse, int stufe)
         const double abstand = punkt * (s.art == Art::Hauptstadt ? 2.4 : 1.8);
         const QPointF at(s.links ? o.x() - abstand - tw : o.x() + abstand,
                          o.y() + fm.ascent() / 2 - 1 - s.hoch * fm.height());
+        if (s.leine) {
+            // From the mark's edge to the foot of the name's first letter.
+            const QPointF fuss(s.links ? at.x() + tw : at.x() + 1, at.y() + fm.descent() / 2);
+            const QPointF richtung = fuss - o;
+            const double laenge = std::hypot(richtung.x(), richtung.y());
+            if (laenge > punkt) {
+                p.setPen(QPen(QColor(20, 20, 30), std::max(1.0, punkt / 3.5), Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(o + richtung * (punkt * 1.1 / laenge), fuss);
+            }
+        }
         // A light halo keeps the name readable on every colour.
         QPainterPath text;
         text.addText(at, schrift, name);

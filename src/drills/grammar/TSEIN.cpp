@@ -271,7 +271,7 @@ void TSEIN::FormCreate()
     SlutPanel->setGeometry(3 * M, rad1, 44 * M, 3 * h + SlutButton->sizeHint().height() + M);
     // The set-up panel: the question with its three buttons, then a name
     // box for each player and the start button. Each piece is as wide as its
-    // caption needs (the design's widths at the least), and the panel as
+    // caption needs (its width at 100 % at the least), and the panel as
     // wide as its rows.
     const int kw = std::max({4 * M, Button3->sizeHint().width(), Button4->sizeHint().width(),
                              Button5->sizeHint().width()});

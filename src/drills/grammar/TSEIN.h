@@ -41,7 +41,7 @@ public:
     qint32 Vinnare = 0;
     quint8 LoppSlut = 0;
 
-    // Components, named as the design names them.
+    // Components, each with its field's name as its object name.
     ShapeWidget *Shape1 = nullptr;
     ShapeWidget *Shape2 = nullptr;
     QLabel *Label1 = nullptr;

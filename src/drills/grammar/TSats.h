@@ -55,7 +55,8 @@ public:
     NivaFil Nivaer;
     Tabell<QString, MaxDelar> SatsdelUtskrift;
 
-    // Components besides the template's, named as the design names them.
+    // Components besides the template's, each with its field's name as its
+    // object name.
     Tabell<QLabel *, 6> Mell{};  // connecting texts
     Tabell<QLabel *, 10> Men{};  // parts 1..5, and their copies 6..10 that stay in the sentence
     Tabell<QLabel *, MaxDelar> Memo{}; // the boxes

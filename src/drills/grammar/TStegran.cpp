@@ -137,12 +137,7 @@ void TStegran::layout()
     klampaIn(NivPanel, hogerOmRubriken(height()));
 
     // The bar: continue, save, fetch, close.
-    const int bw = Panel1->width() / 4 - M;
-    int x = M / 2;
-    for (QPushButton *b : {Button1, Button2, HaemtaNivaa2, Button3}) {
-        b->setGeometry(x, M / 4, bw, Panel1->height() - M / 2);
-        x += bw + M;
-    }
+    radaUppSlutpanelen({Button1, Button2, HaemtaNivaa2, Button3});
     namnruta->move(M, Panel1->y() - namnruta->height() - M);
 
     const int oben = qMax(OverskriftYtterShape->y() + OverskriftYtterShape->height(),
@@ -213,6 +208,8 @@ void TStegran::FormCreate()
     sattText(InstruktionsLabel, InstruktionsText);
 
     prepareDiagnosPath();
+    if (OvningsLage != Arbetsblad)
+        tellStegFilObstacle(StegFilNamn);
 
     if (OvningsLage != Arbetsblad && Nivaer.AntalNivaer == 0) {
         // A file without level lines has nothing to step through.

@@ -30,7 +30,8 @@ public:
     NivaFil Nivaer;      // NivaOrdning, NivaAntal, NivaPekare, AntalNivaer
     QString StegFilNamn; // the progress file of the exercise
 
-    // Components besides the template's, named as the design names them.
+    // Components besides the template's, each with its field's name as its
+    // object name.
     NivaRuta *NivPanel = nullptr;
     QFrame *namnruta = nullptr;
     QLabel *NamnLabel1 = nullptr;

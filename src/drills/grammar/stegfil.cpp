@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramPath.h"
 #include "platform/SafeRewrite.h"
+#include "results/filhinder.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -152,8 +153,10 @@ bool sparaLast(const QString &StegFilNamn, const TStegPost &egen, QStringList &m
                            + QStringLiteral(", och nivåfilen skrivs om med de hela posterna.");
     }
     if (!skrivStegFil(fil, nya)) {
-        meddelanden << QStringLiteral("Nivån kunde inte sparas i filen ") + visad(fil.sokvag)
-                           + QStringLiteral(". Den gamla nivåfilen är oförändrad.");
+        const QString hinder = replaceObstacleMessage(QStringLiteral("Nivåfilen"), fil.sokvag);
+        meddelanden << (hinder.isEmpty() ? QStringLiteral("Nivån kunde inte sparas i filen ") + visad(fil.sokvag)
+                                               + QStringLiteral(". Den gamla nivåfilen är oförändrad.")
+                                         : QStringLiteral("Nivån kunde inte sparas. ") + hinder);
         return false;
     }
     return true;
@@ -168,6 +171,17 @@ QString stegFilSokvag(const QString &StegFilNamn)
         return {};
     const QString sokvag = ProgramPath::resolve(katalog, StegFilNamn);
     return sokvag.isEmpty() ? katalog + QLatin1Char('/') + StegFilNamn : sokvag;
+}
+
+void tellStegFilObstacle(const QString &StegFilNamn)
+{
+    if (StegFilNamn.isEmpty())
+        return;
+    const QString sokvag = stegFilSokvag(StegFilNamn);
+    const QString hinder = QFileInfo::exists(sokvag) ? replaceObstacleMessage(QStringLiteral("Nivåfilen"), sokvag)
+                                                     : QString();
+    if (!hinder.isEmpty())
+        MessageBox::showMessage(hinder);
 }
 
 StegHamtning hamtaStegNiva(const QString &StegFilNamn, const QString &Namn, qint32 AntalNivaer, qint32 &StegNiva)

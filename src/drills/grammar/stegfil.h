@@ -21,6 +21,11 @@
 // missing.
 QString stegFilSokvag(const QString &StegFilNamn);
 
+// Tells (when the exercise opens, before the pupil works) that this account
+// cannot replace the progress file, why and what helps: another account's
+// file in a directory with the sticky bit. Nothing when it can.
+void tellStegFilObstacle(const QString &StegFilNamn);
+
 enum class StegHamtning {
     Hittad,     // StegNiva holds the saved level
     InteHittad, // the name is not in the file; StegNiva unchanged

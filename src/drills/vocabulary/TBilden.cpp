@@ -128,12 +128,7 @@ void TBilden::efterSkapandet()
 
     // The end panel spans the screen.
     Panel1->setGeometry(M, Panel1->y(), W - 2 * M, Panel1->height());
-    const int bw = Panel1->width() / 4 - M;
-    int x = M / 2;
-    for (QPushButton *b : {Button1, Button2, Button3, BitBtn1}) {
-        b->setGeometry(x, b->y(), bw, b->height());
-        x += bw + M;
-    }
+    radaUppSlutpanelen({Button1, Button2, Button3, BitBtn1});
 
     // The picture at the left, as high as the room above the end panel.
     const int hojd = Panel1->y() - 2 * M;

@@ -27,7 +27,7 @@ using namespace Ovningsrunda;
 
 namespace {
 
-// The list name's design font, in pixels.
+// The list name's font at 100 %, in pixels.
 constexpr int FilPanelPixlar = 20;
 
 const QColor kNavy = bgrFarg(0x800000);
@@ -204,12 +204,7 @@ void TDinaOrd::lagUt()
     Aster1->hide();
     const int p1h = (H / 48) * 4;
     Panel1->setGeometry(M, H - p1h - M / 5, W - 2 * M, p1h);
-    const int bw = Panel1->width() / 5 - M;
-    int x = M / 2;
-    for (QPushButton *b : {Button1, Button2, Button3, Button4, Button5}) {
-        b->setGeometry(x, M / 4, bw, p1h - M / 2);
-        x += bw + M;
-    }
+    radaUppSlutpanelen({Button1, Button2, Button3, Button4, Button5});
 
     const int titelBotten = OverskriftYtterShape->y() + OverskriftYtterShape->height();
     Panel13->setGeometry(DiagPanel1->geometry());

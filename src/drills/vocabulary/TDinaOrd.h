@@ -42,7 +42,8 @@ public:
     // DinaOrdValjaUt is the template's ValjaUtLage: the worksheet panel that
     // printing returns to.
 
-    // Components of the trainer, named as the design names them; the others
+    // Components of the trainer, each with its field's name as its object
+    // name; the others
     // are the template's.
     QFrame *Panel2 = nullptr; // the list choice
     QFrame *Panel3 = nullptr;

@@ -212,11 +212,7 @@ void TFalska::laggUt()
     }
 
     // The pause panel has three buttons.
-    int knappX = M / 2;
-    for (QPushButton *b : {FortsattButton, AvbrytButton, BitBtn1}) {
-        b->move(knappX, b->y());
-        knappX += b->width() + M;
-    }
+    radaUppSlutpanelen({FortsattButton, AvbrytButton, BitBtn1}, (Escapepanel->width() / 4) * 3 - M);
 
     // The score squares right above the pause panel: the pupil's row over
     // the computer's, the names at their left.
@@ -456,14 +452,21 @@ void TFalska::HoraButtonClick()
     svarsknappar(false);
     NextButton->setEnabled(false);
     HoraButton->setEnabled(false);
-    // Each word waits for the one before to end.
-    for (int k = 1; k <= 5; ++k) {
-        LjudPost = OmgangsPoster[k];
-        Ljudet();
+    {
+        // Each word waits for the one before to end, with the window going
+        // on meanwhile; Esc or closing the window ends all five at once, and
+        // the five give one message at most.
+        Ljudfoljd orden;
+        for (int k = 1; k <= 5 && !orden.avbruten(); ++k) {
+            LjudPost = OmgangsPoster[k];
+            Ljudet();
+        }
     }
     NextButton->setEnabled(true);
     HoraButton->setEnabled(LjudInst == 1 || LjudInst == 3);
-    setFocus();
+    // Esc during the words brought the pause panel; a close ended the window.
+    if (!stangs() && !m_cykel.slutpanelen())
+        setFocus();
 }
 
 void TFalska::Ljudet()
@@ -510,6 +513,7 @@ void TFalska::visaEscapepanel()
 {
     if (!m_cykel.avbryt())
         return;
+    stoppaLjud();
     visaLaget();
     FortsattButton->setFocus();
 }
@@ -583,6 +587,7 @@ void TFalska::Avslutning()
 
 void TFalska::Button3Click()
 {
+    stoppaLjud();
     stangFonstret();
 }
 

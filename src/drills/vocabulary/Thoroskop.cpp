@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -163,27 +164,51 @@ void Thoroskop::FormCreate()
 
     Label1->move((W - Label1->width()) / 2, 8);
     Panel1->move((W - Panel1->width()) / 8, Label1->y() + (Label1->height() * 3) / 2);
+    // On a screen too low for the text panel, its text box gives up height,
+    // so that the buttons under it stay on the screen.
+    if (const int over = Panel1->y() + Panel1->height() + 4 - H; over > 0) {
+        Memo1->resize(Memo1->width(), Memo1->height() - over);
+        for (QPushButton *b : {Button3, BitBtn1, Button1})
+            b->move(b->x(), b->y() - over);
+        Panel1->resize(Panel1->width(), Panel1->height() - over);
+    }
     ordlista->move(ordlista->x(), Panel1->y());
     ordlista->resize(ordlista->width(), Panel1->height());
     Button2->move(Button2->width() / 2, ordlista->height() - (Button2->height() * 5) / 4);
     Memo2->resize(Memo2->width(), ordlista->height() - (Button2->height() * 6) / 4 - 10);
 
-    // The picture stands where the text will, the list over its middle.
-    Bildyta->move((W - Bildyta->width()) / 8, Panel1->y());
-    // On a screen too low for the picture, it is drawn smaller.
-    klampaIn(Bildyta, QRect(0, Bildyta->y(), W, H - Bildyta->y()));
-    const qreal k = qreal(Image1->width()) / Zodiakbild::Bredd;
+    // The picture stands where the text will, the list over its middle, at
+    // its own size; on a screen too low for it, it moves up under the
+    // heading, which stays in front.
+    Bildyta->move((W - Bildyta->width()) / 8, qMax(0, qMin(Panel1->y(), H - Bildyta->height())));
+    for (QLabel *l : {Label1, Label2, Label3})
+        l->raise();
     Image1->setEnabled(true);
     ListBox3->setEnabled(true);
     ListBox3->show();
     Label2->move(Label1->x() - 2 * Label2->width(), Label1->y() + (Label1->height() - Label2->height()) / 2);
     Label3->move(Label1->x() + Label1->width() + Label2->width(), Label2->y());
-    const int hoger = Bildyta->x() + Bildyta->width() + 20;
-    Button4->move(hoger + Button4->width() <= W - 10 ? hoger : W - Button4->width() - 20,
-                  qMin(Bildyta->y() + qRound(471 * k) - Button4->height(), H - Button4->height() - 10));
+    // "Abbrechen" right of the picture, level with the foot of its lowest
+    // signs; where there is no room beside it, in the picture's empty corner
+    // at the bottom right, never across its edge.
+    const QRect bild = Bildyta->geometry();
+    const int hoger = bild.right() + 1 + 20;
+    if (hoger + Button4->width() <= W - 10)
+        Button4->move(hoger, qMin(bild.y() + 471 - Button4->height(), H - Button4->height() - 10));
+    else
+        Button4->move(bild.right() + 1 - Button4->width() - 10,
+                      qMin(bild.bottom() + 1, H) - Button4->height() - 10);
+    Button4->raise();
 
     m_MellanslagBredd = qMax(1.0, bredd(Testlabel, QStringLiteral(" ")));
     StjLista();
+}
+
+void Thoroskop::paintEvent(QPaintEvent *)
+{
+    // The night sky of the picture fills the whole window.
+    QPainter p(this);
+    Zodiakbild::ritaHimmel(p, rect(), QRectF(Bildyta->geometry()).center());
 }
 
 void Thoroskop::StjLista()

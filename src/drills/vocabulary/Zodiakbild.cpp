@@ -22,25 +22,7 @@ void Zodiakbild::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    // Drawn in picture pixels; a picture made smaller to fit a low screen
-    // is drawn smaller alike.
-    p.scale(qreal(width()) / Bredd, qreal(height()) / Hojd);
-
-    QRadialGradient himmel(QPointF(Bredd / 2.0, Hojd / 2.0), Bredd * 0.7);
-    himmel.setColorAt(0, QColor(24, 28, 72));
-    himmel.setColorAt(1, QColor(4, 4, 20));
-    p.fillRect(QRect(0, 0, Bredd, Hojd), himmel);
-
-    // Stars of their own, the same every time the picture is drawn.
-    QRandomGenerator stjarnor(1772);
-    for (int i = 0; i < 260; ++i) {
-        const QPointF at(stjarnor.bounded(Bredd), stjarnor.bounded(Hojd));
-        const int ljus = 120 + stjarnor.bounded(135);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(ljus, ljus, 255 - stjarnor.bounded(60)));
-        const qreal r = stjarnor.bounded(10) == 0 ? 1.6 : 0.8;
-        p.drawEllipse(at, r, r);
-    }
+    // The sky is the window's, behind the picture.
 
     // The circle of the year behind the signs.
     const QPointF mitt(350, 240);
@@ -79,6 +61,31 @@ void Zodiakbild::paintEvent(QPaintEvent *)
     p.setFont(unten);
     p.setPen(QColor(255, 220, 110));
     p.drawText(QRect(0, 500, Bredd, 60), Qt::AlignCenter, QStringLiteral("Wähle dein Sternzeichen!"));
+}
+
+void Zodiakbild::ritaHimmel(QPainter &p, const QRect &yta, QPointF mitt)
+{
+    const qreal radie = std::max(yta.width(), yta.height()) * 0.7;
+    QRadialGradient himmel(mitt, radie);
+    himmel.setColorAt(0, QColor(24, 28, 72));
+    himmel.setColorAt(1, QColor(4, 4, 20));
+    p.fillRect(yta, himmel);
+
+    // As many stars on each part of the sky as on the picture's.
+    QRandomGenerator stjarnor(1772);
+    const int antal = int(qint64(yta.width()) * yta.height() * 260 / (qint64(Bredd) * Hojd));
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < antal; ++i) {
+        const QPointF at(yta.left() + stjarnor.bounded(std::max(1, yta.width())),
+                         yta.top() + stjarnor.bounded(std::max(1, yta.height())));
+        const int ljus = 120 + stjarnor.bounded(135);
+        p.setBrush(QColor(ljus, ljus, 255 - stjarnor.bounded(60)));
+        const qreal r = stjarnor.bounded(10) == 0 ? 1.6 : 0.8;
+        p.drawEllipse(at, r, r);
+    }
+    p.restore();
 }
 
 void Zodiakbild::mousePressEvent(QMouseEvent *e)

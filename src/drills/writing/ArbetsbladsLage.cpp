@@ -2,8 +2,10 @@
 #include "frame/scale.h"
 
 #include "frame/vrsku1.h"
+#include "platform/ArrowButton.h"
 #include "platform/ShapeWidget.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -103,15 +105,17 @@ void ArbetsbladsLage::byggPaneler()
     auto *spin = new QVBoxLayout(SkrivutSpinButton);
     spin->setContentsMargins(0, 0, 0, 0);
     spin->setSpacing(0);
-    SkrivutSpinUpp = new QToolButton(SkrivutSpinButton);
+    SkrivutSpinUpp = new ArrowButton(Qt::UpArrow, SkrivutSpinButton);
     SkrivutSpinUpp->setObjectName(QStringLiteral("SkrivutSpinUpp"));
-    SkrivutSpinUpp->setArrowType(Qt::UpArrow);
-    SkrivutSpinNer = new QToolButton(SkrivutSpinButton);
+    SkrivutSpinNer = new ArrowButton(Qt::DownArrow, SkrivutSpinButton);
     SkrivutSpinNer->setObjectName(QStringLiteral("SkrivutSpinNer"));
-    SkrivutSpinNer->setArrowType(Qt::DownArrow);
+    // Each half about three quarters of a line of the count high and twice
+    // as wide, so that both stacked stay inside the panel.
+    const int halvHojd = QFontMetrics(skaladArial(19)).height() * 3 / 4;
     for (QToolButton *t : {SkrivutSpinUpp, SkrivutSpinNer}) {
         t->setFocusPolicy(Qt::NoFocus);
         t->setAutoRepeat(true);
+        t->setFixedSize(2 * halvHojd, halvHojd);
         spin->addWidget(t);
     }
     connect(SkrivutSpinUpp, &QToolButton::clicked, this, &ArbetsbladsLage::SkrivutSpinButtonUpClick);

@@ -89,7 +89,7 @@ public:
     // title and write their instruction line their own way.
     static QList<TUtskrift::Rad> avsnitt(const QString &instruktionsrad);
 
-    // Components, named as the design names them.
+    // Components, each with its field's name as its object name.
     QFrame *SkrivutHelaPanelen = nullptr;
     QFrame *SkrivutPanel1 = nullptr;
     QPushButton *SkrivutAntalButton = nullptr;

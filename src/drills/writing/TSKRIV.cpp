@@ -371,12 +371,7 @@ void TSKRIV::Inled()
     const int p1h = (H / 48) * 4;
     Panel1->setGeometry(M, H - p1h - M / 5, (W / 64) * 62, p1h);
     Panel1->raise();
-    const int bw = Panel1->width() / 4 - M;
-    int x = M / 2;
-    for (QPushButton *b : {Button1, Button2, Button3, BitBtn1}) {
-        b->setGeometry(x, M / 4, bw, p1h - M / 2);
-        x += bw + M;
-    }
+    radaUppSlutpanelen({Button1, Button2, Button3, BitBtn1});
     BildPanelen->setGeometry(M, (H / 48) * 10 - M / 2, (W / 64) * 58, (H / 48) * 35 + M / 2);
     const int lh = (H / 48) * 5;
     LovordPanel->setGeometry(M, H - p1h - lh - M / 5, BildPanelen->width(), lh);
@@ -386,12 +381,19 @@ void TSKRIV::Inled()
     SkrivutHelaPanelen->setGeometry(M, H - p1h - M / 5 - M, (W / 64) * 62, p1h + M);
 
     // The boxes right of the title box (the diagnosis strip with its
-    // heading, the worksheet heading) keep their design place where the
+    // heading, the worksheet heading) keep their own place where the
     // screen has room for them; else they move left and shrink together
     // into the room between the title box and the window's edge.
     const QRect rum = hogerOmRubriken();
     klampaIn({DiagPanel1, DiagPanel2}, rum);
     klampaIn({SkrivutOverskriftShape1, SkrivutOverskriftShape2, SkrivutOverskriftLabel}, rum);
+}
+
+void TSKRIV::radaUppSlutpanelen(const QList<QPushButton *> &knappar, int bredd)
+{
+    const int M = Marginal;
+    const int rad = bredd < 0 ? Panel1->width() - M : bredd;
+    knappRad(knappar, QRect(M / 2, M / 4, rad, Panel1->height() - M / 2), M, skaladArial(19));
 }
 
 QRect TSKRIV::hogerOmRubriken(int nederkant) const

@@ -49,7 +49,7 @@ public:
     quint8 ValjaUtLage = 0;
     quint8 SvenskaKnappar = 0;
 
-    // Components, named as the design names them.
+    // Components, each with its field's name as its object name.
     ShapeWidget *OverskriftYtterShape = nullptr;
     ShapeWidget *OverskriftInnerShape = nullptr;
     QLabel *Overs1Label = nullptr;
@@ -252,6 +252,9 @@ protected:
     int skala(int designPixels) const;
     void sattText(QLabel *label, const QString &text);
     void stangFonstret();
+    // The window is closing (stangFonstret ran): what a wait comes back to
+    // is gone.
+    bool stangs() const { return m_stangs; }
     void visaBeloningsbild(); // the reward picture of the round end
     // The worksheet heading box ("Utskrifter") laid over yta, shown or hidden
     // and above the rest.
@@ -260,6 +263,9 @@ protected:
     // edge and down to nederkant (by default where the instruction line
     // begins): where the boxes beside the title must lie.
     QRect hogerOmRubriken(int nederkant = -1) const;
+    // The buttons of the end panel in a row across its first bredd pixels
+    // (all of it by default), in one font: the window's bold Arial.
+    void radaUppSlutpanelen(const QList<QPushButton *> &knappar, int bredd = -1);
 
 private:
     void byggKomponenter();

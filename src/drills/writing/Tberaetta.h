@@ -24,7 +24,7 @@ public:
     // the window is then not to be shown.
     bool FormCreate();
 
-    // Components, named as the design names them.
+    // Components, each with its field's name as its object name.
     QFrame *Panel1 = nullptr; // red frame of the story panel
     QFrame *Panel2 = nullptr; // the lines on show
     QLabel *Label1 = nullptr;

@@ -17,7 +17,7 @@ namespace {
 constexpr quint32 Navy = 0x800000;
 constexpr quint32 Maroon = 0x000080;
 
-// Design layout of the column, in design pixels.
+// Layout of the column, in pixels at 100 %.
 constexpr int TitelTopp = 6;
 constexpr int KnappVanster = 10;
 constexpr int KnappHojd = 26;
@@ -88,7 +88,7 @@ void MenyFonster::FormCreate()
     Label1->setGeometry(Marginal / 2, Label1->y(), Panel1->width() - Marginal, Label1->height());
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     move(m_meny.plats.left() * Skalning / 100, m_meny.plats.top() * Skalning / 100);
-    // The designed place, as far as the screen has room for the menu there.
+    // The menu's own place, as far as the screen has room for it there.
     klampaIn(this, QRect(QPoint(0, 0), skarmStorlek()));
 
     const bool arbetsblad = OvningsLage == 1;

@@ -69,7 +69,7 @@ KatalogMeny menyn(const char *klass, const char *rubrik, int rubrikHojd, QRect p
     return m;
 }
 
-// Position (left, top) and client size (width, height) as designed.
+// Position (left, top) and client size (width, height) at 100 %.
 QRect at(int left, int top, int width, int height)
 {
     return QRect(left, top, width, height);

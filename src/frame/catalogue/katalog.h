@@ -36,7 +36,7 @@ struct KatalogMeny
     bool enkelKant = false;        // a single border round the panel
     bool arbetsbladsFarg = true;   // the panel turns maroon in worksheet mode
     bool kolla2 = false;           // the exercise buttons only test that the file opens
-    QRect plats;      // designed position and client size, design pixels
+    QRect plats;      // position and client size, in pixels at 100 %
     std::vector<KatalogKnapp> knappar;
 };
 
