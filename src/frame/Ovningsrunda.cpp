@@ -50,6 +50,11 @@ void Felko::steg(qint32 lage) const
     haemtafel(DataFilNamn, lage);
 }
 
+qint32 Felko::antal() const
+{
+    return FelPerLista[ListNummer];
+}
+
 const Felko &datafilensKo()
 {
     static const Felko ko;
@@ -97,9 +102,9 @@ void avbrytPaus()
     TimerTick = PausAvbruten;
 }
 
-bool startaFelRunda()
+bool startaFelRunda(const Felko &ko)
 {
-    const qint32 koade = FelPerLista[ListNummer];
+    const qint32 koade = ko.antal();
     if (koade <= 0)
         return false;
     AntalRatt = 0;
@@ -122,9 +127,14 @@ void startaNyRunda()
     PostNummer = 1;
 }
 
+bool godOvningsrunda()
+{
+    return arDiagnosOvning() && FelRunda == 0 && AntalRatt >= PosterPerOmgangInst - TillatnaFel;
+}
+
 DiagnosSteg diagnosOvningSlut()
 {
-    if (!arDiagnosOvning() || FelRunda != 0 || AntalRatt < PosterPerOmgangInst - TillatnaFel)
+    if (!godOvningsrunda())
         return DiagnosSteg::Ingen;
     if (OvningsLage == DiagnosOvning2)
         return DiagnosSteg::TillTestet;

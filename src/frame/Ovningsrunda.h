@@ -41,6 +41,8 @@ class Felko
 public:
     virtual ~Felko() = default;
     virtual void steg(qint32 lage) const;
+    // The items queued for the error round.
+    virtual qint32 antal() const;
 };
 const Felko &datafilensKo();
 
@@ -59,14 +61,18 @@ bool tick();
 void avbrytPaus();
 inline constexpr qint32 PausAvbruten = 20000;
 
-// "Fehler berichtigen": a round of the queued items of this file. False when
-// none is queued.
-bool startaFelRunda();
+// "Fehler berichtigen": a round of the items queued in ko, at most
+// MaxFelRunda and at most a round's length. False when none is queued.
+bool startaFelRunda(const Felko &ko = datafilensKo());
 // A new round of PosterPerOmgang items; the error round of diagnosis
 // practice returns to the first practice mode.
 void startaNyRunda();
 
 // The end of a round of diagnosis practice, outside an error round.
+// A good round of diagnosis practice (modes 3 and 4): outside an error
+// round, with at most TillatnaFel right answers short of PosterPerOmgangInst.
+bool godOvningsrunda();
+
 enum class DiagnosSteg {
     Ingen,       // not a good round, or not diagnosis practice
     AndraRundan, // mode 3 → 4: one good round

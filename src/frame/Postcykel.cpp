@@ -32,6 +32,8 @@ bool Postcykel::kanRattaFel(qint32 koade)
 void Postcykel::nyPost()
 {
     m_lage = Lage::Fragar;
+    m_foreAvbrottet = Lage::Fragar;
+    m_besvarad = false;
     TimerTick = 0;
     m_visadeLedtradar = 0;
     // In diagnosis practice the lamp that stays on is help with every item.
@@ -74,6 +76,7 @@ void Postcykel::svara(bool ratt, const Felko &ko)
 
 Postcykel::Efter Postcykel::gaVidare(bool paus, bool pausMittIRundan)
 {
+    m_besvarad = true;
     if (nastaPost()) {
         m_lage = paus ? Lage::SlutPaus : Lage::Slut;
         m_panelOverPausen = false;
@@ -104,14 +107,25 @@ bool Postcykel::avbryt()
 {
     if (Ovningsrunda::rundanSlut())
         return false;
-    m_lage = Lage::Avbrott;
+    oppnaSlutpanelen();
     return true;
 }
 
 void Postcykel::oppnaSlutpanelen()
 {
-    if (m_lage == Lage::SlutPaus)
+    if (m_lage == Lage::SlutPaus) {
         m_panelOverPausen = true;
-    else
-        m_lage = Ovningsrunda::rundanSlut() ? Lage::Slut : Lage::Avbrott;
+    } else if (Ovningsrunda::rundanSlut()) {
+        m_lage = Lage::Slut;
+    } else {
+        if (m_lage != Lage::Avbrott)
+            m_foreAvbrottet = m_lage == Lage::Rattelse ? Lage::Rattelse : Lage::Fragar;
+        m_lage = Lage::Avbrott;
+    }
+}
+
+void Postcykel::fortsatt()
+{
+    m_lage = m_lage == Lage::Avbrott ? m_foreAvbrottet : Lage::Fragar;
+    m_foreAvbrottet = Lage::Fragar;
 }

@@ -90,19 +90,26 @@ public:
     // Space: the next tick ends the pause.
     void mellanslag();
 
+    // The item on screen has its answer, counted: what goes on after the end
+    // panel in mid-round is the next item, never this one again.
+    bool postBesvarad() const { return m_besvarad; }
+
     // --- The end panel -----------------------------------------------------
-    // Esc in mid-round; false when the round is over already.
+    // Esc in mid-round, while the item is asked or in its pause (which then
+    // stops); false when the round is over already.
     bool avbryt();
     // The end panel, over the item in mid-round or after the round; over the
     // last pause, that pause runs on under it.
     void oppnaSlutpanelen();
     void rundanSlut() { m_lage = Lage::Slut; }
-    // "Fortsetzen", or the settings closed in mid-round: the item on screen
-    // is asked again.
-    void fortsatt() { m_lage = Lage::Fragar; }
+    // "Fortsetzen", or the settings closed in mid-round: back to where the
+    // end panel came, the item asked again or its pause going on.
+    void fortsatt();
 
 private:
     Lage m_lage = Lage::Fragar;
+    Lage m_foreAvbrottet = Lage::Fragar; // where Esc in mid-round came
     bool m_panelOverPausen = false;
+    bool m_besvarad = false;
     int m_visadeLedtradar = 0;
 };

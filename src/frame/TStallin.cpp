@@ -7,8 +7,32 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
+
+namespace {
+
+// The value the dialog sets: it takes the focus first and shows it with a
+// frame round the number; Up and Down change it.
+class Varde : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *e) override
+    {
+        QLabel::paintEvent(e);
+        if (!hasFocus())
+            return;
+        QPainter p(this);
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+} // namespace
 
 TStallin::TStallin(QWidget *parent)
     : QDialog(parent)
@@ -45,15 +69,27 @@ TStallin::TStallin(QWidget *parent)
     };
     label("OverPanel", QStringLiteral("Inställning"), 30, true, 8);
     auto *droej = label("DroejLabel", QStringLiteral("Antal sekunder som rätt svar visas:"), 22, true, 70);
-    TidLabel = label("TidLabel", QString::number(PausTid), 23, true, 115);
-    TidLabel->move(droej->x() + skaladPixel(200), skaladPixel(115));
+    TidLabel = new Varde(QString::number(PausTid), inner);
+    TidLabel->setObjectName(QStringLiteral("TidLabel"));
+    TidLabel->setFont(skaladArial(23, true));
+    TidLabel->setAlignment(Qt::AlignCenter);
+    TidLabel->setFocusPolicy(Qt::StrongFocus);
+    TidLabel->setAccessibleName(QStringLiteral("Antal sekunder"));
+    {
+        // room for the frame round the widest digit
+        const QFontMetrics fm(TidLabel->font());
+        TidLabel->resize(fm.horizontalAdvance(QStringLiteral("0")) + skaladPixel(12), fm.height() + skaladPixel(4));
+    }
+    TidLabel->move(droej->x() + skaladPixel(200) - skaladPixel(6), skaladPixel(113));
     SpinUpp = new QToolButton(inner);
     SpinUpp->setObjectName(QStringLiteral("SpinButton1Up"));
     SpinUpp->setArrowType(Qt::UpArrow);
+    SpinUpp->setAccessibleName(QStringLiteral("Fler sekunder"));
     SpinUpp->setGeometry(TidLabel->x() + skaladPixel(60), skaladPixel(108), skaladPixel(30), skaladPixel(20));
     SpinNed = new QToolButton(inner);
     SpinNed->setObjectName(QStringLiteral("SpinButton1Down"));
     SpinNed->setArrowType(Qt::DownArrow);
+    SpinNed->setAccessibleName(QStringLiteral("Färre sekunder"));
     SpinNed->setGeometry(TidLabel->x() + skaladPixel(60), skaladPixel(130), skaladPixel(30), skaladPixel(20));
     connect(SpinUpp, &QToolButton::clicked, this, &TStallin::SpinButton1UpClick);
     connect(SpinNed, &QToolButton::clicked, this, &TStallin::SpinButton1DownClick);
@@ -75,6 +111,16 @@ TStallin::TStallin(QWidget *parent)
     connect(SparaButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(AvbrytButton, &QPushButton::clicked, this, &QDialog::reject);
 
+    // Up and Down change the value wherever the focus stands: the arrow
+    // buttons and the push buttons would move the focus with them.
+    for (QWidget *w : std::initializer_list<QWidget *>{TidLabel, SpinUpp, SpinNed, SparaButton, AvbrytButton})
+        w->installEventFilter(this);
+    setTabOrder(TidLabel, SpinUpp);
+    setTabOrder(SpinUpp, SpinNed);
+    setTabOrder(SpinNed, SparaButton);
+    setTabOrder(SparaButton, AvbrytButton);
+    TidLabel->setFocus();
+
     BildInst = 1;
 }
 
@@ -92,14 +138,28 @@ void TStallin::SpinButton1DownClick()
     TidLabel->setText(QString::number(PausTid));
 }
 
-void TStallin::keyPressEvent(QKeyEvent *e)
+bool TStallin::pil(const QKeyEvent *e)
 {
     if (e->key() == Qt::Key_Up)
         SpinButton1UpClick();
     else if (e->key() == Qt::Key_Down)
         SpinButton1DownClick();
     else
+        return false;
+    return true;
+}
+
+void TStallin::keyPressEvent(QKeyEvent *e)
+{
+    if (!pil(e))
         QDialog::keyPressEvent(e);
+}
+
+bool TStallin::eventFilter(QObject *o, QEvent *e)
+{
+    if (e->type() == QEvent::KeyPress && pil(static_cast<QKeyEvent *>(e)))
+        return true;
+    return QDialog::eventFilter(o, e);
 }
 
 void TStallin_Visa()

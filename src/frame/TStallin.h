@@ -25,6 +25,11 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
+    bool eventFilter(QObject *o, QEvent *e) override;
+
+private:
+    // Up and Down change the value; true when the key was one of them.
+    bool pil(const QKeyEvent *e);
 };
 
 void TStallin_Visa();

@@ -67,3 +67,19 @@ void ButtonCacheStyle::drawControl(ControlElement element, const QStyleOption *o
     painter->drawRect(r.adjusted(inne, inne, -inne - 1, -inne - 1));
     painter->restore();
 }
+
+void ButtonCacheStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                                          QPainter *painter, const QWidget *widget) const
+{
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+    if (control != CC_ToolButton || !(option->state & State_HasFocus) || !(option->state & State_Enabled))
+        return;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(QPen(Qt::black, 1, Qt::DotLine));
+    const QRect r = option->rect;
+    const int inne = qMax(2, qMin(r.width(), r.height()) / 10);
+    painter->drawRect(r.adjusted(inne, inne, -inne - 1, -inne - 1));
+    painter->restore();
+}

@@ -12,6 +12,8 @@
 // The focused push button carries a focus frame from the moment it has the
 // focus: the platform style draws one only after the focus was moved with
 // Tab, and the pupils press Enter on the button that the window focused.
+// A focused tool button (an arrow, the lamp button) carries a dotted frame
+// the same way.
 
 #include <QPalette>
 #include <QProxyStyle>
@@ -28,6 +30,8 @@ public:
                        const QWidget *widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget = nullptr) const override;
 
 private:
     // The palette object that stands for all palettes equal to p.

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -39,7 +40,8 @@ bool KeyboardFocus::eventFilter(QObject *o, QEvent *e)
 {
     switch (e->type()) {
     case QEvent::KeyPress:
-        if (auto *knapp = qobject_cast<QPushButton *>(o)) {
+        if (auto *knapp = qobject_cast<QAbstractButton *>(o);
+            knapp && (qobject_cast<QPushButton *>(o) || qobject_cast<QToolButton *>(o))) {
             const auto *k = static_cast<QKeyEvent *>(e);
             if (arEnter(k) && knapp->isVisible() && knapp->isEnabled()) {
                 // A held key presses once: the key that answered the last

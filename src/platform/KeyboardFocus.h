@@ -1,8 +1,9 @@
 #pragma once
 // The keyboard as the pupils know it from other desktop programs, in every
 // window at once:
-// - Enter presses the push button that has the focus (the answer boxes and
-//   lists take their own Enter before it reaches a button);
+// - Enter presses the push button or tool button (an arrow) that has the
+//   focus (the answer boxes and lists take their own Enter before it reaches
+//   a button);
 // - when a window closes, the window below it is activated, so that its
 //   focused control takes the keys again without a click. Without a window
 //   manager, or on a platform that leaves the choice to the program, nothing

@@ -41,6 +41,8 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSet>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -298,6 +300,89 @@ private slots:
         // While the words vanish the pace changes at once.
         w.ScrollBar1->setValue(position == 500 ? 900 : 500);
         QCOMPARE(w.Timer1->interval(), position == 500 ? 100 : 500);
+    }
+
+    void enterOnATextLeavesTheFocusOnStarta()
+    {
+        // The list goes away with its panel: Enter then starts the text,
+        // it never reaches "Avbryt".
+        TestCourse c;
+        c.write(QStringLiteral("DATA/VRS61000.DAT"), {"Ein kurzer Text.", "#", "Noch einer.", "#"});
+        c.activate();
+        TSpeed w;
+        showActive(w);
+        QCOMPARE(QApplication::focusWidget(), w.ListBox1);
+        QTest::keyClick(w.ListBox1, Qt::Key_Down);
+        QTest::keyClick(w.ListBox1, Qt::Key_Return);
+        QVERIFY(!w.Panel1->isVisible());
+        QCOMPARE(w.LasRader(), QStringList{QStringLiteral("Noch einer.")});
+        QCOMPARE(QApplication::focusWidget(), w.Button1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.Button1->isEnabled());
+        QCOMPARE(w.Timer1->interval(), 500);
+        QCOMPARE(QApplication::focusWidget(), w.ScrollBar1);
+    }
+
+    void keysMoveThumbAndPaceTheSameWay_data()
+    {
+        // From the start position: +1 a higher position, a shorter word
+        // interval, a faster pace and the thumb further right; -1 the other
+        // way.
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("fran");
+        QTest::addColumn<int>("hall");
+        QTest::addColumn<int>("position");
+        QTest::newRow("Right") << int(Qt::Key_Right) << 500 << 1 << 510;
+        QTest::newRow("Left") << int(Qt::Key_Left) << 500 << -1 << 490;
+        QTest::newRow("Down") << int(Qt::Key_Down) << 500 << 1 << 510;
+        QTest::newRow("Up") << int(Qt::Key_Up) << 500 << -1 << 490;
+        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 500 << 1 << -1;
+        QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 500 << -1 << -1;
+        QTest::newRow("End") << int(Qt::Key_End) << 500 << 1 << 900;
+        QTest::newRow("Home") << int(Qt::Key_Home) << 500 << -1 << 1;
+        QTest::newRow("Right at the fastest pace") << int(Qt::Key_Right) << 900 << 0 << 900;
+        QTest::newRow("Left at the slowest pace") << int(Qt::Key_Left) << 1 << 0 << 1;
+    }
+    void keysMoveThumbAndPaceTheSameWay()
+    {
+        QFETCH(int, key);
+        QFETCH(int, fran);
+        QFETCH(int, hall);
+        QFETCH(int, position);
+        TestCourse c;
+        c.write(QStringLiteral("DATA/VRS61000.DAT"), {"Ein kurzer Text.", "#"});
+        c.activate();
+        TSpeed w;
+        showActive(w);
+        QScrollBar *s = w.ScrollBar1;
+        s->setValue(fran);
+        s->setFocus();
+        const auto tumme = [s] {
+            QStyleOptionSlider opt;
+            opt.initFrom(s);
+            opt.orientation = s->orientation();
+            opt.minimum = s->minimum();
+            opt.maximum = s->maximum();
+            opt.sliderPosition = s->sliderPosition();
+            opt.sliderValue = s->value();
+            opt.singleStep = s->singleStep();
+            opt.pageStep = s->pageStep();
+            opt.upsideDown = s->invertedAppearance();
+            opt.subControls = QStyle::SC_All;
+            return s->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, s).center().x();
+        };
+        const auto takt = [&w] { return w.Label11->text().section(QLatin1Char(' '), 0, 0).toInt(); };
+        const int x0 = tumme();
+        const int takt0 = takt();
+        QTest::keyClick(s, Qt::Key(key));
+        if (position > 0)
+            QCOMPARE(s->value(), position);
+        const auto tecken = [](int d) { return d > 0 ? 1 : d < 0 ? -1 : 0; };
+        QCOMPARE(tecken(s->value() - fran), hall);
+        QCOMPARE(tecken(takt() - takt0), hall);
+        QCOMPARE(tecken(tumme() - x0), hall);
+        QCOMPARE(w.Label11->text(), taktText(ordIntervall(s->value())));
     }
 
     void wordsVanishOneByOneAndTheResultIsShown_data()

@@ -374,6 +374,24 @@ private slots:
         }
     }
 
+    void theErrorRoundAsksAtMostTenWords()
+    {
+        // The exercises' error round over the trainer's own queue: the
+        // queued words, at most ten of them.
+        QVERIFY(borja());
+        spelaRunda({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+        QTest::mouseClick(m_w->Button2, Qt::LeftButton);
+        spelaRunda({1, 2});
+        QCOMPARE(DinaOrdFelAntal[DinaOrdLista], 12);
+        QTest::mouseClick(m_w->Button1, Qt::LeftButton);
+        QCOMPARE(int(FelRunda), 1);
+        QCOMPARE(AntalPoster, 10);
+        QCOMPARE(int(PostNummer), 1);
+        QCOMPARE(int(AntalRatt), 0);
+        QCOMPARE(m_w->Label17->text(), QStringLiteral("12"));
+        QCOMPARE(m_w->DinaOrdPoang, 0.0);
+    }
+
     void aWrongLastAnswerEndsTheRoundAfterThePause()
     {
         PausTid = 9;

@@ -495,29 +495,40 @@ private slots:
 
     void leavingATest_data()
     {
+        // The stored result is 19; a test left before its first answer keeps
+        // it, one left after four answers counts their 3 right.
         QTest::addColumn<QString>("satt");
+        QTest::addColumn<bool>("besvarad");
         QTest::addColumn<int>("resultat");
-        QTest::newRow("Esc twice") << "esc" << 0;
-        QTest::newRow("right click on an option") << "option" << 3;
-        QTest::newRow("Abbrechen") << "abbrechen" << 3;
-        QTest::newRow("window closed") << "close" << 3;
+        QTest::newRow("Esc twice") << "esc" << true << 19;
+        QTest::newRow("right click on an option") << "option" << true << 3;
+        QTest::newRow("Abbrechen") << "abbrechen" << true << 3;
+        QTest::newRow("window closed") << "close" << true << 3;
+        QTest::newRow("right click before the first answer") << "option" << false << 19;
+        QTest::newRow("Abbrechen before the first answer") << "abbrechen" << false << 19;
+        QTest::newRow("closed before the first answer") << "close" << false << 19;
     }
     void leavingATest()
     {
         QFETCH(QString, satt);
+        QFETCH(bool, besvarad);
         QFETCH(int, resultat);
         m_course->write(QStringLiteral("DATA/VRDIAG05.DAT"), genusFil() + genusFil().mid(4) );
         AktivDiagnos.Namn = QStringLiteral("Anna");
+        AktivDiagnos.Resultat[5] = 19;
+        AktivDiagnos.Status[5] = 2;
         DiagRad = 5;
         QVERIFY(oppna(QStringLiteral("VRDIAG05.DAT"), 2));
         QVERIFY(m_w->DiagPanel2->isVisible());
         QCOMPARE(m_w->DiagLabel1->text(), QStringLiteral("Diagnos: Testning"));
         QVERIFY(!m_w->Aster1->isVisible());
         QCOMPARE(AntalPoster, 20);
-        svara(false);
-        for (int i = 0; i < 3; ++i)
-            svara(true);
-        QCOMPARE(m_w->DiagLabel5->text(), QStringLiteral("3"));
+        if (besvarad) {
+            svara(false);
+            for (int i = 0; i < 3; ++i)
+                svara(true);
+            QCOMPARE(m_w->DiagLabel5->text(), QStringLiteral("3"));
+        }
         if (satt == QLatin1String("option")) {
             QTest::mouseClick(m_w->OrdPanel[2], Qt::RightButton);
         } else if (satt == QLatin1String("close")) {
@@ -534,6 +545,7 @@ private slots:
         }
         QVERIFY(!m_w->isVisible());
         QCOMPARE(AktivDiagnos.Resultat[5], resultat);
+        QCOMPARE(int(AktivDiagnos.Status[5]), resultat == 19 ? 2 : 3);
     }
 
     void diagnosisPracticeLeadsToTheTest()
@@ -551,6 +563,43 @@ private slots:
         QCOMPARE(int(OvningsLage), 2);
         QCOMPARE(int(AktivDiagnos.Status[5]), 2);
         QCOMPARE(m_protokoll, QStringList{QStringLiteral("5:    Testa")});
+    }
+
+    void abbrechenAfterAGoodPracticeRound_data()
+    {
+        // "Abbrechen" in diagnosis practice with at least 8 right answers
+        // counts as a good round: the second one in a row opens the test.
+        QTest::addColumn<int>("ratt");
+        QTest::addColumn<int>("ovningNr");
+        QTest::addColumn<bool>("ovat");
+        QTest::addColumn<int>("ovningNrSedan");
+        QTest::newRow("8 right after a good round") << 8 << 1 << true << 0;
+        QTest::newRow("7 right after a good round") << 7 << 1 << false << 1;
+        QTest::newRow("8 right, the first good round") << 8 << 0 << false << 1;
+        QTest::newRow("7 right, the first round") << 7 << 0 << false << 0;
+    }
+    void abbrechenAfterAGoodPracticeRound()
+    {
+        QFETCH(int, ratt);
+        QFETCH(int, ovningNr);
+        QFETCH(bool, ovat);
+        QFETCH(int, ovningNrSedan);
+        m_course->write(QStringLiteral("DATA/VROVN105.DAT"), genusFil() + genusFil().mid(4));
+        AktivDiagnos.Namn = QStringLiteral("Anna");
+        AktivDiagnos.Status[5] = 3;
+        DiagRad = 5;
+        DiagOvningNr = quint8(ovningNr);
+        QVERIFY(oppna(QStringLiteral("VROVN105.DAT"), 3));
+        for (int i = 0; i < ratt; ++i)
+            svara(true);
+        QTest::keyClick(m_w.get(), Qt::Key_Escape);
+        QVERIFY(m_w->Escapepanel->isVisible());
+        QTest::mouseClick(m_w->Button3, Qt::LeftButton);
+        QVERIFY(!m_w->isVisible());
+        QCOMPARE(int(DiagOvningNr), ovningNrSedan);
+        QCOMPARE(int(AktivDiagnos.Status[5]), ovat ? 2 : 3);
+        QCOMPARE(int(OvningsLage), ovat ? 2 : 3);
+        QCOMPARE(m_protokoll, ovat ? QStringList{QStringLiteral("5:    Testa")} : QStringList());
     }
 
     void fileWithoutWordsOpensNothing()

@@ -356,6 +356,51 @@ private slots:
         QVERIFY(!m_w->isVisible());
     }
 
+    void fortsattaStartsANewRoundOrGoesOn_data()
+    {
+        // This window's own rule: "Fortsätta" in mid-round goes on with the
+        // item on screen, except in an error round and on the round's last
+        // item, where a new round starts.
+        QTest::addColumn<bool>("felrunda");
+        QTest::addColumn<int>("losta");
+        QTest::addColumn<bool>("nyRunda");
+        QTest::newRow("mid-round") << false << 3 << false;
+        QTest::newRow("on the last item") << false << 9 << true;
+        QTest::newRow("mid error round") << true << 1 << true;
+    }
+    void fortsattaStartsANewRoundOrGoesOn()
+    {
+        QFETCH(bool, felrunda);
+        QFETCH(int, losta);
+        QFETCH(bool, nyRunda);
+        QVERIFY(oppna(QStringLiteral("VRS57300.DAT")));
+        if (felrunda) {
+            for (int i = 1; i <= 10; ++i)
+                losRundPosten(i <= 3);
+            QTest::mouseClick(m_w->Button1, Qt::LeftButton);
+            // the error round asks the queued items, three here
+            QCOMPARE(int(FelRunda), 1);
+            QCOMPARE(AntalPoster, 3);
+        }
+        for (int i = 0; i < losta; ++i)
+            losRundPosten();
+        const QString post = PostRad;
+        QTest::keyClick(m_w.get(), Qt::Key_Escape);
+        QVERIFY(m_w->Panel1->isVisible());
+        QTest::mouseClick(m_w->Button2, Qt::LeftButton);
+        QVERIFY(!m_w->Panel1->isVisible());
+        QCOMPARE(int(FelRunda), 0);
+        if (nyRunda) {
+            QCOMPARE(int(PostNummer), 1);
+            QCOMPARE(AntalPoster, 10);
+            QCOMPARE(int(AntalRatt), 0);
+        } else {
+            QCOMPARE(int(PostNummer), losta + 1);
+            QCOMPARE(PostRad, post);
+            QCOMPARE(int(AntalRatt), losta);
+        }
+    }
+
     void hintLine()
     {
         QVERIFY(oppna(QStringLiteral("VRS57300.DAT")));

@@ -390,6 +390,65 @@ private slots:
         QVERIFY(m_w->Button1->isEnabled());
     }
 
+    void escapeInThePauseStopsIt_data()
+    {
+        QTest::addColumn<int>("lage");
+        QTest::newRow("practice") << 0;
+        QTest::newRow("test") << 2;
+    }
+    void escapeInThePauseStopsIt()
+    {
+        // Esc in the pause after a wrong answer is Esc in mid-round: the end
+        // panel over the answered item (a test ends with its right answers);
+        // going on asks the next item, never the answered one again.
+        QFETCH(int, lage);
+        PausTid = 9;
+        AktivDiagnos = TDiagnosPost{};
+        AktivDiagnos.Namn = QStringLiteral("Anna");
+        DiagRad = 1;
+        m_course->write(QStringLiteral("DATA/VRDIAG01.DAT"), ovning(22));
+        QVERIFY(oppna(lage == 2 ? QStringLiteral("VRDIAG01.DAT") : QStringLiteral("VRS41000.DAT"), quint8(lage)));
+        svara(svarPa(fraga()));
+        const QString q = fraga();
+        svara(QStringLiteral("falsch"));
+        QVERIFY(m_w->cykel().pausPagar());
+        QTest::keyClick(m_w.get(), Qt::Key_Escape);
+        if (lage == 2) {
+            QVERIFY(!m_w->isVisible());
+            QCOMPARE(AktivDiagnos.Resultat[1], 1);
+            DiagRad = 0;
+            return;
+        }
+        QVERIFY(m_w->Panel1->isVisible());
+        QVERIFY(!m_w->Timer1->running());
+        QVERIFY(m_w->Button1->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), m_w->Button1);
+        QCOMPARE(fraga(), q);
+        m_w->Button2->click();
+        QVERIFY(!m_w->Panel1->isVisible());
+        QVERIFY(fraga() != q);
+        QCOMPARE(int(PostNummer), 3);
+        QVERIFY(m_w->Edit1->isEnabled());
+        QVERIFY(m_w->Edit1->hasFocus());
+        svara(svarPa(fraga()));
+        QCOMPARE(int(AntalRatt), 2);
+        DiagRad = 0;
+    }
+
+    void escapeInTheLastPauseEndsTheRoundAtOnce()
+    {
+        PausTid = 9;
+        QVERIFY(oppna(QStringLiteral("VRS41000.DAT"), 0));
+        for (int i = 1; i < 10; ++i)
+            svara(svarPa(fraga()));
+        svara(QStringLiteral("falsch"));
+        QCOMPARE(m_w->cykel().lage(), Postcykel::Lage::SlutPaus);
+        QTest::keyClick(m_w.get(), Qt::Key_Escape);
+        QTRY_VERIFY_WITH_TIMEOUT(m_w->Panel1->isVisible(), 1000);
+        QCOMPARE(m_w->cykel().lage(), Postcykel::Lage::Slut);
+        QVERIFY(m_w->LovordPanel->isVisible()); // the round end ran whole
+    }
+
     void screenFollowsTheItemCycle()
     {
         // Each stage of the cycle shows as one state of the screen: the

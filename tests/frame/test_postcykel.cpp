@@ -206,6 +206,56 @@ private slots:
         QVERIFY(!c.slutpanelen());
     }
 
+    void escapeInThePause()
+    {
+        // Esc in the pause stops it under the end panel; the item has its
+        // answer, so what goes on is the next item.
+        Postcykel c;
+        c.nyPost();
+        c.svara(false);
+        QCOMPARE(c.gaVidare(true), E::Paus);
+        QVERIFY(c.avbryt());
+        QCOMPARE(c.lage(), L::Avbrott);
+        QVERIFY(!c.pausPagar());
+        QVERIFY(c.postBesvarad());
+        c.nyPost();
+        QVERIFY(!c.postBesvarad());
+        // A pause of the window's own (the first of two answers) goes on
+        // after the panel, the item still waiting for its answer.
+        c.borjaPaus();
+        QVERIFY(c.avbryt());
+        c.fortsatt();
+        QCOMPARE(c.lage(), L::Rattelse);
+        QVERIFY(!c.postBesvarad());
+    }
+
+    void goodPracticeRound_data()
+    {
+        QTest::addColumn<int>("lage");
+        QTest::addColumn<int>("felRunda");
+        QTest::addColumn<int>("ratt");
+        QTest::addColumn<bool>("god");
+        QTest::newRow("first practice, 8 right") << 3 << 0 << 8 << true;
+        QTest::newRow("second practice, 8 right") << 4 << 0 << 8 << true;
+        QTest::newRow("7 right") << 3 << 0 << 7 << false;
+        QTest::newRow("20 right") << 4 << 0 << 20 << true;
+        QTest::newRow("in an error round") << 3 << 1 << 10 << false;
+        QTest::newRow("the error round's mode") << 5 << 0 << 10 << false;
+        QTest::newRow("practice outside diagnosis") << 0 << 0 << 10 << false;
+        QTest::newRow("a test") << 2 << 0 << 20 << false;
+    }
+    void goodPracticeRound()
+    {
+        QFETCH(int, lage);
+        QFETCH(int, felRunda);
+        QFETCH(int, ratt);
+        QFETCH(bool, god);
+        nyRunda(quint8(lage), 20);
+        FelRunda = quint8(felRunda);
+        AntalRatt = quint16(ratt);
+        QCOMPARE(Ovningsrunda::godOvningsrunda(), god);
+    }
+
     void helpCostsTheCount_data()
     {
         QTest::addColumn<int>("lage");

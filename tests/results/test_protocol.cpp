@@ -337,6 +337,55 @@ private slots:
         QCOMPARE(reg[0].Minut[1], quint16(5));
     }
 
+    void leavingATestBeforeItsFirstAnswer_data()
+    {
+        // A passed test started again by mistake and left at once keeps its
+        // row; once an answer is given the test counts.
+        QTest::addColumn<QString>("hur");
+        QTest::addColumn<int>("svar");
+        QTest::newRow("Esc before the first answer") << "Esc" << 0;
+        QTest::newRow("closed before the first answer") << "close" << 0;
+        QTest::newRow("Esc after one answer") << "Esc" << 1;
+    }
+    void leavingATestBeforeItsFirstAnswer()
+    {
+        QFETCH(QString, hur);
+        QFETCH(int, svar);
+        AktivDiagnos.Resultat[1] = 19;
+        AktivDiagnos.Ar[1] = 2023;
+        AktivDiagnos.Manad[1] = 1;
+        AktivDiagnos.Dag[1] = 5;
+        AktivDiagnos.Timme[1] = 10;
+        AktivDiagnos.Minut[1] = 20;
+        AktivDiagnos.Status[1] = GeStatusTal(1);
+        const TDiagnosPost fore = AktivDiagnos;
+        oppna();
+        QCOMPARE(cell(1, 4), QStringLiteral("    Testa"));
+        iOvningen([&](TSKRIV *w) {
+            QCOMPARE(int(OvningsLage), 2);
+            for (int i = 0; i < svar; ++i)
+                svara(w, true);
+            if (hur == QLatin1String("Esc"))
+                QTest::keyClick(w->Edit1, Qt::Key_Escape);
+            else
+                w->close();
+            QVERIFY(!w->isVisible());
+        });
+        QTest::keyClick(m_p->StringGrid1, Qt::Key_Return);
+        QVERIFY(m_p->isEnabled());
+        if (svar == 0) {
+            QCOMPARE(cell(1, 2), resultatText(19));
+            QCOMPARE(cell(1, 3), QStringLiteral("  230105 10:20"));
+            QCOMPARE(cell(1, 4), QStringLiteral("    Testa"));
+            QCOMPARE(cell(2, 4), QStringLiteral("    Testa"));
+            QCOMPARE(AktivDiagnos.toBytes(), fore.toBytes());
+        } else {
+            QCOMPARE(cell(1, 2), resultatText(1));
+            QCOMPARE(cell(1, 3), QStringLiteral("  240307 09:05"));
+            QCOMPARE(cell(1, 4), QStringLiteral("    Öva"));
+        }
+    }
+
     void practiceRoundsLeadToTheTest_data()
     {
         QTest::addColumn<bool>("felRundaEmellan");

@@ -11,10 +11,8 @@
 #include "platform/MessageBox.h"
 #include "platform/ShapeWidget.h"
 #include "results/diagnoskoppling.h"
-#include "results/diagnosstatus.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -59,7 +57,6 @@ TFLERBAR::TFLERBAR(QWidget *parent)
     setObjectName(QStringLiteral("FLERBAR"));
     Escapepanel = Panel1;
     Escapepanel->setObjectName(QStringLiteral("Escapepanel"));
-    Escapepanel->installEventFilter(this);
     // Nothing is typed here: no answer box and no lamp.
     Edit1->hide();
     Edit1->setEnabled(false);
@@ -224,6 +221,7 @@ void TFLERBAR::visaFragan()
 
     dela_mening(FrageLabel2->x(), skarmStorlek().width() - Aster1->width() - 2 * Marginal, mening, 2, Label4->font());
     QString gapRad = mening;
+    QString andraRaden; // the sentence's line without the gap
     QWidget *sistaRaden = Label4;
     if (!MeningsRader[2].isEmpty()) {
         if (MeningsRader[1].contains(QLatin1Char('<'))) {
@@ -237,13 +235,14 @@ void TFLERBAR::visaFragan()
             gapRad = MeningsRader[2];
         }
         Label8->show();
+        andraRaden = Label8->text();
         if (Label8->y() > radTopp)
             sistaRaden = Label8;
     }
 
     LetaPrep(gapRad);
     SvarsordBas = svarsordBas(m_svar);
-    passaMeningen(Label8->isVisibleTo(this) ? Label8->text() : QString());
+    passaMeningen(andraRaden);
     ordText(Label4, PrepDelar[1]);
     ordText(Label5, QStringLiteral("?"));
     ordText(Label6, PrepDelar[3]);
@@ -291,31 +290,35 @@ void TFLERBAR::visaFragan()
     Svarspanel->show();
     Svarspanel->raise();
 
-    if (OvningsLage == Arbetsblad) {
-        Svarspanel->setEnabled(false);
+    if (OvningsLage == Arbetsblad)
         MaxOrdLangd = quint8(qMin(255, maxOrdLangd(Svarsord, AntalSvarsord)));
-    } else {
-        Svarspanel->setEnabled(!Escapepanel->isVisibleTo(this));
+    else
         setFocus(); // keys reach the window: Space, Esc
-    }
+    efterCykeln();
+}
+
+void TFLERBAR::efterCykeln()
+{
+    // The options answer only while an item is asked: not in its pause,
+    // not under the pause panel, not after the round.
+    Svarspanel->setEnabled(svarTas());
 }
 
 void TFLERBAR::RaettTest(int panel, int knapp)
 {
     const int k = panel - 1;
-    if (k < 1 || k > AntalSvarsord || !Svarspanel->isEnabled() || !Svarspanel->isVisibleTo(this))
+    if (k < 1 || k > AntalSvarsord || !svarTas())
         return;
     if (knapp == 1) {
         if (OvningsLage == DiagnosTest) {
-            diagnosback(AntalRatt);
+            lamnaTestet();
+            aktiveraProtokollet();
             stangFonstret();
             return;
         }
-        visaPausPanelen();
+        avbrytRundan();
         return;
     }
-    if (rundanSlut())
-        return;
     setFocus();
     FelVisas = 0;
     bedomSvaret(kontrollera(panelOrd(panel)));
@@ -347,7 +350,7 @@ void TFLERBAR::visaGenusRegel()
 void TFLERBAR::PanelMouseMove(int panel)
 {
     const int k = panel - 1;
-    if (k < 1 || k > AntalSvarsord || !Svarspanel->isEnabled())
+    if (k < 1 || k > AntalSvarsord || !svarTas())
         return;
     markera(k);
     if (FelVisas == 0) {
@@ -355,18 +358,6 @@ void TFLERBAR::PanelMouseMove(int panel)
         Label6->move(hogerKant(Label5), Label6->y());
     }
     FelVisas = 0;
-}
-
-void TFLERBAR::visaPausPanelen()
-{
-    Escapepanel->show();
-    Escapepanel->raise();
-    if (OvningsLage == Arbetsblad)
-        return;
-    // A test has no error round: the pupil would skip its items.
-    const bool fel = OvningsLage != DiagnosTest && FelPerLista[ListNummer] >= 1;
-    Button1->setEnabled(fel);
-    (fel ? Button1 : Button2)->setFocus();
 }
 
 void TFLERBAR::Avslutning()
@@ -378,55 +369,37 @@ void TFLERBAR::Avslutning()
 
 void TFLERBAR::Button3Click()
 {
-    if (OvningsLage == DiagnosTest) {
-        diagnosback(AntalRatt);
-    } else if (arDiagnosOvning() && FelRunda == 0 && AntalRatt >= PosterPerOmgangInst - TillatnaFel) {
-        if (DiagOvningNr != 0)
+    // A good round of diagnosis practice left by "Abbrechen" counts as one
+    // of the two in a row; after the second the area is ready for its test,
+    // and the window closes without reporting one.
+    if (godOvningsrunda()) {
+        if (DiagOvningNr != 0) {
             omradetOvat(0);
-        else
-            DiagOvningNr = 1;
+            stangFonstret();
+            return;
+        }
+        DiagOvningNr = 1;
     }
     TSKRIV::Button3Click();
 }
 
-void TFLERBAR::keyPressEvent(QKeyEvent *e)
+void TFLERBAR::escPaSlutpanelen()
 {
-    // In worksheet mode the keys are the worksheet panels'; there is no
-    // pause panel.
-    if (e->key() != Qt::Key_Escape || OvningsLage == Arbetsblad) {
-        TSKRIV::keyPressEvent(e);
-        return;
-    }
-    e->accept();
-    if (Escapepanel->isVisibleTo(this)) {
-        // Esc twice leaves without a result.
-        if (OvningsLage >= DiagnosTest)
-            aktiveraProtokollet();
-        stangFonstret();
-        return;
-    }
-    visaPausPanelen();
+    // Esc twice leaves without a result.
+    if (OvningsLage >= DiagnosTest)
+        aktiveraProtokollet();
+    stangFonstret();
 }
 
 void TFLERBAR::mousePressEvent(QMouseEvent *e)
 {
     e->accept();
-    if (e->button() != Qt::RightButton || OvningsLage == Arbetsblad)
-        return;
-    Svarspanel->setEnabled(false);
-    visaPausPanelen();
+    if (e->button() == Qt::RightButton && OvningsLage != Arbetsblad)
+        avbrytRundan();
 }
 
 bool TFLERBAR::eventFilter(QObject *o, QEvent *e)
 {
-    if (o == Escapepanel) {
-        // The options answer only while the pause panel is closed.
-        if (e->type() == QEvent::ShowToParent)
-            Svarspanel->setEnabled(false);
-        else if (e->type() == QEvent::HideToParent)
-            Svarspanel->setEnabled(OvningsLage != Arbetsblad);
-        return TSKRIV::eventFilter(o, e);
-    }
     if (const int panel = panelNummer(o, OrdPanel);
         panel && panelMus(e, panel, [this](int n) { PanelMouseMove(n); },
                           [this](int n, int knapp) { RaettTest(n, knapp); }))

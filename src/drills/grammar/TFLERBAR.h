@@ -59,7 +59,11 @@ protected:
     QList<TUtskrift::Rad> arbetsbladUppgift(const QString &prefix, bool franKlart) override;
     QList<TUtskrift::Rad> arbetsbladAvsnitt() override;
 
-    void keyPressEvent(QKeyEvent *e) override;
+    // Esc shows the pause panel in a test too; Esc on the panel leaves
+    // without a result.
+    bool escAvslutarTestet() const override { return false; }
+    void escPaSlutpanelen() override;
+    void efterCykeln() override;
     void mousePressEvent(QMouseEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
 
@@ -70,7 +74,6 @@ private:
     void passaMeningen(const QString &andraRaden);
 
     void byggOrdpaneler();
-    void visaPausPanelen();
     void visaGenusRegel();
     void markera(int k);
     void ordText(QLabel *label, const QString &text);

@@ -11,7 +11,6 @@
 #include "platform/ShapeWidget.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -46,7 +45,6 @@ TPassAkt::TPassAkt(QWidget *parent)
     setObjectName(QStringLiteral("PassAkt"));
     Panel9 = Panel1;
     Panel9->setObjectName(QStringLiteral("Panel9"));
-    Panel9->installEventFilter(this);
     // Nothing is typed here: no answer box and no lamp.
     Edit1->hide();
     Edit1->setEnabled(false);
@@ -224,31 +222,26 @@ void TPassAkt::visaFragan()
     Alternativrad->show();
     Alternativrad->raise();
 
-    m_vantarSvar = OvningsLage != Arbetsblad;
-    uppdateraAlternativ();
+    efterCykeln();
     setFocus(); // keys reach the window: Space, Esc
 }
 
-void TPassAkt::uppdateraAlternativ()
+void TPassAkt::efterCykeln()
 {
-    // Options take an answer only while the item waits for one and the
-    // pause panel is closed: never during the correction or after the round.
-    Alternativrad->setEnabled(m_vantarSvar && OvningsLage != Arbetsblad && !Panel9->isVisibleTo(this));
+    // Options take an answer only while an item is asked: never during the
+    // correction, under the pause panel or after the round.
+    Alternativrad->setEnabled(svarTas());
 }
 
 void TPassAkt::RaettTest(int panel, int knapp)
 {
     const int k = panel - 1;
-    if (k < 1 || k > AntalPassAktAlternativ || !Alternativrad->isEnabled() || !Alternativrad->isVisibleTo(this))
+    if (k < 1 || k > AntalPassAktAlternativ || !svarTas())
         return;
     if (knapp == 1) {
-        visaPausPanelen();
+        avbrytRundan();
         return;
     }
-    if (rundanSlut())
-        return;
-    m_vantarSvar = false;
-    uppdateraAlternativ();
     setFocus();
     bedomSvaret(kontrollera(PassAktAlternativ[k]));
 }
@@ -267,29 +260,16 @@ void TPassAkt::visaRattelse()
 void TPassAkt::PanelMouseMove(int panel)
 {
     const int k = panel - 1;
-    if (k < 1 || k > AntalPassAktAlternativ || !Alternativrad->isEnabled())
+    if (k < 1 || k > AntalPassAktAlternativ || !svarTas())
         return;
     markera(k);
-}
-
-void TPassAkt::visaPausPanelen()
-{
-    Panel9->show();
-    Panel9->raise();
-    if (OvningsLage == Arbetsblad)
-        return;
-    const bool fel = FelPerLista[ListNummer] >= 1;
-    Button1->setEnabled(fel);
-    (fel ? Button1 : Button2)->setFocus();
 }
 
 void TPassAkt::Avslutning()
 {
     TSKRIV::Avslutning();
     // the round is over: nothing to answer until the next one
-    m_vantarSvar = false;
     Alternativrad->hide();
-    uppdateraAlternativ();
 }
 
 void TPassAkt::arbetsbladStart()
@@ -335,34 +315,15 @@ void TPassAkt::arbetsbladNastaPost()
     Label4->setVisible(!Label4->text().isEmpty());
 }
 
-void TPassAkt::keyPressEvent(QKeyEvent *e)
-{
-    if (e->key() != Qt::Key_Escape || OvningsLage == Arbetsblad) {
-        TSKRIV::keyPressEvent(e);
-        return;
-    }
-    e->accept();
-    if (Panel9->isVisibleTo(this)) {
-        Button3Click(); // "&Avbryt" is the window's cancel button
-        return;
-    }
-    visaPausPanelen();
-}
-
 void TPassAkt::mousePressEvent(QMouseEvent *e)
 {
     e->accept();
     if (e->button() == Qt::RightButton && OvningsLage != Arbetsblad)
-        visaPausPanelen();
+        avbrytRundan();
 }
 
 bool TPassAkt::eventFilter(QObject *o, QEvent *e)
 {
-    if (o == Panel9) {
-        if (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent)
-            uppdateraAlternativ();
-        return TSKRIV::eventFilter(o, e);
-    }
     if (const int panel = panelNummer(o, AlternativPanel);
         panel && panelMus(e, panel, [this](int n) { PanelMouseMove(n); },
                           [this](int n, int knapp) { RaettTest(n, knapp); }))

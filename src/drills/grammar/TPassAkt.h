@@ -55,18 +55,13 @@ protected:
     QList<TUtskrift::Rad> arbetsbladAvsnitt() override;
     void arbetsbladNastaPost() override;
 
-    void keyPressEvent(QKeyEvent *e) override;
+    void efterCykeln() override;
     void mousePressEvent(QMouseEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
     void byggAlternativ();
     void markera(int k); // option k looks pressed, the others plain (0: none)
-    void visaPausPanelen();
-    void uppdateraAlternativ();
-
-    // An item is on screen and waits for its answer.
-    bool m_vantarSvar = false;
 };
 
 // Creates the window, shows it modally and frees it.

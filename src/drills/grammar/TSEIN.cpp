@@ -202,7 +202,10 @@ void TSEIN::byggKomponenter()
     Panel10 = upphojdPanel(this, QStringLiteral("Panel10"), kNavy);
     Button1 = knapp(Panel10, "Button1", QStringLiteral("&Fortsetzen"));
     Button2 = knapp(Panel10, "Button2", QStringLiteral("&Abbrechen"));
-    connect(Button1, &QPushButton::clicked, Panel10, &QWidget::hide);
+    connect(Button1, &QPushButton::clicked, this, [this] {
+        m_menyrad = false;
+        Panel10->hide();
+    });
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     Panel10->hide();
 
@@ -393,6 +396,8 @@ void TSEIN::namnpanelFarg(qint32 gul)
 
 void TSEIN::rensa()
 {
+    m_valjer = true;
+    m_lopp = false;
     Panel1->hide();
     Panel14->hide();
     for (int p = 1; p <= MaxSpelare; ++p) {
@@ -456,6 +461,8 @@ void TSEIN::Button6Click()
         SpelarNamn[p] = namn;
     }
     m_stoppad = 0;
+    m_valjer = false;
+    m_lopp = true;
     Panel1->show();
     Panel14->show();
     for (QLabel *l : {Label3, Label4, Label5, Label6})
@@ -590,7 +597,7 @@ void TSEIN::PanelMouseMove(int panel)
 void TSEIN::RaettTest(int panel, int knapp)
 {
     const int k = panel - 1;
-    if (k < 1 || k > m_ord.size() || LoppSlut || m_stoppad || !Panel1->isVisible())
+    if (k < 1 || k > m_ord.size() || LoppSlut || m_stoppad || !m_lopp)
         return;
     if (knapp == 1) {
         // A right click on a word is a right click on the window.
@@ -687,6 +694,8 @@ void TSEIN::loppetSlut()
     SlutPanel->raise();
     SlutButton->show();
     SlutButton->setFocus();
+    m_lopp = false;
+    m_valjer = false;
     Panel1->hide();
     Panel11->hide();
     for (QLabel *l : {InstruktionsLabel, Label3, Label4, Label5, Label6})
@@ -732,6 +741,7 @@ void TSEIN::SlutButtonClick()
 
 void TSEIN::visaMenyraden()
 {
+    m_menyrad = true;
     Panel10->show();
     Panel10->raise();
     Button1->setFocus();
@@ -741,13 +751,13 @@ void TSEIN::keyPressEvent(QKeyEvent *e)
 {
     e->accept();
     if (e->key() == Qt::Key_Escape) {
-        if (Panel10->isVisible())
+        if (m_menyrad)
             Button2->click();
         else
             visaMenyraden();
         return;
     }
-    if (Panel11->isVisible()) {
+    if (m_valjer) {
         const int antal = e->key() - Qt::Key_0;
         if (antal >= 1 && antal <= MaxSpelare) {
             AntalSpelareClick(antal);

@@ -121,6 +121,9 @@ private:
 
     QString m_svar;
     QStringList m_ord;        // the words of the panels for this item
+    bool m_valjer = true;     // the number of players and their names are asked
+    bool m_lopp = false;      // the race is on screen, its words take answers
+    bool m_menyrad = false;   // the bar "Fortsetzen", "Abbrechen" is up
     quint8 m_stoppad = 0;     // a car has finished: no more items
     quint8 m_felSvar = 0;     // the last answer was wrong
     bool m_vantar = false;    // answered: the next item is on its way

@@ -163,8 +163,9 @@ void TStegran::FormCreate()
     layout();
 
     regelknapp->setText(QStringLiteral("&Regeln"));
-    regelknapp->setVisible(Programtal == 56210 && OvningsLage == Ovning);
-    regelknapp->setEnabled(regelknapp->isVisibleTo(this));
+    const bool regler = Programtal == 56210 && OvningsLage == Ovning;
+    regelknapp->setVisible(regler);
+    regelknapp->setEnabled(regler);
     namnruta->hide();
     ForstaPost = 1;
     LampaPa = 0;

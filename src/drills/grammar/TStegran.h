@@ -56,7 +56,7 @@ public:
 
     // Event handlers.
     void Edit1Enter();
-    void Edit1Escape();
+    void Edit1Escape() override;
     void Timer1Timer() override;
     void Button1Click() override;
     void Button2Click() override;

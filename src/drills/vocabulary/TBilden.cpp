@@ -11,7 +11,6 @@
 #include "platform/ShapeWidget.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -167,22 +166,11 @@ void TBilden::efterSkapandet()
     visaFragan();
 }
 
-bool TBilden::eventFilter(QObject *o, QEvent *e)
+void TBilden::vidSlutPausen()
 {
-    if (o == Edit1 && e->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(e)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            const bool fangad = TSKRIV::eventFilter(o, e);
-            // After the round's last answer the end panel shows at once; the
-            // round end itself follows the pause of a wrong answer.
-            if (rundanSlut()) {
-                Panel1->show();
-                Panel1->raise();
-            }
-            return fangad;
-        }
-    }
-    return TSKRIV::eventFilter(o, e);
+    // After the round's last answer the end panel shows at once; the round
+    // end itself follows the pause of a wrong answer.
+    visaSlutpanelen();
 }
 
 void TBilden::Avslutning()

@@ -27,8 +27,7 @@ protected:
     void efterSkapandet() override;
     bool visarBeloningsbild() const override { return false; }
     bool lampaTillaten() const override { return false; }
-
-    bool eventFilter(QObject *o, QEvent *e) override;
+    void vidSlutPausen() override;
 
 private:
     void laddaKroppsbilden(const QSize &plats);

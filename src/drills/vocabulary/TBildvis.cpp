@@ -336,11 +336,11 @@ void TBildvis::aktiveraSvar()
 
 void TBildvis::visaKnappraden()
 {
-    if (pausPagar() || rundanSlut())
-        return; // the answer on screen is already counted
+    if (m_cykel.slutpanelen())
+        return;
     aktiveraRader(false);
     stoppaSangen();
-    Edit1Escape();
+    avbrytRundan();
 }
 
 void TBildvis::HoraLjudetButtonClick()

@@ -485,6 +485,7 @@ const Ovningsrunda::Felko &TDinaOrd::felko() const
     struct DinaOrdKo : Ovningsrunda::Felko
     {
         void steg(qint32 lage) const override { HaemtaPost(lage); }
+        qint32 antal() const override { return felAntal(); }
     };
     static const DinaOrdKo ko;
     return ko;
@@ -624,16 +625,11 @@ void TDinaOrd::lampanAterstalld(bool doljKnappen)
 void TDinaOrd::Button1Click()
 {
     BildPanelen->hide();
-    const qint32 koade = felAntal();
-    if (koade < 1)
+    // The error round of the exercises, over the trainer's own queue.
+    if (!startaFelRunda(felko()))
         return;
-    AntalRatt = 0;
-    AntalFel = 0;
-    AntalPoster = qMin(koade, PosterPerOmgang);
     lampanAterstalld(true);
     DinaOrdPoang = 0;
-    FelRunda = 1;
-    PostNummer = 1;
     Button3->setEnabled(false); // the table takes the score of a finished round only
     Edit1->show();
     UppDateraFelKvarRutan();
@@ -643,20 +639,21 @@ void TDinaOrd::Button1Click()
 void TDinaOrd::Button2Click()
 {
     BildPanelen->hide();
-    m_cykel.fortsatt();
-    visaCykeln();
-    if (qint32(PostNummer) < AntalPoster) {
-        // Esc in mid-round: the round, an error round too, goes on with the
-        // item on screen.
+    if (!rundanSlut() && m_cykel.postBesvarad()) {
+        // Esc came in the pause of a word: the round, an error round too,
+        // goes on with the next word.
+        NyPost();
+    } else if (qint32(PostNummer) < AntalPoster) {
+        // Esc in mid-round: the round goes on with the word on screen.
+        m_cykel.fortsatt();
+        visaCykeln();
         Edit1->setEnabled(true);
         fokusera(Edit1);
     } else {
-        FelRunda = 0;
-        Timer1->setEnabled(true);
-        AntalPoster = PosterPerOmgang;
-        PostNummer = 1;
-        AntalRatt = 0;
-        AntalFel = 0;
+        // Over, or Esc on its last word: a new round.
+        m_cykel.fortsatt();
+        visaCykeln();
+        startaNyRunda();
         Edit1->setEnabled(true);
         DinaOrdPoang = 0;
         Button3->setEnabled(false);
@@ -724,7 +721,9 @@ void TDinaOrd::farglaggLampan()
 
 void TDinaOrd::fokusera(QWidget *w)
 {
-    if (w->isVisibleTo(this) && w->isEnabled())
+    // The answer box is enabled only while it stands on screen for a word,
+    // the name box while the name is asked.
+    if (w->isEnabled())
         w->setFocus();
 }
 
@@ -742,9 +741,12 @@ bool TDinaOrd::fonstretsEscape()
         DinaOrdLage = ValjerLista;
         return true;
     default:
-        // Esc is the end panel's "Abbrechen" while the panel shows.
+        // Esc is the end panel's "Abbrechen" while the panel shows; in
+        // mid-round it shows the panel.
         if (m_cykel.slutpanelen())
             Button4Click();
+        else if (OvningsLage == Ovning)
+            avbrytRundan();
         return true;
     }
 }
@@ -793,7 +795,7 @@ bool TDinaOrd::eventFilter(QObject *o, QEvent *e)
         return fonstretsEscape();
     // Worksheet mode: Up and Down choose the list, except on the count panel.
     if (OvningsLage == Arbetsblad && (k->key() == Qt::Key_Up || k->key() == Qt::Key_Down) && arbetsblad()
-        && !arbetsblad()->SkrivutAntalPanel->isVisible() && o != ListBox1) {
+        && !arbetsblad()->visar(arbetsblad()->SkrivutAntalPanel) && o != ListBox1) {
         flyttaListval(k->key() == Qt::Key_Up ? -1 : 1);
         return true;
     }
@@ -812,7 +814,7 @@ void TDinaOrd::keyPressEvent(QKeyEvent *e)
         return;
     }
     if (OvningsLage == Arbetsblad && arbetsblad()) {
-        if ((e->key() == Qt::Key_Up || e->key() == Qt::Key_Down) && !arbetsblad()->SkrivutAntalPanel->isVisible())
+        if ((e->key() == Qt::Key_Up || e->key() == Qt::Key_Down) && !arbetsblad()->visar(arbetsblad()->SkrivutAntalPanel))
             flyttaListval(e->key() == Qt::Key_Up ? -1 : 1);
         else
             arbetsblad()->tangent(e);

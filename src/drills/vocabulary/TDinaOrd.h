@@ -77,7 +77,7 @@ public:
     void ListBox1Val(); // double-click, or Enter in the list
     void Filvald();
     void Edit2Enter();
-    void Edit1Escape();
+    void Edit1Escape() override;
     void Button1Click() override; // "Fehler &berichtigen"
     void Button2Click() override; // "&Fortsetzen"
     // "&Tabelle", Button3 of this window's end panel (the template's

@@ -332,7 +332,7 @@ void TFalska::NyPost()
     SpeedPanel1->hide();
     RattAntal = 0;
     LjudPost = 0; // "h" plays nothing until the words of this round were heard
-    m_besvarad = false;
+    m_cykel.nyPost();
     for (int k = 1; k <= 5; ++k) {
         EjMarkerad[k] = 1;
         RSvar[k]->hide();
@@ -387,7 +387,6 @@ void TFalska::fargaRutor(int fran, int till, const QColor &c)
 void TFalska::Kollasvar()
 {
     svarsknappar(false);
-    m_besvarad = true;
     if (SpelarSvar == RattAntal) {
         RattSvarFlagga = 1;
         fargaRutor(SpelarPoang + 1, qMin(SpelarPoang + RattAntal, MalPoang), kYellow);
@@ -418,10 +417,13 @@ void TFalska::Kollasvar()
     }
 
     if (SpelSlut) {
+        m_cykel.rundanSlut();
         Avslutning();
         return;
     }
     if (RattSvarFlagga == 0) {
+        // The round waits for "Weiter"; Esc pauses it, as it does any round.
+        m_cykel.borjaPaus();
         NextButton->setEnabled(true);
         NextButton->show();
         if (arUttal() && (LjudInst == 1 || LjudInst == 3)) {
@@ -433,9 +435,19 @@ void TFalska::Kollasvar()
     }
 }
 
+bool TFalska::vantarPaWeiter() const
+{
+    return m_cykel.lage() == Postcykel::Lage::Rattelse;
+}
+
+bool TFalska::horaErbjuds() const
+{
+    return vantarPaWeiter() && arUttal() && (LjudInst == 1 || LjudInst == 3);
+}
+
 void TFalska::HoraButtonClick()
 {
-    if (!HoraButton->isVisible() || !HoraButton->isEnabled())
+    if (!horaErbjuds() || !HoraButton->isEnabled())
         return;
     svarsknappar(false);
     NextButton->setEnabled(false);
@@ -452,7 +464,8 @@ void TFalska::HoraButtonClick()
     }
     NextButton->setEnabled(true);
     HoraButton->setEnabled(LjudInst == 1 || LjudInst == 3);
-    if (isVisible() && !Escapepanel->isVisible())
+    // Esc during the words brought the pause panel; a close ended the window.
+    if (!stangs() && !m_cykel.slutpanelen())
         setFocus();
 }
 
@@ -463,7 +476,7 @@ void TFalska::Ljudet()
 
 void TFalska::NextButtonClick()
 {
-    if (NextButton->isVisible() && NextButton->isEnabled() && !Escapepanel->isVisible())
+    if (vantarPaWeiter() && NextButton->isEnabled())
         NyPost();
 }
 
@@ -485,18 +498,28 @@ void TFalska::RegelButtonClick()
     setFocus();
 }
 
+void TFalska::visaLaget()
+{
+    // The pause panel shows in the cycle's end-panel stages: Esc in a round
+    // and the game's end. The answer buttons take a count only while a
+    // round is asked.
+    Escapepanel->setVisible(m_cykel.slutpanelen());
+    if (m_cykel.slutpanelen())
+        Escapepanel->raise();
+    svarsknappar(m_namnKlart && m_cykel.lage() == Postcykel::Lage::Fragar);
+}
+
 void TFalska::visaEscapepanel()
 {
+    if (!m_cykel.avbryt())
+        return;
     stoppaLjud();
-    svarsknappar(false);
-    Escapepanel->show();
-    Escapepanel->raise();
+    visaLaget();
     FortsattButton->setFocus();
 }
 
 void TFalska::FortsattClick()
 {
-    Escapepanel->hide();
     if (SpelSlut) {
         // A new game.
         for (int k = 1; k <= 5; ++k)
@@ -512,9 +535,11 @@ void TFalska::FortsattClick()
             SvenskaButton->show();
         NyPost();
     } else {
-        // A round that has its answer takes no second one.
-        svarsknappar(!m_besvarad);
+        // Back to the round: a round that has its answer takes no second
+        // one and waits for "Weiter" again.
+        m_cykel.fortsatt();
     }
+    visaLaget();
     setFocus();
 }
 
@@ -522,17 +547,16 @@ void TFalska::InstallningarClick()
 {
     if (OvningsLage != 1)
         TStallin_Visa();
-    // The words can be heard after a wrong count, when the sound is on.
-    const bool hora = arUttal() && (LjudInst == 1 || LjudInst == 3) && NextButton->isVisible();
-    HoraButton->setEnabled(hora);
-    HoraButton->setVisible(hora);
     if (SpelSlut) {
         // The game is over: the panel is the way on.
         AvbrytButton->setFocus();
         return;
     }
-    Escapepanel->hide();
-    svarsknappar(!m_besvarad);
+    m_cykel.fortsatt();
+    // The words can be heard after a wrong count, when the sound is on.
+    HoraButton->setEnabled(horaErbjuds());
+    HoraButton->setVisible(horaErbjuds());
+    visaLaget();
     setFocus();
 }
 
@@ -557,7 +581,7 @@ void TFalska::Avslutning()
                            QStringLiteral("Du hast gegen den Computer verloren."));
         }
     }
-    visaEscapepanel();
+    visaLaget();
     AvbrytButton->setFocus();
 }
 
@@ -577,20 +601,20 @@ void TFalska::keyPressEvent(QKeyEvent *e)
         return;
     }
     if (key == Qt::Key_Escape) {
-        if (Escapepanel->isVisible())
+        if (m_cykel.slutpanelen())
             Button3Click(); // "&Abbrechen" is the cancel button
         else
             visaEscapepanel();
         return;
     }
-    if (Escapepanel->isVisible())
+    if (m_cykel.slutpanelen())
         return;
     if (key >= Qt::Key_0 && key <= Qt::Key_5 && !(e->modifiers() & (Qt::AltModifier | Qt::ControlModifier))) {
         SvaraAntal(key - Qt::Key_0);
     } else if (key == Qt::Key_N) {
         NextButtonClick();
     } else if (key == Qt::Key_H) {
-        if (HoraButton->isVisible() && HoraButton->isEnabled() && LjudPost != 0)
+        if (horaErbjuds() && HoraButton->isEnabled() && LjudPost != 0)
             Ljudet();
     }
 }

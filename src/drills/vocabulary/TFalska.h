@@ -98,12 +98,18 @@ private:
     bool arUttal() const;
     void svarsknappar(bool pa);
     void fargaRutor(int fran, int till, const QColor &farg);
+    // Esc in a round: the pause panel.
     void visaEscapepanel();
+    // The screen follows the cycle: the pause panel and the answer buttons.
+    void visaLaget();
+    // A wrong count waits for "Weiter" (the round has its answer).
+    bool vantarPaWeiter() const;
+    // "Hören" is offered: a pronunciation round waits for "Weiter", sound on.
+    bool horaErbjuds() const;
     void laggUt();
 
     bool m_namnKlart = false; // the name is given: the game runs
     bool m_svarAktiva = false;
-    bool m_besvarad = false;  // the round on screen has its answer
 };
 
 // The counted mark of a program number ("F" for 22000, "P", "T", "K", "Z"

@@ -56,6 +56,7 @@ TSpeed::TSpeed(QWidget *parent)
     ScrollBar1->setSingleStep(10);
     ScrollBar1->setValue(500);
     ScrollBar1->setFocusPolicy(Qt::StrongFocus);
+    ScrollBar1->installEventFilter(this);
     Label8 = etikett("Label8", QString(), Panel4);
     Label9 = etikett("Label9", QString(), Panel4);
     Label10 = etikett("Label10", QString(), Panel4);
@@ -180,8 +181,11 @@ void TSpeed::ListBox1DblClick()
     const int N = vald ? vald->text().toInt() : 0;
     m_RitaX = 10;
     m_RitaY = 10;
-    Panel1->hide();
+    // "Starta" is the way on: the list that had the focus goes away with
+    // its panel, and Enter must not reach "Avbryt".
     Button1->setEnabled(true);
+    Panel1->hide();
+    Button1->setFocus();
 
     QStringList rader;
     lasTextfil(hittaDataFil(TextFil), rader);
@@ -287,6 +291,18 @@ void TSpeed::keyPressEvent(QKeyEvent *e)
 
 bool TSpeed::eventFilter(QObject *o, QEvent *e)
 {
+    // A higher position is a faster pace and stands further right: Right
+    // raises it and Left lowers it, as Down and Up, Page Down and Page Up,
+    // End and Home do. (A scroll bar of its own moves the other way with
+    // Left and Right, as if it scrolled a page.)
+    if (o == ScrollBar1 && e->type() == QEvent::KeyPress) {
+        const int k = static_cast<QKeyEvent *>(e)->key();
+        if (k == Qt::Key_Right || k == Qt::Key_Left) {
+            ScrollBar1->triggerAction(k == Qt::Key_Right ? QAbstractSlider::SliderSingleStepAdd
+                                                         : QAbstractSlider::SliderSingleStepSub);
+            return true;
+        }
+    }
     // Enter in the list chooses the text, as a double-click does.
     if (o == ListBox1 && e->type() == QEvent::KeyPress) {
         const int k = static_cast<QKeyEvent *>(e)->key();

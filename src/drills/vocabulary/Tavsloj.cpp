@@ -246,6 +246,7 @@ void Tavsloj::Resett()
     Edit1->clear();
     ListBox1->hide();
     Panel7->hide();
+    m_valjer = true;
     Panel4->show();
     Panel4->raise();
     ListBox2->setFocus();
@@ -262,6 +263,7 @@ void Tavsloj::ListBox2DblClick()
     Panel1->show();
     const QListWidgetItem *vald = ListBox2->currentItem();
     m_pussel.AvslojText = vald ? vald->text().toInt() : 0;
+    m_valjer = false;
     Panel4->hide();
     Getwords();
     if (RadioButton1->isChecked()) {
@@ -414,7 +416,7 @@ void Tavsloj::Button2Click()
 
 void Tavsloj::escape()
 {
-    if (Panel4->isVisible())
+    if (m_valjer)
         Button2Click();
     else
         Resett();

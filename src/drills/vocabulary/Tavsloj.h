@@ -76,6 +76,7 @@ private:
     void escape();
 
     Avslojning m_pussel;
+    bool m_valjer = true; // the choice of a text is up (Panel4)
 };
 
 // Creates the window, shows it modally and frees it.

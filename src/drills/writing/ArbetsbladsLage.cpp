@@ -167,6 +167,7 @@ void ArbetsbladsLage::byggPaneler()
 
     SkrivutPanel1->show();
     SkrivutPanel1->raise();
+    m_framst = SkrivutPanel1;
 }
 
 void ArbetsbladsLage::start()
@@ -188,6 +189,7 @@ void ArbetsbladsLage::start()
 
 void ArbetsbladsLage::tillFronten(QFrame *panel)
 {
+    m_framst = panel;
     panel->show();
     panel->raise();
     // The keys of the window then reach the new panel's buttons.
@@ -208,14 +210,14 @@ void ArbetsbladsLage::uppdateraKnappar()
 
 bool ArbetsbladsLage::tangent(QKeyEvent *e)
 {
-    if (SkrivutAntalPanel->isVisible() && (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down)) {
+    if (visar(SkrivutAntalPanel) && (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down)) {
         if (e->key() == Qt::Key_Up)
             SkrivutSpinButtonUpClick();
         else
             SkrivutSpinButtonDownClick();
         return true;
     }
-    if (e->key() == Qt::Key_Escape && SkrivutPanel1->isVisible()) {
+    if (e->key() == Qt::Key_Escape && visar(SkrivutPanel1)) {
         SkrivutAvbryt1ButtonClick();
         return true;
     }

@@ -71,6 +71,9 @@ public:
     // "Skickas &till utskrift".
     bool franKlart() const { return m_franKlart; }
 
+    // The panel in front, the one the teacher works with now.
+    bool visar(const QFrame *panel) const { return m_framst == panel; }
+
     // Worksheet lines that every window writes alike.
     static QString nummerPrefix(qint32 k); // "   9. ", " 10. ", "100. "
     static QString skrivLinje(int understreck = 57); // 7 blanks + underscores
@@ -163,4 +166,5 @@ private:
     ArbetsbladsAgare &m_agare;
     quint8 &m_valjaUtLage;
     bool m_franKlart = false;
+    QFrame *m_framst = nullptr;
 };

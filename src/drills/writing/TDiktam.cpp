@@ -362,7 +362,8 @@ void TDiktam::BlinkTimerTimer()
 
 void TDiktam::fokusera()
 {
-    if (Edit1->isVisible() && Edit1->isEnabled())
+    // The listening exercise has no answer box.
+    if (Programtal != 32000 && Edit1->isEnabled())
         Edit1->setFocus();
 }
 
@@ -448,11 +449,6 @@ void TDiktam::keyPressEvent(QKeyEvent *e)
     }
     if (e->key() == Qt::Key_Space && Timer5->running()) {
         avbrytPaus();
-        e->accept();
-        return;
-    }
-    if (e->key() == Qt::Key_Escape && Programtal == 32000 && !Panel1->isVisible()) {
-        Edit1Escape();
         e->accept();
         return;
     }

@@ -351,8 +351,7 @@ void TSKRIV::FormCreate()
         regelknapp->show();
         regelknapp->setEnabled(true);
     }
-    regelknapp->move(Helpknapp1->isVisibleTo(this) ? Helpknapp1->x() + Helpknapp1->width() + Marginal
-                                                   : Helpknapp1->x(),
+    regelknapp->move(harLedtradsknapp() ? Helpknapp1->x() + Helpknapp1->width() + Marginal : Helpknapp1->x(),
                      lampknapp->y());
     efterSkapandet();
 }

@@ -121,7 +121,13 @@ public:
     // Event handlers. The virtual ones are where a window's own handling
     // takes the place of the template's.
     void Edit1Enter();
-    void Edit1Escape();
+    // Esc in mid-round: the end panel over the item, its pause stopped; in a
+    // test the test ends.
+    virtual void Edit1Escape();
+    // Esc, or a right click, that reaches the window in mid-round: as Esc
+    // in the answer box, except in the pause before the round end, which then
+    // ends at once.
+    void avbrytRundan();
     virtual void Timer1Timer();
     void Timer3Timer();
     virtual void Helpknapp1Click();
@@ -196,6 +202,7 @@ protected:
     virtual bool harSvenskaKnappar() const;  // Swedish captions on the end panel
     virtual bool lampaTillaten() const { return skrivsSvaret(); } // the lamp button may be offered
     virtual void visaLedtradar();            // the hint button and hint lines of the item
+    virtual bool harLedtradsknapp() const;   // the item offers the hint button
     virtual QLineEdit *aktivtSvar() const { return Edit1; } // the answer box that takes the focus back
     virtual bool harInstallningar() const;   // the settings button opens the dialog
 
@@ -212,10 +219,27 @@ protected:
     virtual void vidSlutPausen() {}
     // The third button of the end panel ("Abbrechen" here).
     virtual void slutpanelensTredjeKnapp() { Button3Click(); }
+    // Esc while the end panel shows: its cancel button.
+    virtual void escPaSlutpanelen() { Button3Click(); }
+    // Esc in mid-round ends a test (else the end panel shows, as in practice).
+    virtual bool escAvslutarTestet() const { return true; }
+    // A test left in mid-round counts with the right answers so far, once an
+    // answer was given; left before the first answer it leaves the pupil's
+    // stored result, status and time as they were.
+    void lamnaTestet();
+    // After the end panel in mid-round ("Fortsetzen", the settings): the item
+    // on screen is asked again, or, when it was answered (Esc came in its
+    // pause), the next item comes at once.
+    void fortsattRundan();
 
     // The screen follows the cycle's state: the pause timers and the end
     // panel; and the lamp with its button by the lamp's state.
     void visaCykeln();
+    // The last step of visaCykeln, for a window's own controls that follow
+    // the cycle (options that take an answer only while an item is asked).
+    virtual void efterCykeln() {}
+    // An item is asked and waits for its answer (never on a worksheet).
+    bool svarTas() const;
     void visaLampan();
     // The lamp is on where this window offers it.
     bool lampanLyser() const { return LampaPa == 1 && lampaTillaten() && Postcykel::lampknappErbjuds(); }
@@ -228,6 +252,9 @@ protected:
     int skala(int designPixels) const;
     void sattText(QLabel *label, const QString &text);
     void stangFonstret();
+    // The window is closing (stangFonstret ran): what a wait comes back to
+    // is gone.
+    bool stangs() const { return m_stangs; }
     void visaBeloningsbild(); // the reward picture of the round end
     // The worksheet heading box ("Utskrifter") laid over yta, shown or hidden
     // and above the rest.

@@ -15,6 +15,7 @@
 #include "frame/vrsku1.h"
 #include "platform/DesignTimer.h"
 #include "platform/ShapeWidget.h"
+#include "results/diagnoskoppling.h"
 #include "results/diagnosstatus.h"
 
 #include <QApplication>
@@ -89,8 +90,7 @@ void TSKRIV::NyPost()
         regelknapp->show();
         regelknapp->setEnabled(true);
     }
-    regelknapp->move(Helpknapp1->isVisibleTo(this) ? Helpknapp1->x() + Helpknapp1->width() + Marginal
-                                                   : Helpknapp1->x(),
+    regelknapp->move(harLedtradsknapp() ? Helpknapp1->x() + Helpknapp1->width() + Marginal : Helpknapp1->x(),
                      regelknapp->y());
     Helpknapp1->setEnabled(true);
     HelpKnapp2->setEnabled(true);
@@ -136,9 +136,14 @@ void TSKRIV::raknaLedtradar()
         ++AntalLedtradar;
 }
 
+bool TSKRIV::harLedtradsknapp() const
+{
+    return OvningsLage != Arbetsblad && m_cykel.ledtradKnapp();
+}
+
 void TSKRIV::visaLedtradar()
 {
-    if (AntalLedtradar == 1 || AntalLedtradar == 2) {
+    if (harLedtradsknapp()) {
         Helpknapp1->show();
         sattText(Label6, PostFalt[3]);
         if (AntalLedtradar == 2)
@@ -191,7 +196,9 @@ void TSKRIV::visaFragan()
 
 void TSKRIV::fokuseraEdit1()
 {
-    if (Edit1->isVisible() && Edit1->isEnabled())
+    // The box stands on screen where the answer is typed; it is enabled
+    // while an item waits for it.
+    if (skrivsSvaret() && Edit1->isEnabled())
         Edit1->setFocus();
 }
 
@@ -316,6 +323,7 @@ void TSKRIV::visaCykeln()
     Panel1->setVisible(m_cykel.slutpanelen());
     if (m_cykel.slutpanelen())
         Panel1->raise();
+    efterCykeln();
 }
 
 // --- The pauses and their keys -----------------------------------------------
@@ -338,26 +346,51 @@ void TSKRIV::keyPressEvent(QKeyEvent *e)
 {
     // Keys that reach the window itself: the answer box is disabled or
     // another control has the focus.
-    if (e->key() == Qt::Key_Space && m_cykel.pausPagar()) {
-        m_cykel.mellanslag();
-    } else if (e->key() == Qt::Key_Escape && m_cykel.slutpanelen()) {
-        Button3Click();
-    } else if (m_arbetsblad && OvningsLage == Arbetsblad) {
+    if (m_arbetsblad && OvningsLage == Arbetsblad) {
         m_arbetsblad->tangent(e);
+    } else if (e->key() == Qt::Key_Space && m_cykel.pausPagar()) {
+        m_cykel.mellanslag();
+    } else if (e->key() == Qt::Key_Escape) {
+        if (m_cykel.slutpanelen())
+            escPaSlutpanelen();
+        else
+            avbrytRundan();
     }
     e->accept();
+}
+
+bool TSKRIV::svarTas() const
+{
+    return OvningsLage != Arbetsblad && m_cykel.lage() == Postcykel::Lage::Fragar;
+}
+
+void TSKRIV::avbrytRundan()
+{
+    if (m_cykel.lage() == Postcykel::Lage::SlutPaus && !m_cykel.slutpanelen()) {
+        m_cykel.mellanslag(); // the round end at the next tick
+        return;
+    }
+    Edit1Escape();
 }
 
 void TSKRIV::Edit1Escape()
 {
     if (!m_cykel.avbryt())
         return;
-    if (OvningsLage == DiagnosTest) {
-        diagnosback(AntalRatt);
+    if (OvningsLage == DiagnosTest && escAvslutarTestet()) {
+        lamnaTestet();
+        aktiveraProtokollet();
         stangFonstret();
         return;
     }
     visaSlutpanelen();
+}
+
+void TSKRIV::lamnaTestet()
+{
+    // PostNummer counts the answered items of a test from 1.
+    if (OvningsLage == DiagnosTest && !rundanSlut() && PostNummer > 1)
+        diagnosback(AntalRatt);
 }
 
 // --- Hints, the lamp, German letters, rules ----------------------------------

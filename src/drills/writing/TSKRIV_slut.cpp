@@ -176,24 +176,38 @@ void TSKRIV::Button1Click()
 
 void TSKRIV::Button2Click()
 {
+    if (!rundanSlut()) {
+        fortsattRundan();
+        rensa();
+        return;
+    }
     m_cykel.fortsatt();
     visaCykeln();
-    if (rundanSlut()) {
-        BildPanelen->hide();
-        LovordPanel->hide();
-        startaNyRunda();
-        if (arDiagnos())
-            UppDateraDiagnosResultatet();
-        if (OvningsLage == Ovning) {
-            NyStartaAster(true);
-        } else {
-            NyStartaAster(false);
-            TestOverSkrift();
-        }
-        NyPost();
+    BildPanelen->hide();
+    LovordPanel->hide();
+    startaNyRunda();
+    if (arDiagnos())
+        UppDateraDiagnosResultatet();
+    if (OvningsLage == Ovning) {
+        NyStartaAster(true);
+    } else {
+        NyStartaAster(false);
+        TestOverSkrift();
     }
+    NyPost();
     aktiveraSvar();
     rensa();
+}
+
+void TSKRIV::fortsattRundan()
+{
+    if (m_cykel.postBesvarad()) {
+        NyPost();
+    } else {
+        m_cykel.fortsatt();
+        visaCykeln();
+    }
+    aktiveraSvar();
 }
 
 void TSKRIV::rensa()
@@ -219,9 +233,7 @@ void TSKRIV::aktiveraSvar()
 
 void TSKRIV::Button3Click()
 {
-    // A test left in mid-round keeps the right answers it has.
-    if (OvningsLage == DiagnosTest && !rundanSlut())
-        diagnosback(AntalRatt);
+    lamnaTestet();
     if (OvningsLage >= DiagnosTest)
         aktiveraProtokollet();
     stangFonstret();
@@ -230,14 +242,14 @@ void TSKRIV::Button3Click()
 void TSKRIV::BitBtn1Click()
 {
     const bool mittIRundan = !rundanSlut();
-    if (harInstallningar()) {
+    if (harInstallningar())
         TStallin_Visa();
-        if (mittIRundan)
-            aktiveraSvar();
+    if (mittIRundan) {
+        fortsattRundan();
+        return;
     }
-    if (mittIRundan)
-        m_cykel.fortsatt();
-    else
+    // The pause before the round end, with the panel over it, runs on.
+    if (m_cykel.lage() != Postcykel::Lage::SlutPaus)
         m_cykel.rundanSlut();
     visaCykeln();
 }
@@ -266,16 +278,12 @@ void TSKRIV::closeEvent(QCloseEvent *e)
         e->accept();
         return;
     }
-    // The window manager's close takes the way of Esc in a test and of
-    // "Abbrechen" in diagnosis practice, so the protocol is enabled again, and
-    // of "Till menyn" in worksheet mode.
+    // The window manager's close takes the way of "Abbrechen" (a test keeps
+    // the right answers so far, the protocol is enabled again), and of "Till
+    // menyn" in worksheet mode.
     e->ignore();
-    if (m_arbetsblad && OvningsLage == Arbetsblad) {
+    if (m_arbetsblad && OvningsLage == Arbetsblad)
         m_arbetsblad->SkrivutAvbryt1ButtonClick();
-    } else if (OvningsLage == DiagnosTest && !rundanSlut()) {
-        diagnosback(AntalRatt);
-        stangFonstret();
-    } else {
+    else
         Button3Click();
-    }
 }

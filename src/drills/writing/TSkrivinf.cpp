@@ -8,7 +8,6 @@
 #include "frame/scale.h"
 #include "platform/DesignTimer.h"
 #include "platform/ShapeWidget.h"
-#include "results/diagnosstatus.h"
 
 #include <QKeyEvent>
 
@@ -210,9 +209,14 @@ void TSkrivinf::raknaLedtradar()
     NastaHjalp = 0;
 }
 
+bool TSkrivinf::harLedtradsknapp() const
+{
+    return (HjalpAntal == 1 || HjalpAntal == 2) && OvningsLage != DiagnosTest && OvningsLage != Arbetsblad;
+}
+
 void TSkrivinf::visaLedtradar()
 {
-    if ((HjalpAntal == 1 || HjalpAntal == 2) && OvningsLage != DiagnosTest) {
+    if (harLedtradsknapp()) {
         Helpknapp1->show();
         NastaHjalp = 1;
     }
@@ -450,8 +454,9 @@ void TSkrivinf::HelpKnapp1Click()
         Helpknapp1->setEnabled(false);
     else if (NastaHjalp < 0xFF)
         ++NastaHjalp;
+    // The gap box of the answer is enabled while it stands in its gap.
     QLineEdit *e = aktivtSvar();
-    if (e->isVisible() && e->isEnabled())
+    if (e->isEnabled())
         e->setFocus();
 }
 
@@ -512,8 +517,9 @@ void TSkrivinf::luckaEscape()
     m_cykel.slackLampan();
     LampShape->hide();
     aktivtSvar()->setEnabled(false);
-    // The help button stands while a hint is left to show.
-    m_hjalpVidAvbrott = NastaHjalp == 1 || NastaHjalp == 2;
+    // The help button stands while a hint is left to show, for an item
+    // that waits for its answer.
+    m_hjalpVidAvbrott = !m_cykel.postBesvarad() && (NastaHjalp == 1 || NastaHjalp == 2);
     Helpknapp1->hide();
     HelpKnapp2->hide();
 }
@@ -530,14 +536,6 @@ void TSkrivinf::efterAvbrott()
     if (m_hjalpVidAvbrott)
         Helpknapp1->show();
     m_hjalpVidAvbrott = false;
-}
-
-void TSkrivinf::Button3Click()
-{
-    // Leaving a test in mid-round records the right answers so far.
-    if (OvningsLage == DiagnosTest && !rundanSlut())
-        diagnosback(AntalRatt);
-    TSKRIV::Button3Click();
 }
 
 bool TSkrivinf::eventFilter(QObject *o, QEvent *e)

@@ -46,6 +46,8 @@ public:
     void HelpKnapp1Click();
     void luckaEnter(QLineEdit *edit);
     void luckaEscape();
+    // Esc at the window in mid-round is Esc in the gap; it does not end a test.
+    void Edit1Escape() override { luckaEscape(); }
     void fargaLampan();
 
     // The right answer of gap k (1 or 2) of the item on screen.
@@ -57,6 +59,7 @@ protected:
     quint16 kontrollera(const QString &svar) const override;
     void raknaLedtradar() override;
     void visaLedtradar() override;
+    bool harLedtradsknapp() const override;
     bool harRegelknapp() const override;
     QString regelknappText() const override;
     void visaFragan() override;
@@ -64,7 +67,6 @@ protected:
     bool lampaTillaten() const override { return LampTillaten == 1; }
     QLineEdit *aktivtSvar() const override;
     bool harInstallningar() const override;
-    void Button3Click() override;
     void Edit1Change() override;
     void Helpknapp1Click() override;
     void LampknappClick() override;

@@ -381,8 +381,9 @@ void Tskriv2::LampknappClick()
         LampShape2->raise();
         KollaEdit2();
     }
+    // The box of the answer awaited is enabled while it stands on screen.
     QLineEdit *ruta = SvarsSteg == 1 ? Edit2 : Edit1;
-    if (ruta->isVisible() && ruta->isEnabled())
+    if (ruta->isEnabled())
         ruta->setFocus();
 }
 
