@@ -19,6 +19,7 @@
 #include "drills/grammar/TSats.h"
 #include "drills/grammar/TStegran.h"
 #include "drills/vocabulary/TDinaOrd.h"
+#include "drills/vocabulary/TFalska.h"
 #include "drills/vocabulary/THymn.h"
 #include "drills/writing/TSKRIV.h"
 #include "frame/TForm1.h"
@@ -323,6 +324,15 @@ void checkExercise(FitCheck &fit, QWidget *w, bool worksheet, bool full)
         return checkWorksheetPanels(fit, w);
     checkRulePage(fit, w);
 
+    if (auto *duel = qobject_cast<TFalska *>(w)) {
+        // Past the name box: the five words with the answer buttons above
+        // the score squares, then a wrong count with its explanations.
+        duel->Edit1->setText(QStringLiteral("Maximiliane"));
+        QTest::keyClick(duel->Edit1, Qt::Key_Return);
+        fit.check(w, QStringLiteral("duel"));
+        press(w, duel->RattAntal == 5 ? Qt::Key_0 : Qt::Key_5);
+        fit.check(w, QStringLiteral("duel, a wrong count"));
+    }
     if (auto *sats = qobject_cast<TSats *>(w)) {
         sats->Hjalptext(2); // the longest hint
         fit.check(w, QStringLiteral("hint"));

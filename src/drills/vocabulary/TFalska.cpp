@@ -191,36 +191,13 @@ void TFalska::laggUt()
     InstruktionsLabel->move(x0, OverskriftYtterShape->y() + OverskriftYtterShape->height() + rad(InstruktionsLabel) / 2);
     InstruktionsLabel2->move(x0, InstruktionsLabel->y() + 5 * rad(InstruktionsLabel) / 4);
 
-    // The five words in a column; the explanations and the repeated words
-    // in the same rows.
-    const int steg = 3 * rad(Ord[1]) / 2;
-    const int topp = InstruktionsLabel2->y() + rad(InstruktionsLabel2) + M;
-    for (int k = 1; k <= 5; ++k)
-        for (QLabel *l : {Ord[k], Forklaring[k], RSvar[k]})
-            l->move(x0, topp + (k - 1) * steg);
-
-    const int sida = skala(40);
-    AntalPanel->setGeometry(x0, topp + 5 * steg, 6 * sida, sida);
-    for (int i = 1; i <= 6; ++i)
-        SpeedButton[i]->setGeometry((i - 1) * sida, 0, sida, sida);
-    SpeedPanel1->resize(sida, sida);
-    int x = AntalPanel->x() + AntalPanel->width() + 2 * M;
-    for (QPushButton *b : {HoraButton, NextButton, SvenskaButton, RegelButton}) {
-        b->adjustSize();
-        b->setGeometry(x, AntalPanel->y() + (sida - b->height()) / 2, b->width() + M, b->height());
-        x += b->width() + M;
-    }
-
-    // The pause panel has three buttons.
-    radaUppSlutpanelen({FortsattButton, AvbrytButton, BitBtn1}, (Escapepanel->width() / 4) * 3 - M);
-
     // The score squares right above the pause panel: the pupil's row over
     // the computer's, the names at their left.
     const int bredd = Escapepanel->width();
     const int bredd2 = bredd - 2 * M;
-    const int rum = bredd2 - Label2->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMM"));
-    RutStorlek = qRound(rum * 4 / 100.0);
-    RutSteg = qRound(rum * 5 / 100.0);
+    const int rutRum = bredd2 - Label2->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMM"));
+    RutStorlek = qRound(rutRum * 4 / 100.0);
+    RutSteg = qRound(rutRum * 5 / 100.0);
     const int hojd2 = 3 * RutStorlek;
     Poangpanel->setGeometry(Escapepanel->x(), Escapepanel->y() - hojd2 - 2 * M, bredd, hojd2 + 2 * M);
     MellanPanel->setGeometry(M / 2, M / 2, bredd - M, hojd2 + M);
@@ -233,6 +210,54 @@ void TFalska::laggUt()
     Label2->move(M / 2, RadTopp1 + (RutStorlek - rad(Label2)) / 2);
     sattText(Label1, Label1->text());
     Label1->move(M / 2, RadTopp2 + (RutStorlek - rad(Label1)) / 2);
+
+    // The five words in a column; the explanations and the repeated words
+    // in the same rows. On a low screen the rows move closer together, so
+    // that the answer buttons stay clear of the score squares.
+    const int sida = skala(40);
+    const int topp = InstruktionsLabel2->y() + rad(InstruktionsLabel2) + M;
+    const int rum = Poangpanel->y() - M / 2 - sida - topp;
+    const int steg = qMax(rad(Ord[1]), qMin(3 * rad(Ord[1]) / 2, rum / 5));
+    for (int k = 1; k <= 5; ++k)
+        for (QLabel *l : {Ord[k], Forklaring[k], RSvar[k]})
+            l->move(x0, topp + (k - 1) * steg);
+
+    AntalPanel->setGeometry(x0, topp + 5 * steg, 6 * sida, sida);
+    for (int i = 1; i <= 6; ++i)
+        SpeedButton[i]->setGeometry((i - 1) * sida, 0, sida, sida);
+    SpeedPanel1->resize(sida, sida);
+    // "Hören", "Weiter", "Schwedisch" and "Regeln" in a row right of the
+    // answer buttons, each in its own place whether the others show or not.
+    // Where the window is too narrow for them, their font shrinks together
+    // until the row ends inside it.
+    const QList<QPushButton *> spelrad{HoraButton, NextButton, SvenskaButton, RegelButton};
+    const int start = AntalPanel->x() + AntalPanel->width() + 2 * M;
+    QFont f = font();
+    const auto radBredd = [&] {
+        int bredd = 0;
+        for (QPushButton *b : spelrad) {
+            b->setFont(f);
+            b->adjustSize();
+            bredd += b->width() + 2 * M;
+        }
+        return bredd - M;
+    };
+    while (start + radBredd() > W - M / 2) {
+        if (f.pixelSize() > 8)
+            f.setPixelSize(f.pixelSize() - 1);
+        else if (f.pixelSize() < 0 && f.pointSize() > 6)
+            f.setPointSize(f.pointSize() - 1);
+        else
+            break;
+    }
+    int x = start;
+    for (QPushButton *b : spelrad) {
+        b->setGeometry(x, AntalPanel->y() + (sida - b->height()) / 2, b->width() + M, b->height());
+        x += b->width() + M;
+    }
+
+    // The pause panel has three buttons.
+    radaUppSlutpanelen({FortsattButton, AvbrytButton, BitBtn1}, (Escapepanel->width() / 4) * 3 - M);
 
     // The name box in the middle of the window.
     const int lh = rad(Label3);
