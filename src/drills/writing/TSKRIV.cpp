@@ -462,6 +462,15 @@ void TSKRIV::RitaOverskriften(const QString &line1, const QString &line2, const 
                && Overs3Label->font().pointSize() > 8)
             punkt(Overs3Label, Overs3Label->font().pointSize() - 1);
     }
+    // Three lines in a low box (a small screen): the first two lines shrink
+    // together, the third two points below them, until the second line no
+    // longer runs into the first.
+    while (n == 3 && 5 * (I.height() - 2 * Overs1Label->height() - Overs3Label->height()) < 3 * Overs1Label->height()
+           && Overs1Label->font().pointSize() > 8) {
+        punkt(Overs1Label, Overs1Label->font().pointSize() - 1);
+        punkt(Overs2Label, Overs1Label->font().pointSize());
+        punkt(Overs3Label, qMax(8, qMin(Overs3Label->font().pointSize(), Overs1Label->font().pointSize() - 2)));
+    }
     const int h1 = Overs1Label->height();
     if (n == 2) {
         const int g = I.height() - 2 * h1;
