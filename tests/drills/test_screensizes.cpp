@@ -1,6 +1,7 @@
 // What depends on the size of the screen, at one screen size per run
 // (--screen WxH): the buttons of an end panel share one bold font in which
-// every caption fits, the window's full size where the screen has room; the
+// every caption fits, the window's full size where the screen has room; a
+// title of three lines keeps its lines apart; the
 // horoscope's zodiac picture keeps its size on the window's sky, with
 // "Abbrechen" clear of its edge.
 
@@ -20,6 +21,7 @@
 #include "frame/scale.h"
 #include "frame/vrsku1.h"
 #include "platform/KeyboardFocus.h"
+#include "platform/ShapeWidget.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -162,6 +164,32 @@ private slots:
     // heading where the screen is low; the window's night sky fills the
     // room beside it; "Abbrechen" lies on the screen, clear of the picture's
     // edge; the text panel's buttons stay on the screen.
+    // The three title lines of a body-picture file stand one under the
+    // other inside the title box, each line's letters clear of the next.
+    void aTitleOfThreeLinesKeepsItsLinesApart()
+    {
+        std::unique_ptr<TBilden> b;
+        openExercise(b, QStringLiteral("VRS21301.DAT"), 0);
+        QVERIFY(b);
+        const QRect box = b->OverskriftInnerShape->geometry();
+        const QList<QLabel *> lines{b->Overs1Label, b->Overs2Label, b->Overs3Label};
+        for (QLabel *l : lines) {
+            QVERIFY(l->isVisible());
+            QVERIFY2(box.contains(l->geometry()), qPrintable(l->text()));
+        }
+        for (int i = 0; i + 1 < lines.size(); ++i) {
+            const QFontMetrics fm(lines[i]->font());
+            // The ink of a line ends at its baseline plus its descent; the
+            // next line's capitals begin at its baseline minus its cap height;
+            // between them a tenth of a line.
+            const int unten = lines[i]->y() + (lines[i]->height() + fm.height()) / 2 - fm.leading();
+            const QFontMetrics next(lines[i + 1]->font());
+            const int oben = lines[i + 1]->y() + (lines[i + 1]->height() - next.height()) / 2 + next.ascent()
+                             - next.capHeight();
+            QVERIFY2(unten + fm.height() / 10 <= oben, qPrintable(lines[i]->text() + QStringLiteral(" runs into ") + lines[i + 1]->text()));
+        }
+    }
+
     void theHoroscopeKeepsItsPictureOnItsSky()
     {
         Thoroskop w;
