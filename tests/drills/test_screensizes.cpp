@@ -1,9 +1,8 @@
 // What depends on the size of the screen, at one screen size per run
 // (--screen WxH): the buttons of an end panel share one bold font in which
 // every caption fits, the window's full size where the screen has room; a
-// title of three lines keeps its lines apart; the
-// horoscope's zodiac picture keeps its size on the window's sky, with
-// "Abbrechen" clear of its edge.
+// title of three lines keeps its lines apart; the horoscope's zodiac picture
+// keeps its size on the window's sky, with "Abbrechen" clear of its edge.
 
 #include "ExerciseWindow.h"
 #include "MessageRecorder.h"
