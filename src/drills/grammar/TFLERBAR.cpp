@@ -158,15 +158,8 @@ void TFLERBAR::ordText(QLabel *label, const QString &text)
 
 void TFLERBAR::markera(int k)
 {
-    for (int i = 1; i <= MaxSvarsord; ++i) {
-        QLabel *p = OrdPanel[i];
-        QPalette pal = p->palette();
-        pal.setColor(QPalette::Window, i == k ? kGul : kPanelFarg);
-        pal.setColor(QPalette::WindowText, Qt::black);
-        p->setPalette(pal);
-        p->setFrameStyle(QFrame::Panel | (i == k ? QFrame::Sunken : QFrame::Raised));
-        p->setLineWidth(2);
-    }
+    for (int i = 1; i <= MaxSvarsord; ++i)
+        markeraPanel(OrdPanel[i], i == k, kGul, kPanelFarg);
 }
 
 QString TFLERBAR::panelOrd(int panel) const

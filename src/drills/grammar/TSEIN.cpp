@@ -350,15 +350,8 @@ qint64 TSEIN::TidMatning(int lage, int enhet)
 
 void TSEIN::markera(int k)
 {
-    for (int i = 1; i <= SeinPaneler; ++i) {
-        QLabel *p = OrdPanel[i];
-        QPalette pal = p->palette();
-        pal.setColor(QPalette::Window, i == k ? kGul : kPanelFarg);
-        pal.setColor(QPalette::WindowText, Qt::black);
-        p->setPalette(pal);
-        p->setFrameStyle(QFrame::Panel | (i == k ? QFrame::Sunken : QFrame::Raised));
-        p->setLineWidth(2);
-    }
+    for (int i = 1; i <= SeinPaneler; ++i)
+        markeraPanel(OrdPanel[i], i == k, kGul, kPanelFarg);
 }
 
 void TSEIN::laggUtOrdraden()

@@ -1,5 +1,6 @@
 #include "drills/grammar/panelmus.h"
 
+#include <QColor>
 #include <QEvent>
 #include <QMouseEvent>
 
@@ -19,4 +20,14 @@ bool panelMus(QEvent *e, int panel, const std::function<void(int)> &over,
         return true;
     }
     return false;
+}
+
+void markeraPanel(QLabel *panel, bool markerad, const QColor &markeradFarg, const QColor &farg)
+{
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, markerad ? markeradFarg : farg);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    panel->setPalette(pal);
+    panel->setFrameStyle(QFrame::Panel | (markerad ? QFrame::Sunken : QFrame::Raised));
+    panel->setLineWidth(2);
 }

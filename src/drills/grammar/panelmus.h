@@ -1,5 +1,6 @@
 #pragma once
-// The mouse on the option panels of the choice windows. The windows number
+// The mouse on the option panels of the choice windows, and the panel it
+// marks. The windows number
 // their panels from 2: entry k of a panel table is panel k + 1, as
 // PanelMouseMove(panel) and RaettTest(panel, knapp) take it.
 
@@ -11,6 +12,7 @@
 #include <cstddef>
 #include <functional>
 
+class QColor;
 class QEvent;
 class QObject;
 
@@ -29,3 +31,7 @@ int panelNummer(const QObject *o, const std::array<QLabel *, N> &paneler)
 // e was a move or a press.
 bool panelMus(QEvent *e, int panel, const std::function<void(int)> &over,
               const std::function<void(int, int)> &klick);
+
+// An option panel marked (yellow and sunk, as the mouse over it shows) or
+// not (raised in the panels' own colour), with black letters.
+void markeraPanel(QLabel *panel, bool markerad, const QColor &markeradFarg, const QColor &farg);
