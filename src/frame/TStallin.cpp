@@ -2,6 +2,7 @@
 #include "frame/scale.h"
 
 #include "frame/vrsku1.h"
+#include "platform/ArrowButton.h"
 #include "platform/ShapeWidget.h"
 
 #include <QFrame>
@@ -81,14 +82,12 @@ TStallin::TStallin(QWidget *parent)
         TidLabel->resize(fm.horizontalAdvance(QStringLiteral("0")) + skaladPixel(12), fm.height() + skaladPixel(4));
     }
     TidLabel->move(droej->x() + skaladPixel(200) - skaladPixel(6), skaladPixel(113));
-    SpinUpp = new QToolButton(inner);
+    SpinUpp = new ArrowButton(Qt::UpArrow, inner);
     SpinUpp->setObjectName(QStringLiteral("SpinButton1Up"));
-    SpinUpp->setArrowType(Qt::UpArrow);
     SpinUpp->setAccessibleName(QStringLiteral("Fler sekunder"));
     SpinUpp->setGeometry(TidLabel->x() + skaladPixel(60), skaladPixel(108), skaladPixel(30), skaladPixel(20));
-    SpinNed = new QToolButton(inner);
+    SpinNed = new ArrowButton(Qt::DownArrow, inner);
     SpinNed->setObjectName(QStringLiteral("SpinButton1Down"));
-    SpinNed->setArrowType(Qt::DownArrow);
     SpinNed->setAccessibleName(QStringLiteral("Färre sekunder"));
     SpinNed->setGeometry(TidLabel->x() + skaladPixel(60), skaladPixel(130), skaladPixel(30), skaladPixel(20));
     connect(SpinUpp, &QToolButton::clicked, this, &TStallin::SpinButton1UpClick);

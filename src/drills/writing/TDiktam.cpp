@@ -7,6 +7,7 @@
 #include "frame/scale.h"
 #include "frame/sound.h"
 #include "frame/vrsku1.h"
+#include "platform/ArrowButton.h"
 #include "platform/DesignTimer.h"
 #include "platform/ShapeWidget.h"
 
@@ -93,13 +94,11 @@ void TDiktam::byggDiktamen()
     TidSpinButton = new QWidget(this);
     TidSpinButton->setObjectName(QStringLiteral("TidSpinButton"));
     TidSpinButton->resize(skala(20), SeIntervalLabel->height());
-    TidSpinUpp = new QToolButton(TidSpinButton);
+    TidSpinUpp = new ArrowButton(Qt::UpArrow, TidSpinButton);
     TidSpinUpp->setObjectName(QStringLiteral("TidSpinButtonUp"));
-    TidSpinUpp->setArrowType(Qt::UpArrow);
     TidSpinUpp->setGeometry(0, 0, TidSpinButton->width(), TidSpinButton->height() / 2);
-    TidSpinNed = new QToolButton(TidSpinButton);
+    TidSpinNed = new ArrowButton(Qt::DownArrow, TidSpinButton);
     TidSpinNed->setObjectName(QStringLiteral("TidSpinButtonDown"));
-    TidSpinNed->setArrowType(Qt::DownArrow);
     TidSpinNed->setGeometry(0, TidSpinButton->height() / 2, TidSpinButton->width(),
                             TidSpinButton->height() - TidSpinButton->height() / 2);
     connect(TidSpinUpp, &QToolButton::clicked, this, &TDiktam::TidSpinUppClick);
