@@ -68,11 +68,11 @@ bool startaFelRunda(const Felko &ko = datafilensKo());
 // practice returns to the first practice mode.
 void startaNyRunda();
 
-// The end of a round of diagnosis practice, outside an error round.
 // A good round of diagnosis practice (modes 3 and 4): outside an error
 // round, with at most TillatnaFel right answers short of PosterPerOmgangInst.
 bool godOvningsrunda();
 
+// The end of a round of diagnosis practice, outside an error round.
 enum class DiagnosSteg {
     Ingen,       // not a good round, or not diagnosis practice
     AndraRundan, // mode 3 → 4: one good round

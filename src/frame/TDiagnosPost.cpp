@@ -9,15 +9,14 @@ TDiagnosPost AktivDiagnos;
 namespace {
 
 constexpr int NamnOffset = 0;
-constexpr int LosenOffset = 22;
+constexpr int LosenOffset = DiagnosLosenStart;
 constexpr int ResultatOffset = 36;
-constexpr int StatusOffset = 116;
+constexpr int StatusOffset = DiagnosStatusStart;
 constexpr int ArOffset = 136;
 constexpr int ManadOffset = 176;
 constexpr int DagOffset = 216;
 constexpr int TimmeOffset = 256;
 constexpr int MinutOffset = 296;
-constexpr int HighestStatus = 3;
 
 QString readShortString(const char *field, int capacity)
 {
@@ -60,7 +59,7 @@ TDiagnosPost TDiagnosPost::fromBytes(const QByteArray &data)
     for (int k = 1; k <= DiagnosOmradesAntal; ++k) {
         p.Resultat[k] = qFromLittleEndian<qint32>(d + ResultatOffset + 4 * (k - 1));
         const quint8 s = quint8(d[StatusOffset + k - 1]);
-        p.Status[k] = s > HighestStatus ? 0 : s;
+        p.Status[k] = s > DiagnosHogstaStatus ? 0 : s;
     }
     readWords(d, ArOffset, p.Ar);
     readWords(d, ManadOffset, p.Manad);

@@ -21,6 +21,11 @@ inline constexpr int DiagnosPostStorlek = 348;
 inline constexpr int DiagnosOmradesAntal = 20; // areas in a record; 1..17 are in use
 inline constexpr int DiagnosNamnLangd = 21;
 inline constexpr int DiagnosLosenLangd = 10;
+// Where the password and the statuses begin in a record, and the highest
+// status a record can hold.
+inline constexpr int DiagnosLosenStart = 22;
+inline constexpr int DiagnosStatusStart = 116;
+inline constexpr quint8 DiagnosHogstaStatus = 3;
 
 struct TDiagnosPost
 {

@@ -223,6 +223,13 @@ QFont medStorlek(QFont f, qreal storlek)
     return f;
 }
 
+// A floor of golvPunkter points in f's own unit (96 pixels to the inch, the
+// resolution the windows are laid out for).
+qreal golvFor(const QFont &f, int golvPunkter)
+{
+    return f.pixelSize() > 0 ? qCeil(golvPunkter * 96.0 / 72.0) : golvPunkter;
+}
+
 // The buttons of one row (knappRad), which share one font.
 struct Knappgrupp
 {
@@ -404,18 +411,10 @@ QFont krympFont(const QFont &f, const QString &text, int bredd, int hojd, int go
 {
     const QString synlig = utanGenvag(text);
     QFont r = f;
-    const bool pixlar = f.pixelSize() > 0;
-    // The floor in the font's own unit (96 pixels to the inch, the resolution
-    // the windows are laid out for).
-    const qreal golv = pixlar ? qCeil(golvPunkter * 96.0 / 72.0) : golvPunkter;
-    auto storlek = [&]() { return pixlar ? qreal(r.pixelSize()) : r.pointSizeF(); };
+    const qreal golv = golvFor(f, golvPunkter);
     auto passar = [&]() { return textBredd(r, synlig) <= bredd && (hojd <= 0 || QFontMetrics(r).height() <= hojd); };
-    while (!passar() && storlek() - 1 >= golv) {
-        if (pixlar)
-            r.setPixelSize(r.pixelSize() - 1);
-        else
-            r.setPointSizeF(r.pointSizeF() - 1);
-    }
+    while (!passar() && fontStorlek(r) - 1 >= golv)
+        r = medStorlek(r, fontStorlek(r) - 1);
     return r;
 }
 
@@ -464,8 +463,7 @@ void knappRad(const QList<QPushButton *> &knappar, const QRect &rad, int mellanr
     }
     // The largest size at which every caption fits when each button may
     // take the room it needs.
-    const bool pixlar = design.pixelSize() > 0;
-    const qreal golv = pixlar ? qCeil(golvPunkter * 96.0 / 72.0) : golvPunkter;
+    const qreal golv = golvFor(design, golvPunkter);
     QList<int> behov(n, 0);
     for (qreal storlek = fontStorlek(design);; storlek -= 1) {
         const QFont f = medStorlek(design, storlek);

@@ -62,8 +62,8 @@ void setRadBredd(RadBredd matt);
 
 // Measures shared by the windows: a length given in pixels at 100 %, as it
 // stands on this screen (Skalning percent, truncated as the windows lay
-// out), the program's
-// Arial at a pixel size, and the size of the primary screen.
+// out), the program's Arial at a pixel size, and the size of the primary
+// screen.
 int skaladPixel(int designPixlar);
 QFont arial(int pixlar, bool fet = false, bool kursiv = false);
 QFont teckensnitt(const QString &familj, int pixlar, bool fet = false);

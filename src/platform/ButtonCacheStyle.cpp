@@ -8,6 +8,17 @@ namespace {
 // Few panels have colours of their own; a run that meets more starts over.
 constexpr size_t MaxPaletter = 32;
 
+// The dotted frame of a focused button, inne pixels inside its edge.
+void prickadRam(QPainter *painter, const QRect &r, int inne)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter->drawRect(r.adjusted(inne, inne, -inne - 1, -inne - 1));
+    painter->restore();
+}
+
 } // namespace
 
 ButtonCacheStyle::ButtonCacheStyle(QStyle *base)
@@ -56,16 +67,14 @@ void ButtonCacheStyle::drawControl(ControlElement element, const QStyleOption *o
         return;
     // The focus frame pupils know from other desktop programs: a dark edge
     // round the button and a dotted frame inside it.
+    const QRect r = option->rect;
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setBrush(Qt::NoBrush);
-    const QRect r = option->rect;
     painter->setPen(QPen(Qt::black, 2));
     painter->drawRect(r.adjusted(1, 1, -1, -1));
-    const int inne = qMax(3, qMin(r.width(), r.height()) / 8);
-    painter->setPen(QPen(Qt::black, 1, Qt::DotLine));
-    painter->drawRect(r.adjusted(inne, inne, -inne - 1, -inne - 1));
     painter->restore();
+    prickadRam(painter, r, qMax(3, qMin(r.width(), r.height()) / 8));
 }
 
 void ButtonCacheStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
@@ -74,12 +83,7 @@ void ButtonCacheStyle::drawComplexControl(ComplexControl control, const QStyleOp
     QProxyStyle::drawComplexControl(control, option, painter, widget);
     if (control != CC_ToolButton || !(option->state & State_HasFocus) || !(option->state & State_Enabled))
         return;
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing, false);
-    painter->setBrush(Qt::NoBrush);
-    painter->setPen(QPen(Qt::black, 1, Qt::DotLine));
+    // A small arrow button has room only for the dotted frame.
     const QRect r = option->rect;
-    const int inne = qMax(2, qMin(r.width(), r.height()) / 10);
-    painter->drawRect(r.adjusted(inne, inne, -inne - 1, -inne - 1));
-    painter->restore();
+    prickadRam(painter, r, qMax(2, qMin(r.width(), r.height()) / 10));
 }

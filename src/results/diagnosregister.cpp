@@ -87,14 +87,13 @@ bool copyAside(const QString &dir, const QString &copyName, const QByteArray &da
 bool completeCutRecord(const QByteArray &tail, QByteArray &record)
 {
     constexpr int NamnFalt = DiagnosNamnLangd + 1;
-    constexpr int StatusStart = 116;
     if (tail.size() < NamnFalt || quint8(tail[0]) == 0 || quint8(tail[0]) > DiagnosNamnLangd)
         return false;
     QByteArray b = freshDiagnosPost().toBytes();
     b.replace(0, tail.size(), tail);
     const TDiagnosPost read = TDiagnosPost::fromBytes(b);
     TDiagnosPost p = statusByTheRules(read);
-    const int antalLasta = qBound(0, int(tail.size()) - StatusStart, DiagnosOmradesAntal);
+    const int antalLasta = qBound(0, int(tail.size()) - DiagnosStatusStart, DiagnosOmradesAntal);
     for (int k = 1; k <= antalLasta; ++k)
         p.Status[k] = read.Status[k];
     record = p.toBytes();
@@ -107,9 +106,6 @@ bool completeCutRecord(const QByteArray &tail, QByteArray &record)
 // it may be one.
 QString notARegisterReason(const QByteArray &data)
 {
-    constexpr int LosenStart = 22;
-    constexpr int StatusStart = 116;
-    constexpr quint8 HogstaStatus = 3;
     auto check = [](const QByteArray &rec, int n) -> QString {
         const int size = int(rec.size());
         const int namnLangd = quint8(rec[0]);
@@ -123,16 +119,16 @@ QString notARegisterReason(const QByteArray &data)
             if (c < 0x20 || c == 0x7F)
                 return QStringLiteral("diagnos %1 har styrtecken i namnet").arg(n);
         }
-        if (size > LosenStart && quint8(rec[LosenStart]) > DiagnosLosenLangd)
+        if (size > DiagnosLosenStart && quint8(rec[DiagnosLosenStart]) > DiagnosLosenLangd)
             return QStringLiteral("diagnos %1 har ett lösenord på %2 tecken, men ett lösenord har högst %3")
                 .arg(n)
-                .arg(quint8(rec[LosenStart]))
+                .arg(quint8(rec[DiagnosLosenStart]))
                 .arg(DiagnosLosenLangd);
-        for (int k = 1; k <= DiagnosOmradesAntal && StatusStart + k - 1 < size; ++k)
-            if (quint8(rec[StatusStart + k - 1]) > HogstaStatus)
+        for (int k = 1; k <= DiagnosOmradesAntal && DiagnosStatusStart + k - 1 < size; ++k)
+            if (quint8(rec[DiagnosStatusStart + k - 1]) > DiagnosHogstaStatus)
                 return QStringLiteral("diagnos %1 har status %2 i område %3, men det finns bara status 0 till 3")
                     .arg(n)
-                    .arg(quint8(rec[StatusStart + k - 1]))
+                    .arg(quint8(rec[DiagnosStatusStart + k - 1]))
                     .arg(k);
         return {};
     };

@@ -303,13 +303,12 @@ void TFLERBAR::RaettTest(int panel, int knapp)
     if (k < 1 || k > AntalSvarsord || !svarTas())
         return;
     if (knapp == 1) {
-        if (OvningsLage == DiagnosTest) {
-            lamnaTestet();
-            aktiveraProtokollet();
-            stangFonstret();
-            return;
-        }
-        avbrytRundan();
+        // A right click ends a test as "Abbrechen" does; elsewhere it pauses
+        // the round as Esc does.
+        if (OvningsLage == DiagnosTest)
+            Button3Click();
+        else
+            avbrytRundan();
         return;
     }
     setFocus();

@@ -177,9 +177,8 @@ void tellStegFilObstacle(const QString &StegFilNamn)
 {
     if (StegFilNamn.isEmpty())
         return;
-    const QString sokvag = stegFilSokvag(StegFilNamn);
-    const QString hinder = QFileInfo::exists(sokvag) ? replaceObstacleMessage(QStringLiteral("Nivåfilen"), sokvag)
-                                                     : QString();
+    // A file not made yet has nothing in its way.
+    const QString hinder = replaceObstacleMessage(QStringLiteral("Nivåfilen"), stegFilSokvag(StegFilNamn));
     if (!hinder.isEmpty())
         MessageBox::showMessage(hinder);
 }

@@ -43,8 +43,7 @@ public:
     // printing returns to.
 
     // Components of the trainer, each with its field's name as its object
-    // name; the others
-    // are the template's.
+    // name; the others are the template's.
     QFrame *Panel2 = nullptr; // the list choice
     QFrame *Panel3 = nullptr;
     QLabel *Panel4 = nullptr;

@@ -227,34 +227,22 @@ void TFalska::laggUt()
         SpeedButton[i]->setGeometry((i - 1) * sida, 0, sida, sida);
     SpeedPanel1->resize(sida, sida);
     // "Hören", "Weiter", "Schwedisch" and "Regeln" in a row right of the
-    // answer buttons, each in its own place whether the others show or not.
-    // Where the window is too narrow for them, their font shrinks together
-    // until the row ends inside it.
+    // answer buttons, each in its own place whether the others show or not,
+    // as wide as its caption needs; where the window is too narrow for them,
+    // in one font that shrinks until the row ends inside it.
     const QList<QPushButton *> spelrad{HoraButton, NextButton, SvenskaButton, RegelButton};
     const int start = AntalPanel->x() + AntalPanel->width() + 2 * M;
-    QFont f = font();
-    const auto radBredd = [&] {
-        int bredd = 0;
-        for (QPushButton *b : spelrad) {
-            b->setFont(f);
-            b->adjustSize();
-            bredd += b->width() + 2 * M;
-        }
-        return bredd - M;
-    };
-    while (start + radBredd() > W - M / 2) {
-        if (f.pixelSize() > 8)
-            f.setPixelSize(f.pixelSize() - 1);
-        else if (f.pixelSize() < 0 && f.pointSize() > 6)
-            f.setPointSize(f.pointSize() - 1);
-        else
-            break;
-    }
-    int x = start;
+    int behov = -M;
+    int knappHojd = 0;
     for (QPushButton *b : spelrad) {
-        b->setGeometry(x, AntalPanel->y() + (sida - b->height()) / 2, b->width() + M, b->height());
-        x += b->width() + M;
+        b->setFont(font());
+        b->adjustSize();
+        behov += b->width() + 2 * M;
+        knappHojd = qMax(knappHojd, b->height());
     }
+    knappRad(spelrad,
+             QRect(start, AntalPanel->y() + (sida - knappHojd) / 2, qMin(behov, W - M / 2 - start), knappHojd), M,
+             font());
 
     // The pause panel has three buttons.
     radaUppSlutpanelen({FortsattButton, AvbrytButton, BitBtn1}, (Escapepanel->width() / 4) * 3 - M);
